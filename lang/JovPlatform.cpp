@@ -1,0 +1,197 @@
+// Platform primitives of the class library: Win32 calls on Windows, POSIX calls natively.
+
+#include "lang/JovPlatform.h"
+
+#include "lang/JovString.h"
+
+#ifdef _WIN32
+
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+
+struct JovPlatform::RecursiveLock {
+    CRITICAL_SECTION section;
+};
+
+namespace {
+
+constexpr int isoNameSize = 9;
+
+JovPlatform::RecursiveLock* publishLock(JovPlatform::RecursiveLock** slot,
+                                        JovPlatform::RecursiveLock* fresh) {
+    auto* target = reinterpret_cast<PVOID volatile*>(slot);
+    return static_cast<JovPlatform::RecursiveLock*>(
+        InterlockedCompareExchangePointer(target, fresh, nullptr));
+}
+
+} // namespace
+
+JovPlatform::RecursiveLock* JovPlatform::lockInSlot(RecursiveLock** slot) {
+    RecursiveLock* existing = publishLock(slot, nullptr);
+    if (existing != nullptr) {
+        return existing;
+    }
+    auto* fresh = new RecursiveLock;
+    InitializeCriticalSection(&fresh->section);
+    existing = publishLock(slot, fresh);
+    if (existing == nullptr) {
+        return fresh;
+    }
+    destroyLock(fresh);
+    return existing;
+}
+
+void JovPlatform::enterLock(RecursiveLock* lock) {
+    EnterCriticalSection(&lock->section);
+}
+
+void JovPlatform::leaveLock(RecursiveLock* lock) {
+    LeaveCriticalSection(&lock->section);
+}
+
+void JovPlatform::destroyLock(RecursiveLock* lock) {
+    DeleteCriticalSection(&lock->section);
+    delete lock;
+}
+
+static_assert(sizeof(LONG) == sizeof(int), "the live-object counter is a 32-bit LONG");
+
+int JovPlatform::interlockedIncrement(volatile int* value) {
+    return InterlockedIncrement(reinterpret_cast<volatile LONG*>(value));
+}
+
+int JovPlatform::interlockedDecrement(volatile int* value) {
+    return InterlockedDecrement(reinterpret_cast<volatile LONG*>(value));
+}
+
+unsigned int JovPlatform::fileAttributes(const char* path) {
+    return GetFileAttributesA(path);
+}
+
+void JovPlatform::useBinaryMode(FILE* stream) {
+    fflush(stream);
+    _setmode(_fileno(stream), _O_BINARY);
+}
+
+JovString JovPlatform::systemLanguage() {
+    char isoName[isoNameSize] = {};
+    const LCID locale = MAKELCID(GetUserDefaultLangID(), SORT_DEFAULT);
+    if (GetLocaleInfoA(locale, LOCALE_SISO639LANGNAME, isoName, isoNameSize) == 0) {
+        return JovString();
+    }
+    return JovString(isoName);
+}
+
+const char* JovPlatform::germanLocaleName() {
+    return "German";
+}
+
+#else
+
+#include <cctype>
+#include <cstdlib>
+#include <pthread.h>
+#include <sys/stat.h>
+
+struct JovPlatform::RecursiveLock {
+    pthread_mutex_t mutex;
+};
+
+namespace {
+
+constexpr unsigned int readOnlyAttribute = 0x01;
+constexpr unsigned int directoryAttribute = 0x10;
+constexpr unsigned int normalAttribute = 0x80;
+constexpr int languageLetters = 2;
+
+// The variables that name the message language, strongest first.
+constexpr const char* languageVariables[] = {"LC_ALL", "LC_MESSAGES", "LANG"};
+
+const char* languageSetting() {
+    for (const char* name : languageVariables) {
+        const char* setting = std::getenv(name);
+        if (setting != nullptr && setting[0] != '\0') {
+            return setting;
+        }
+    }
+    return "";
+}
+
+bool isLetter(char c) {
+    return std::isalpha(static_cast<unsigned char>(c)) != 0;
+}
+
+} // namespace
+
+JovPlatform::RecursiveLock* JovPlatform::lockInSlot(RecursiveLock** slot) {
+    RecursiveLock* existing = __atomic_load_n(slot, __ATOMIC_ACQUIRE);
+    if (existing != nullptr) {
+        return existing;
+    }
+    auto* fresh = new RecursiveLock;
+    pthread_mutexattr_t attributes;
+    pthread_mutexattr_init(&attributes);
+    pthread_mutexattr_settype(&attributes, PTHREAD_MUTEX_RECURSIVE);
+    pthread_mutex_init(&fresh->mutex, &attributes);
+    pthread_mutexattr_destroy(&attributes);
+    if (__atomic_compare_exchange_n(slot, &existing, fresh, false, __ATOMIC_ACQ_REL,
+                                    __ATOMIC_ACQUIRE)) {
+        return fresh;
+    }
+    destroyLock(fresh);
+    return existing;
+}
+
+void JovPlatform::enterLock(RecursiveLock* lock) {
+    pthread_mutex_lock(&lock->mutex);
+}
+
+void JovPlatform::leaveLock(RecursiveLock* lock) {
+    pthread_mutex_unlock(&lock->mutex);
+}
+
+void JovPlatform::destroyLock(RecursiveLock* lock) {
+    pthread_mutex_destroy(&lock->mutex);
+    delete lock;
+}
+
+int JovPlatform::interlockedIncrement(volatile int* value) {
+    return __atomic_add_fetch(value, 1, __ATOMIC_SEQ_CST);
+}
+
+int JovPlatform::interlockedDecrement(volatile int* value) {
+    return __atomic_sub_fetch(value, 1, __ATOMIC_SEQ_CST);
+}
+
+unsigned int JovPlatform::fileAttributes(const char* path) {
+    struct stat status;
+    if (stat(path, &status) != 0) {
+        return missingFileAttributes;
+    }
+    if (S_ISDIR(status.st_mode)) {
+        return directoryAttribute;
+    }
+    return (status.st_mode & S_IWUSR) != 0 ? normalAttribute : readOnlyAttribute;
+}
+
+void JovPlatform::useBinaryMode(FILE*) {
+}
+
+JovString JovPlatform::systemLanguage() {
+    const char* setting = languageSetting();
+    if (!isLetter(setting[0]) || !isLetter(setting[1]) || isLetter(setting[2])) {
+        return JovString();
+    }
+    char language[languageLetters + 1] = {};
+    for (int i = 0; i < languageLetters; ++i) {
+        language[i] = static_cast<char>(std::tolower(static_cast<unsigned char>(setting[i])));
+    }
+    return JovString(language);
+}
+
+const char* JovPlatform::germanLocaleName() {
+    return "de_DE.UTF-8";
+}
+
+#endif

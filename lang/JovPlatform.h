@@ -1,0 +1,39 @@
+#pragma once
+// The one place where the Windows build and the native test build of the class library differ:
+// the per-object lock, the interlocked counter, file attributes, stream modes and locale names.
+
+#include <cstdio>
+
+class JovString;
+
+class JovPlatform {
+public:
+    // Re-entrant lock: a critical section on Windows, a recursive mutex natively.
+    struct RecursiveLock;
+
+    // The Win32 attribute word of a path that does not exist (INVALID_FILE_ATTRIBUTES).
+    static constexpr unsigned int missingFileAttributes = 0xFFFFFFFFu;
+
+    JovPlatform() = delete;
+
+    // Returns the lock held in slot, creating it on first use; two threads racing on the first
+    // use end up with the same lock.
+    static RecursiveLock* lockInSlot(RecursiveLock** slot);
+    static void enterLock(RecursiveLock* lock);
+    static void leaveLock(RecursiveLock* lock);
+    static void destroyLock(RecursiveLock* lock);
+
+    static int interlockedIncrement(volatile int* value);
+    static int interlockedDecrement(volatile int* value);
+
+    static unsigned int fileAttributes(const char* path);
+
+    // The library writes "\r\n" itself, so the standard streams must not translate line feeds.
+    static void useBinaryMode(FILE* stream);
+
+    // Two lower-case letters of the user's language ("de", "en"), or the empty text.
+    static JovString systemLanguage();
+
+    // The name that selects the German locale in setlocale.
+    static const char* germanLocaleName();
+};

@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# Installs what the project needs on Debian 12, builds both presets, prepares the Wine prefix,
+# registers the ODBC driver and data sources, and creates the sample database when it is missing.
+# Idempotent: every step is skipped when its result is already there.
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/env.sh"
+cd "$ROOT"
+
+PACKAGES=(cmake ninja-build g++ googletest mingw-w64 g++-mingw-w64-x86-64-posix wine wine64
+          unixodbc unixodbc-dev libsqliteodbc sqlite3 xvfb xauth x11-apps xdotool locales)
+
+installPackages() {
+    local missing=()
+    for p in "${PACKAGES[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return
+    local sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo=sudo
+    echo "Installing: ${missing[*]}"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# The native tests run in the German locale, as the program does.
+installGermanLocale() {
+    locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$' && return
+    local sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo=sudo
+    $sudo localedef -i de_DE -f UTF-8 de_DE.UTF-8
+}
+
+build() {
+    local preset=$1
+    [ -f "build/$preset/build.ninja" ] || cmake --preset "$preset" >/dev/null
+    cmake --build --preset "$preset" -j "$(nproc)"
+}
+
+prepareWinePrefix() {
+    [ -f "$WINEPREFIX/system.reg" ] && return
+    echo "Creating the Wine prefix in $WINEPREFIX"
+    mkdir -p "$WINEPREFIX"
+    "$WINE" wineboot -i >/dev/null 2>&1
+    # Without a window manager, unmanaged windows make DestroyWindow fast (2 s otherwise).
+    "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+    wineserver -w
+}
+
+installPackages
+installGermanLocale
+build native
+build windows
+prepareWinePrefix
+bash scripts/odbc-register.sh
+bash scripts/create-database.sh data/meals.mdb --sample

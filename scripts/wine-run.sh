@@ -1,0 +1,4 @@
+#!/usr/bin/env bash
+# Runs a Windows program under the project's private Wine prefix (CMake's emulator for the tests).
+source "$(dirname "${BASH_SOURCE[0]}")/env.sh"
+exec "$WINE" "$@"

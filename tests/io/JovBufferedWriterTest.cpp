@@ -1,0 +1,65 @@
+// Output buffering: nothing is lost, order is kept, flush and close pass everything on.
+#include "LiveObjectTest.h"
+#include "TempFolder.h"
+
+#include "io/JovBufferedWriter.h"
+#include "io/JovFileWriter.h"
+
+#include <gtest/gtest.h>
+#include <string>
+
+class JovBufferedWriterTest : public LiveObjectTest {
+protected:
+    JovBufferedWriter* writerTo(const char* name, int bufferSize) {
+        return new JovBufferedWriter(new JovFileWriter(folder.file(name).c_str()), bufferSize);
+    }
+
+    TempFolder folder;
+};
+
+TEST_F(JovBufferedWriterTest, SmallWritesWaitForFlush) {
+    JovBufferedWriter* writer = writerTo("out.txt", 64);
+    writer->write(JovString("gepuffert"));
+    EXPECT_EQ(folder.read("out.txt"), "");
+    writer->flush();
+    EXPECT_EQ(folder.read("out.txt"), "gepuffert");
+    writer->close();
+    delete writer;
+}
+
+TEST_F(JovBufferedWriterTest, MixedSizesKeepTheirOrder) {
+    JovBufferedWriter* writer = writerTo("order.txt", 4);
+    const std::string big(10, 'B');
+    writer->write(JovString("ab"));
+    writer->write(big.c_str(), 0, static_cast<int>(big.size()));
+    writer->write(JovString("cd"));
+    writer->write(JovString("efg"));
+    writer->close();
+    delete writer;
+    EXPECT_EQ(folder.read("order.txt"), "ab" + big + "cdefg");
+}
+
+TEST_F(JovBufferedWriterTest, DestructionPassesOnWhatIsBuffered) {
+    auto* file = new JovFileWriter(folder.file("late.txt").c_str());
+    file->addRef();
+    auto* writer = new JovBufferedWriter(file, 64);
+    writer->write(JovString("nicht verloren"));
+    delete writer;
+    EXPECT_EQ(folder.read("late.txt"), "nicht verloren");
+    file->close();
+    file->release();
+}
+
+TEST_F(JovBufferedWriterTest, CloneWritesThroughTheSameWriter) {
+    JovBufferedWriter* writer = writerTo("clone.txt", 64);
+    JovBufferedWriter* clone = writer->clone();
+    writer->write(JovString("eins "));
+    writer->flush();
+    clone->write(JovString("zwei"));
+    clone->flush();
+    writer->close();
+    delete clone;
+    delete writer;
+    EXPECT_EQ(folder.read("clone.txt"), "eins zwei");
+    EXPECT_STREQ(JovBufferedWriter(nullptr).toString().chars(), "ool.io.JovBufferedWriter");
+}

@@ -1,0 +1,31 @@
+// The boxed truth value.
+#include "LiveObjectTest.h"
+
+#include "lang/JovBoolean.h"
+#include "lang/JovInteger.h"
+
+#include <gtest/gtest.h>
+
+class JovBooleanTest : public LiveObjectTest {};
+
+TEST_F(JovBooleanTest, TextIsTrueOrFalse) {
+    EXPECT_STREQ(JovBoolean(true).toString().chars(), "true");
+    EXPECT_STREQ(JovBoolean(false).toString().chars(), "false");
+}
+
+TEST_F(JovBooleanTest, EqualsOnlyABooleanOfTheSameValue) {
+    const JovBoolean yes(true);
+    const JovBoolean alsoYes(true);
+    const JovBoolean no(false);
+    const JovInteger one(1);
+    EXPECT_TRUE(yes.equals(&alsoYes));
+    EXPECT_FALSE(yes.equals(&no));
+    EXPECT_FALSE(yes.equals(&one));
+    EXPECT_FALSE(yes.equals(nullptr));
+}
+
+TEST_F(JovBooleanTest, CloneKeepsTheValue) {
+    JovObject* copy = JovBoolean(true).clone();
+    EXPECT_TRUE(static_cast<JovBoolean*>(copy)->booleanValue());
+    delete copy;
+}

@@ -1,0 +1,46 @@
+// The scope lock: mutual exclusion between threads and re-entry from the same thread.
+#include "LiveObjectTest.h"
+
+#include "lang/JovStringBuffer.h"
+#include "lang/JovSynchronized.h"
+
+#include <gtest/gtest.h>
+#include <thread>
+
+class JovSynchronizedTest : public LiveObjectTest {};
+
+TEST_F(JovSynchronizedTest, ExcludesOtherThreads) {
+    constexpr int rounds = 20000;
+    JovStringBuffer guarded;
+    int counter = 0;
+    auto work = [&] {
+        for (int i = 0; i < rounds; ++i) {
+            JovSynchronized guard(&guarded);
+            const int seen = counter;
+            std::this_thread::yield();
+            counter = seen + 1;
+        }
+    };
+    std::thread first(work);
+    std::thread second(work);
+    first.join();
+    second.join();
+    EXPECT_EQ(counter, 2 * rounds);
+}
+
+TEST_F(JovSynchronizedTest, SameThreadMayLockAgain) {
+    JovStringBuffer guarded;
+    int depth = 0;
+    {
+        JovSynchronized outer(&guarded);
+        JovSynchronized inner(&guarded);
+        depth = 2;
+    }
+    JovSynchronized afterwards(&guarded);
+    EXPECT_EQ(depth, 2);
+}
+
+TEST_F(JovSynchronizedTest, NullObjectIsIgnored) {
+    const JovSynchronized guard(nullptr);
+    EXPECT_STREQ(guard.toString().chars(), "ool.lang.JovSynchronized");
+}

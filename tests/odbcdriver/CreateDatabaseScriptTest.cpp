@@ -1,0 +1,63 @@
+// scripts/create-database.sh: a database from the schema, with or without the sample data or
+// the Version table, and never over an existing file.
+#include "AdapterDatabaseTest.h"
+#include "OdbcStatement.h"
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+constexpr int usageError = 2;
+constexpr int programVersion = 11006;
+} // namespace
+
+class CreateDatabaseScriptTest : public ::testing::Test {
+protected:
+    // Opens the created file and runs a count query on it.
+    int count(const std::string& query) {
+        OdbcSession session;
+        EXPECT_EQ(session.connectFile(target), SQL_SUCCESS);
+        OdbcStatement statement(session);
+        if (statement.execute(query) != SQL_SUCCESS || !statement.fetch()) {
+            return -1;
+        }
+        return statement.integer(1);
+    }
+
+    TempFolder folder;
+    std::string target = folder.file("data/meals.mdb");
+};
+
+TEST_F(CreateDatabaseScriptTest, CreatesEmptyTablesAndTheVersionRow) {
+    ASSERT_EQ(AdapterDatabaseTest::createDatabase(target), 0);
+    EXPECT_EQ(count("SELECT count(*) FROM Zutaten"), 0);
+    EXPECT_EQ(count("SELECT count(*) FROM Menues"), 0);
+    EXPECT_EQ(count("SELECT Version FROM Version"), programVersion);
+    EXPECT_EQ(count("SELECT count(*) FROM Version"), 1);
+}
+
+TEST_F(CreateDatabaseScriptTest, LeavesAnExistingFileUntouched) {
+    std::filesystem::create_directories(folder.path() / "data");
+    folder.write("data/meals.mdb", "the administrator's database");
+    EXPECT_EQ(AdapterDatabaseTest::createDatabase(target, "--sample"), 0);
+    EXPECT_EQ(folder.read("data/meals.mdb"), "the administrator's database");
+}
+
+TEST_F(CreateDatabaseScriptTest, NoVersionOptionLeavesOutTheVersionTable) {
+    ASSERT_EQ(AdapterDatabaseTest::createDatabase(target, "--no-version"), 0);
+    EXPECT_EQ(count("SELECT count(*) FROM Version"), -1);
+    EXPECT_EQ(count("SELECT count(*) FROM Zutaten"), 0);
+}
+
+TEST_F(CreateDatabaseScriptTest, SampleOptionLoadsTheSampleData) {
+    ASSERT_EQ(AdapterDatabaseTest::createDatabase(target, "--sample"), 0);
+    EXPECT_GT(count("SELECT count(*) FROM Zutaten"), 0);
+    EXPECT_EQ(count("SELECT count(*) FROM Menues WHERE ID = 0"), 1);
+}
+
+TEST_F(CreateDatabaseScriptTest, UnknownOptionIsAUsageErrorAndCreatesNothing) {
+    EXPECT_EQ(AdapterDatabaseTest::createDatabase(target, "--samples"), usageError);
+    EXPECT_FALSE(std::filesystem::exists(target));
+}

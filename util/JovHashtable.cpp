@@ -1,0 +1,249 @@
+// Insertion-ordered association list: small tables of properties need no hashing, and the
+// order of keys is the order settings are written back in.
+
+#include "util/JovHashtable.h"
+
+#include "lang/JovStringBuffer.h"
+
+#include <cstring>
+
+namespace {
+
+constexpr int initialCapacity = 10;
+
+void retain(JovObject* object) {
+    if (object != nullptr) {
+        object->addRef();
+    }
+}
+
+void drop(JovObject* object) {
+    if (object != nullptr) {
+        object->release();
+    }
+}
+
+JovString textOf(const JovObject* object) {
+    return object != nullptr ? object->toString() : JovString("null");
+}
+
+} // namespace
+
+JovHashtable::HashtableValue::HashtableValue()
+    : keys(new JovObject*[initialCapacity]), values(new JovObject*[initialCapacity]), count(0),
+      capacity(initialCapacity), lastRemoved(nullptr) {
+}
+
+JovHashtable::HashtableValue::~HashtableValue() {
+    clear();
+    drop(lastRemoved);
+    delete[] keys;
+    delete[] values;
+}
+
+JovString JovHashtable::HashtableValue::toString() const {
+    return "ool.util.JovHashtable.HashtableValue";
+}
+
+int JovHashtable::HashtableValue::indexOfKey(const JovObject* key) const {
+    if (key == nullptr) {
+        return -1;
+    }
+    for (int i = 0; i < count; ++i) {
+        if (keys[i]->equals(key)) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+void JovHashtable::HashtableValue::put(JovObject* key, JovObject* value) {
+    key->addRef();
+    const int index = indexOfKey(key);
+    if (index < 0) {
+        append(key, value);
+        return;
+    }
+    key->release();
+    JovObject* old = values[index];
+    retain(value);
+    values[index] = value;
+    drop(old);
+}
+
+void JovHashtable::HashtableValue::append(JovObject* key, JovObject* value) {
+    if (count + 1 > capacity) {
+        auto** largerKeys = new JovObject*[2 * capacity];
+        auto** largerValues = new JovObject*[2 * capacity];
+        std::memcpy(largerKeys, keys, count * sizeof(JovObject*));
+        std::memcpy(largerValues, values, count * sizeof(JovObject*));
+        delete[] keys;
+        delete[] values;
+        keys = largerKeys;
+        values = largerValues;
+        capacity *= 2;
+    }
+    keys[count] = key;
+    values[count] = value;
+    ++count;
+    retain(value);
+}
+
+JovObject* JovHashtable::HashtableValue::removeAt(int index) {
+    JovObject* key = keys[index];
+    JovObject* value = values[index];
+    --count;
+    std::memmove(keys + index, keys + index + 1, (count - index) * sizeof(JovObject*));
+    std::memmove(values + index, values + index + 1, (count - index) * sizeof(JovObject*));
+    JovObject* previouslyParked = lastRemoved;
+    lastRemoved = value;
+    key->release();
+    drop(previouslyParked);
+    return value;
+}
+
+void JovHashtable::HashtableValue::clear() {
+    while (count > 0) {
+        --count;
+        keys[count]->release();
+        drop(values[count]);
+    }
+}
+
+JovHashtable::JovHashtable() : value(new HashtableValue) {
+    value->addRef();
+}
+
+JovHashtable::JovHashtable(const JovHashtable& other) : JovObject(), value(other.value) {
+    value->addRef();
+}
+
+JovHashtable& JovHashtable::operator=(const JovHashtable& other) {
+    if (other.value == value) {
+        return *this;
+    }
+    other.value->addRef();
+    value->release();
+    value = other.value;
+    return *this;
+}
+
+JovHashtable::~JovHashtable() {
+    value->release();
+}
+
+void JovHashtable::clear() {
+    value->clear();
+}
+
+bool JovHashtable::contains(const JovObject* candidate) const {
+    if (candidate == nullptr) {
+        return false;
+    }
+    for (int i = 0; i < value->size(); ++i) {
+        const JovObject* stored = value->valueAt(i);
+        if (stored != nullptr && stored->equals(candidate)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool JovHashtable::containsKey(const JovObject* key) const {
+    return get(key) != nullptr;
+}
+
+bool JovHashtable::containsKey(const JovString& key) const {
+    return get(key) != nullptr;
+}
+
+JovVector JovHashtable::elements() const {
+    JovVector list;
+    for (int i = 0; i < value->size(); ++i) {
+        list.addElement(value->valueAt(i));
+    }
+    return list;
+}
+
+JovObject* JovHashtable::get(const JovObject* key) const {
+    const int index = value->indexOfKey(key);
+    return index >= 0 ? value->valueAt(index) : nullptr;
+}
+
+JovObject* JovHashtable::get(const JovString& key) const {
+    return get(&key);
+}
+
+bool JovHashtable::isEmpty() const {
+    return value->size() == 0;
+}
+
+JovVector JovHashtable::keys() const {
+    JovVector list;
+    for (int i = 0; i < value->size(); ++i) {
+        list.addElement(value->keyAt(i));
+    }
+    return list;
+}
+
+// A null key stores nothing, so no copy is made for it.
+JovObject* JovHashtable::put(JovObject* key, const JovObject& stored) {
+    if (key == nullptr) {
+        return nullptr;
+    }
+    return put(key, stored.clone());
+}
+
+JovObject* JovHashtable::put(JovObject* key, JovObject* stored) {
+    if (key != nullptr) {
+        value->put(key, stored);
+    }
+    return nullptr;
+}
+
+JovObject* JovHashtable::put(JovObject* key, const JovString& stored) {
+    if (key == nullptr) {
+        return nullptr;
+    }
+    return put(key, new JovString(stored));
+}
+
+JovObject* JovHashtable::put(const JovString& key, const JovString& stored) {
+    return put(new JovString(key), new JovString(stored));
+}
+
+JovObject* JovHashtable::put(const JovString& key, JovObject* stored) {
+    return put(new JovString(key), stored);
+}
+
+JovObject* JovHashtable::remove(const JovObject* key) {
+    const int index = value->indexOfKey(key);
+    return index >= 0 ? value->removeAt(index) : nullptr;
+}
+
+JovObject* JovHashtable::remove(const JovString& key) {
+    return remove(&key);
+}
+
+int JovHashtable::size() const {
+    return value->size();
+}
+
+JovString JovHashtable::entryListing() const {
+    JovStringBuffer text;
+    for (int i = 0; i < value->size(); ++i) {
+        if (i > 0) {
+            text.append(",");
+        }
+        text.append(textOf(value->keyAt(i))).append("=").append(textOf(value->valueAt(i)));
+    }
+    return text.toString();
+}
+
+JovObject* JovHashtable::clone() const {
+    return new JovHashtable(*this);
+}
+
+JovString JovHashtable::toString() const {
+    return "ool.util.JovHashtable[" + entryListing() + "]";
+}

@@ -1,0 +1,73 @@
+#pragma once
+// The library's key-value table: a handle on a shared association list kept in insertion order
+// and searched linearly with equals. Keys and values are counted references.
+
+#include "lang/JovObject.h"
+#include "lang/JovString.h"
+#include "util/JovVector.h"
+
+class JovHashtable : public JovObject {
+public:
+    class HashtableValue : public JovObject {
+    public:
+        HashtableValue();
+        HashtableValue(const HashtableValue&) = delete;
+        HashtableValue& operator=(const HashtableValue&) = delete;
+        ~HashtableValue() override;
+
+        JovString toString() const override;
+
+        int size() const { return count; }
+        JovObject* keyAt(int index) const { return keys[index]; }
+        JovObject* valueAt(int index) const { return values[index]; }
+        int indexOfKey(const JovObject* key) const;
+        // Takes references on both; an existing equal key keeps its entry and place.
+        void put(JovObject* key, JovObject* value);
+        // The removed value stays parked here until the next removal or the table's end.
+        JovObject* removeAt(int index);
+        void clear();
+
+    private:
+        void append(JovObject* key, JovObject* value);
+
+        JovObject** keys;
+        JovObject** values;
+        int count;
+        int capacity;
+        JovObject* lastRemoved;
+    };
+
+    JovHashtable();
+    // Shares the other's entries.
+    JovHashtable(const JovHashtable& other);
+    JovHashtable& operator=(const JovHashtable& other);
+    ~JovHashtable() override;
+
+    virtual void clear();
+    virtual bool contains(const JovObject* value) const;
+    virtual bool containsKey(const JovObject* key) const;
+    virtual bool containsKey(const JovString& key) const;
+    virtual JovVector elements() const;
+    virtual JovObject* get(const JovObject* key) const;
+    virtual JovObject* get(const JovString& key) const;
+    virtual bool isEmpty() const;
+    virtual JovVector keys() const;
+    // The put forms store what they are given (or a copy of it) and always answer null.
+    virtual JovObject* put(JovObject* key, const JovObject& value);
+    virtual JovObject* put(JovObject* key, JovObject* value);
+    virtual JovObject* put(JovObject* key, const JovString& value);
+    virtual JovObject* put(const JovString& key, const JovString& value);
+    virtual JovObject* put(const JovString& key, JovObject* value);
+    // The answer stays valid until the next remove on this table.
+    virtual JovObject* remove(const JovObject* key);
+    virtual JovObject* remove(const JovString& key);
+    virtual int size() const;
+    virtual JovString entryListing() const;
+
+    // A new handle sharing the same entries.
+    JovObject* clone() const override;
+    JovString toString() const override;
+
+private:
+    HashtableValue* value;
+};
