@@ -1,7 +1,7 @@
 # Sourced by the project's scripts: the private Wine prefix and the project-local ODBC registration.
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 export ROOT
-export WINEPREFIX="$ROOT/build/wineprefix"
+export WINEPREFIX="${WINEPREFIX:-$ROOT/build/wineprefix}"
 export WINEDEBUG=-all
 # No Mono/Gecko installers: the program needs neither.
 export WINEDLLOVERRIDES="mscoree,mshtml="

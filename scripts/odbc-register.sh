@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
-# Registers the project's ODBC driver and data sources in build/odbc/ for unixODBC (point
-# ODBCSYSINI and ODBCINI there, as scripts/env.sh does; system files are never edited).
-# Idempotent: every run writes the same two files.
+# Registers the project's ODBC driver and data sources for unixODBC (point ODBCSYSINI and ODBCINI
+# there, as scripts/env.sh does; system files are never edited). Idempotent.
+#
+# usage: odbc-register.sh [CONFIG_DIR TESTDB_DIR ADAPTER]
+#   defaults: build/odbc, build/testdb and the adapter of the native build; a build tree of its
+#   own passes its own folders so that its tests never share a database with another tree.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-config=$root/build/odbc
-testdb=$root/build/testdb
-adapter=$root/build/native/odbcdriver/libmealsodbc.so
+config=${1:-$root/build/odbc}
+testdb=${2:-$root/build/testdb}
+adapter=${3:-$root/build/native/odbcdriver/libmealsodbc.so}
 
 # Replaces a file in one step, so that a running program never reads half of it.
 replace() {

@@ -36,20 +36,10 @@ build() {
     cmake --build --preset "$preset" -j "$(nproc)"
 }
 
-prepareWinePrefix() {
-    [ -f "$WINEPREFIX/system.reg" ] && return
-    echo "Creating the Wine prefix in $WINEPREFIX"
-    mkdir -p "$WINEPREFIX"
-    "$WINE" wineboot -i >/dev/null 2>&1
-    # Without a window manager, unmanaged windows make DestroyWindow fast (2 s otherwise).
-    "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-    wineserver -w
-}
-
 installPackages
 installGermanLocale
 build native
 build windows
-prepareWinePrefix
+bash scripts/wine-prefix.sh
 bash scripts/odbc-register.sh
 bash scripts/create-database.sh data/meals.mdb --sample

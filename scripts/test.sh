@@ -9,9 +9,4 @@ echo "== Native tests (AddressSanitizer, UBSan) =="
 ctest --preset native -j 2
 
 echo "== Windows tests (Wine) =="
-# Wine's helper processes inherit CTest's pipes: start them detached first so CTest does not wait on them.
-wineserver -p
-"$WINE" cmd /c exit </dev/null >/dev/null 2>&1 &
-xvfb-run -a -s "-screen 0 1280x1024x24" bash -c 'ctest --preset windows' || status=$?
-wineserver -k || true
-exit "${status:-0}"
+bash scripts/ctest-wine.sh build/windows

@@ -1,0 +1,40 @@
+// The geometry values' text forms, equality and containment.
+#include "LiveObjectTest.h"
+#include "awt/JovDimension.h"
+#include "awt/JovInsets.h"
+#include "awt/JovPoint.h"
+#include "awt/JovRectangle.h"
+
+#include <gtest/gtest.h>
+
+using GeometryTest = LiveObjectTest;
+
+TEST_F(GeometryTest, TextForms) {
+    EXPECT_STREQ(JovPoint(3, -4).toString().chars(), "ool.awt.JovPoint[x=3,y=-4]");
+    EXPECT_STREQ(JovDimension(800, 600).toString().chars(),
+                 "ool.awt.JovDimension[width=800,height=600]");
+    EXPECT_STREQ(JovRectangle(1, 2, 3, 4).toString().chars(),
+                 "ool.awt.JovRectangle[x=1,y=2,width=3,height=4]");
+    EXPECT_STREQ(JovInsets(1, 2, 3, 4).toString().chars(), "JovInsets [1, 2, 3, 4]");
+}
+
+TEST_F(GeometryTest, EqualityComparesValuesOfTheSameKind) {
+    const JovDimension size(5, 6);
+    const JovDimension sameSize(5, 6);
+    const JovPoint point(5, 6);
+    EXPECT_TRUE(size.equals(&sameSize));
+    EXPECT_FALSE(size.equals(&point));
+    EXPECT_FALSE(size.equals(nullptr));
+    const JovRectangle bounds(0, 0, 10, 10);
+    const JovRectangle moved(1, 0, 10, 10);
+    EXPECT_FALSE(bounds.equals(&moved));
+}
+
+TEST_F(GeometryTest, RectangleContainsItsTopLeftButNotItsFarEdges) {
+    const JovRectangle bounds(10, 20, 5, 5);
+    EXPECT_TRUE(bounds.contains(10, 20));
+    EXPECT_TRUE(bounds.contains(14, 24));
+    EXPECT_FALSE(bounds.contains(15, 24));
+    EXPECT_FALSE(bounds.contains(14, 25));
+    EXPECT_FALSE(bounds.contains(9, 20));
+}
