@@ -1,5 +1,6 @@
 // The geometry values' text forms, equality and containment.
 #include "LiveObjectTest.h"
+#include "awt/JovColor.h"
 #include "awt/JovDimension.h"
 #include "awt/JovInsets.h"
 #include "awt/JovPoint.h"
@@ -37,4 +38,13 @@ TEST_F(GeometryTest, RectangleContainsItsTopLeftButNotItsFarEdges) {
     EXPECT_FALSE(bounds.contains(15, 24));
     EXPECT_FALSE(bounds.contains(14, 25));
     EXPECT_FALSE(bounds.contains(9, 20));
+}
+
+TEST_F(GeometryTest, ColourComponentsAreClampedToBytes) {
+    const JovColor color(300, -5, 128);
+    EXPECT_EQ(color.getRed(), 255);
+    EXPECT_EQ(color.getGreen(), 0);
+    EXPECT_EQ(color.getBlue(), 128);
+    EXPECT_EQ(color.getAlpha(), JovColor::opaque);
+    EXPECT_STREQ(color.toString().chars(), "ool.awt.JovColor[r=255,g=0,b=128,a=255]");
 }
