@@ -25,6 +25,16 @@ JovPlatform::RecursiveLock* publishLock(JovPlatform::RecursiveLock** slot,
         InterlockedCompareExchangePointer(target, fresh, nullptr));
 }
 
+// One ISO name of the user's default language id, or the empty text.
+JovString userLocaleInfo(LCTYPE item) {
+    char isoName[isoNameSize] = {};
+    const LCID locale = MAKELCID(GetUserDefaultLangID(), SORT_DEFAULT);
+    if (GetLocaleInfoA(locale, item, isoName, isoNameSize) == 0) {
+        return JovString();
+    }
+    return JovString(isoName);
+}
+
 } // namespace
 
 JovPlatform::RecursiveLock* JovPlatform::lockInSlot(RecursiveLock** slot) {
@@ -75,12 +85,11 @@ void JovPlatform::useBinaryMode(FILE* stream) {
 }
 
 JovString JovPlatform::systemLanguage() {
-    char isoName[isoNameSize] = {};
-    const LCID locale = MAKELCID(GetUserDefaultLangID(), SORT_DEFAULT);
-    if (GetLocaleInfoA(locale, LOCALE_SISO639LANGNAME, isoName, isoNameSize) == 0) {
-        return JovString();
-    }
-    return JovString(isoName);
+    return userLocaleInfo(LOCALE_SISO639LANGNAME);
+}
+
+JovString JovPlatform::systemCountry() {
+    return userLocaleInfo(LOCALE_SISO3166CTRYNAME);
 }
 
 const char* JovPlatform::germanLocaleName() {
@@ -104,6 +113,7 @@ constexpr unsigned int readOnlyAttribute = 0x01;
 constexpr unsigned int directoryAttribute = 0x10;
 constexpr unsigned int normalAttribute = 0x80;
 constexpr int languageLetters = 2;
+constexpr char countrySeparator = '_';
 
 // The variables that name the message language, strongest first.
 constexpr const char* languageVariables[] = {"LC_ALL", "LC_MESSAGES", "LANG"};
@@ -120,6 +130,21 @@ const char* languageSetting() {
 
 bool isLetter(char c) {
     return std::isalpha(static_cast<unsigned char>(c)) != 0;
+}
+
+// "de", "de_CH.UTF-8", "de_AT@euro": two letters and then no further letter.
+bool startsWithLanguage(const char* setting) {
+    return isLetter(setting[0]) && isLetter(setting[1]) && !isLetter(setting[2]);
+}
+
+// The first two letters of setting in upper or lower case.
+JovString lettersOf(const char* setting, bool upperCase) {
+    char letters[languageLetters + 1] = {};
+    for (int i = 0; i < languageLetters; ++i) {
+        const auto letter = static_cast<unsigned char>(setting[i]);
+        letters[i] = static_cast<char>(upperCase ? std::toupper(letter) : std::tolower(letter));
+    }
+    return JovString(letters);
 }
 
 } // namespace
@@ -180,14 +205,22 @@ void JovPlatform::useBinaryMode(FILE*) {
 
 JovString JovPlatform::systemLanguage() {
     const char* setting = languageSetting();
-    if (!isLetter(setting[0]) || !isLetter(setting[1]) || isLetter(setting[2])) {
+    if (!startsWithLanguage(setting)) {
         return JovString();
     }
-    char language[languageLetters + 1] = {};
-    for (int i = 0; i < languageLetters; ++i) {
-        language[i] = static_cast<char>(std::tolower(static_cast<unsigned char>(setting[i])));
+    return lettersOf(setting, false);
+}
+
+JovString JovPlatform::systemCountry() {
+    const char* setting = languageSetting();
+    if (!startsWithLanguage(setting) || setting[languageLetters] != countrySeparator) {
+        return JovString();
     }
-    return JovString(language);
+    const char* country = setting + languageLetters + 1;
+    if (!isLetter(country[0]) || !isLetter(country[1]) || isLetter(country[2])) {
+        return JovString();
+    }
+    return lettersOf(country, true);
 }
 
 const char* JovPlatform::germanLocaleName() {

@@ -1,6 +1,7 @@
 #pragma once
 // The one place where the Windows build and the native test build of the class library differ:
-// the per-object lock, the interlocked counter, file attributes, stream modes and locale names.
+// the per-object lock, the interlocked counter, file attributes, stream modes, the user's language
+// and country, and locale names.
 
 #include <cstdio>
 
@@ -33,6 +34,8 @@ public:
 
     // Two lower-case letters of the user's language ("de", "en"), or the empty text.
     static JovString systemLanguage();
+    // Two upper-case letters of the user's country ("DE", "CH"), or the empty text.
+    static JovString systemCountry();
 
     // The name that selects the German locale in setlocale.
     static const char* germanLocaleName();

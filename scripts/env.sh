@@ -6,5 +6,7 @@ export WINEDEBUG=-all
 # No Mono/Gecko installers: the program needs neither.
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export WINE=/usr/lib/wine/wine64
-export ODBCSYSINI="$ROOT/build/odbc"
-export ODBCINI="$ROOT/build/odbc/odbc.ini"
+# The data sources are system data sources of a project-local folder; a build tree's tests pass
+# their own folder. No user data-source file may shadow them.
+export ODBCSYSINI="${ODBCSYSINI:-$ROOT/build/odbc}"
+unset ODBCINI

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Registers the project's ODBC driver and data sources for unixODBC (point ODBCSYSINI and ODBCINI
-# there, as scripts/env.sh does; system files are never edited). Idempotent.
+# Registers the project's ODBC driver and data sources for unixODBC as system data sources of a
+# project-local folder (point ODBCSYSINI there, as scripts/env.sh does; system files are never
+# edited). Idempotent.
 #
 # usage: odbc-register.sh [CONFIG_DIR TESTDB_DIR ADAPTER]
 #   defaults: build/odbc, build/testdb and the adapter of the native build; a build tree of its

@@ -1,9 +1,10 @@
-// Opening the program's database: the start-up check, the version stamp and the closing.
+// The program's database: the start-up check, the version stamp and the backup copy.
 #pragma once
 
 #include "lang/JovString.h"
 
 class Connection;
+class JovException;
 
 class MealsDatabase {
 public:
@@ -12,6 +13,9 @@ public:
     static constexpr int programVersion = 11006;
     static constexpr const char* notFoundMessage = "Die Datenbank 'meals' wurde nicht gefunden.";
     static constexpr const char* invalidFormatMessage = "Ungueltiges Datenbankformat.";
+    // The data source is expected to refer to databaseFile; nothing checks that.
+    static constexpr const char* databaseFile = "data/meals.mdb";
+    static constexpr const char* backupFile = "data/backup.mdb";
 
     // Connects, checks that the data source holds a database of this system and stamps the
     // program version into it. Throws JovFileNotFoundException with notFoundMessage when the data
@@ -19,8 +23,19 @@ public:
     // Version table.
     static Connection* open(const JovString& dataSource = dataSourceName);
 
+    // Disconnects current so that the database file is closed, copies that file byte for byte
+    // over the backup file and connects anew. Failures are written as one line to standard
+    // output and never reach the user. Answers the new connection, or current (disconnected)
+    // when connecting anew failed.
+    static Connection* refreshBackup(Connection* current,
+                                     const JovString& dataSource = dataSourceName,
+                                     const JovString& databasePath = databaseFile,
+                                     const JovString& backupPath = backupFile);
+
 private:
     static Connection* connect(const JovString& dataSource);
     static void checkFormat(Connection* connection);
     static void stampVersion(Connection* connection);
+    static void copyFile(const JovString& sourcePath, const JovString& targetPath);
+    static void report(const JovException& failure);
 };

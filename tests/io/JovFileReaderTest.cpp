@@ -16,7 +16,7 @@ protected:
     TempFolder folder;
 };
 
-TEST_F(JovFileReaderTest, ReadsEveryByteUnchanged) {
+TEST_F(JovFileReaderTest, ReadsEveryByteUnchangedThenMinusOne) {
     const char raw[] = "a\r\nb\n\xE4\xFF\0z";
     const std::string content(raw, sizeof raw - 1);
     folder.write("bytes.bin", content);
@@ -53,36 +53,21 @@ TEST_F(JovFileReaderTest, MissingFileThrowsWithThePath) {
     }
 }
 
-TEST_F(JovFileReaderTest, MarkAndResetReturnToThePosition) {
+TEST_F(JovFileReaderTest, MarkResetSkipReadyAndClose) {
     folder.write("mark.txt", "abcdef");
     JovFileReader reader(pathOf("mark.txt"));
+    EXPECT_TRUE(reader.ready());
     reader.read();
     reader.mark(0);
-    EXPECT_EQ(reader.read(), 'b');
-    EXPECT_EQ(reader.read(), 'c');
+    EXPECT_EQ(reader.skip(2), 2);
     reader.reset();
     EXPECT_EQ(reader.read(), 'b');
-    EXPECT_THROW(reader.reset(), JovException);
-    reader.close();
-}
-
-TEST_F(JovFileReaderTest, SkipAndReady) {
-    folder.write("skip.txt", "abc");
-    JovFileReader reader(pathOf("skip.txt"));
-    EXPECT_TRUE(reader.ready());
-    EXPECT_EQ(reader.skip(2), 2);
-    EXPECT_EQ(reader.read(), 'c');
+    EXPECT_THROW(reader.reset(), JovException) << "reset clears the mark";
+    EXPECT_EQ(reader.skip(5), 4);
     EXPECT_FALSE(reader.ready());
     EXPECT_EQ(reader.skip(5), 0);
     reader.close();
-}
-
-TEST_F(JovFileReaderTest, ClosedReaderIsAtTheEnd) {
-    folder.write("closed.txt", "abc");
-    JovFileReader reader(pathOf("closed.txt"));
     reader.close();
-    reader.close();
-    EXPECT_EQ(reader.read(), -1);
-    EXPECT_FALSE(reader.ready());
+    EXPECT_EQ(reader.read(), -1) << "a closed reader is at the end";
     EXPECT_STREQ(reader.toString().chars(), "ool.io.JovFileReader");
 }

@@ -34,22 +34,15 @@ TEST_F(JovPrintWriterTest, PrintWriterOverNoWriterWritesNothing) {
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
 }
 
-TEST_F(JovPrintWriterTest, StandardErrorLinesEndInCarriageReturnLineFeed) {
+TEST_F(JovPrintWriterTest, StandardWritersExistOnceAndEndLinesInCarriageReturnLineFeed) {
+    EXPECT_EQ(&JovPrintWriter::standardOutput(), &JovPrintWriter::standardOutput());
     testing::internal::CaptureStderr();
     JovPrintWriter::standardError().println("Fehlerzeile");
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "Fehlerzeile\r\n");
-}
-
-TEST_F(JovPrintWriterTest, StandardOutputLinesEndInCarriageReturnLineFeed) {
     testing::internal::CaptureStdout();
     JovPrintWriter::standardOutput().println(JovString("JovException: kaputt"));
     JovPrintWriter::standardOutput().flush();
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "JovException: kaputt\r\n");
-}
-
-TEST_F(JovPrintWriterTest, StandardWritersExistOnce) {
-    EXPECT_EQ(&JovPrintWriter::standardOutput(), &JovPrintWriter::standardOutput());
-    EXPECT_NE(&JovPrintWriter::standardOutput(), &JovPrintWriter::standardError());
     EXPECT_STREQ(JovPrintWriter::standardError().toString().chars(), "ool.io.JovPrintWriter");
 }
 

@@ -1,9 +1,7 @@
-// The object root: reference counting, identity equality, the per-object lock and the
-// live-object counter with its report.
+// The object root: reference counting, identity equality and the live-object counter with its
+// report.
+#include "DestructionProbe.h"
 #include "LiveObjectTest.h"
-
-#include "lang/JovObject.h"
-#include "lang/JovString.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -15,87 +13,46 @@
 #include <unistd.h>
 #endif
 
-namespace {
-
-// Records its own destruction so tests can see when the last holder let go.
-class Probe : public JovObject {
-public:
-    explicit Probe(bool* destroyed) : destroyed(destroyed) {}
-    ~Probe() override { *destroyed = true; }
-    JovString toString() const override { return "probe"; }
-
-private:
-    bool* destroyed;
-};
-
-class Plain : public JovObject {
-public:
-    JovString toString() const override { return "plain"; }
-};
-
-} // namespace
-
 class JovObjectTest : public LiveObjectTest {};
 
 TEST_F(JovObjectTest, LastReleaseDeletesTheObject) {
     bool destroyed = false;
-    auto* probe = new Probe(&destroyed);
+    auto* probe = new DestructionProbe(&destroyed);
     probe->addRef();
     probe->addRef();
     probe->release();
     EXPECT_FALSE(destroyed);
     probe->release();
     EXPECT_TRUE(destroyed);
+
+    bool unheldDestroyed = false;
+    (new DestructionProbe(&unheldDestroyed))->release();
+    EXPECT_TRUE(unheldDestroyed) << "releasing an object nobody holds deletes it";
 }
 
-TEST_F(JovObjectTest, ReleaseOfAnUnreferencedObjectDeletesIt) {
+TEST_F(JovObjectTest, CopyStartsUnreferencedAndCountsAsLive) {
     bool destroyed = false;
-    (new Probe(&destroyed))->release();
-    EXPECT_TRUE(destroyed);
-}
-
-TEST_F(JovObjectTest, ConstructionAndDestructionMoveTheLiveCounter) {
+    DestructionProbe original(&destroyed);
+    original.addRef();
+    original.addRef();
     const int before = JovObject::liveObjectCount();
-    {
-        Plain first;
-        Plain copy(first);
-        EXPECT_EQ(JovObject::liveObjectCount(), before + 2);
-    }
+    auto* copy = new DestructionProbe(original);
+    EXPECT_EQ(JovObject::liveObjectCount(), before + 1);
+    copy->release();
+    EXPECT_TRUE(destroyed);
     EXPECT_EQ(JovObject::liveObjectCount(), before);
 }
 
-TEST_F(JovObjectTest, CopyStartsUnreferenced) {
-    bool destroyed = false;
-    Probe original(&destroyed);
-    original.addRef();
-    original.addRef();
-    auto* copy = new Probe(original);
-    copy->release();
-    EXPECT_TRUE(destroyed);
-}
-
-TEST_F(JovObjectTest, EqualityIsIdentity) {
-    Plain first;
-    Plain second;
+TEST_F(JovObjectTest, RootEqualityIsIdentityAndRootCloneIsNull) {
+    bool unused = false;
+    const DestructionProbe first(&unused);
+    const DestructionProbe second(&unused);
     EXPECT_TRUE(first.equals(&first));
     EXPECT_FALSE(first.equals(&second));
     EXPECT_FALSE(first.equals(nullptr));
     EXPECT_TRUE(first == first);
-    EXPECT_FALSE(first == second);
     EXPECT_TRUE(first != second);
-}
-
-TEST_F(JovObjectTest, RootCloneIsNull) {
-    Plain plain;
-    EXPECT_EQ(plain.clone(), nullptr);
-}
-
-TEST_F(JovObjectTest, ReportStaysSilentWhileObjectsRemain) {
-    JovObject::setReportEnabled(true);
-    testing::internal::CaptureStdout();
-    { Plain shortLived; }
-    JovObject::setReportEnabled(false);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    EXPECT_EQ(first.clone(), nullptr);
 }
 
 // At process end the standard writers go last; with the report on, the counter reaching zero

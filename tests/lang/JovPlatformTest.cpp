@@ -1,22 +1,29 @@
-// The platform layer: the shared lock slot, the interlocked counter, file attributes and the
-// system language.
+// The platform layer: the interlocked counter and the system language and country. Its locks
+// and file attributes are tested through the scope lock and the file class.
+#include "LanguageEnvironment.h"
+
 #include "lang/JovPlatform.h"
 #include "lang/JovString.h"
 
 #include <cctype>
-#include <cstdlib>
 #include <gtest/gtest.h>
-#include <string>
 #include <thread>
 
-TEST(JovPlatformTest, LockSlotIsCreatedOnceAndReused) {
-    JovPlatform::RecursiveLock* slot = nullptr;
-    JovPlatform::RecursiveLock* first = JovPlatform::lockInSlot(&slot);
-    ASSERT_NE(first, nullptr);
-    EXPECT_EQ(slot, first);
-    EXPECT_EQ(JovPlatform::lockInSlot(&slot), first);
-    JovPlatform::destroyLock(first);
+namespace {
+
+// Whether text is empty or two letters of the one case.
+bool emptyOrTwoLetters(const JovString& text, bool upperCase) {
+    if (text.length() == 0) {
+        return true;
+    }
+    const auto fits = [&](int i) {
+        const auto c = static_cast<unsigned char>(text.charAt(i));
+        return upperCase ? std::isupper(c) != 0 : std::islower(c) != 0;
+    };
+    return text.length() == 2 && fits(0) && fits(1);
 }
+
+} // namespace
 
 TEST(JovPlatformTest, InterlockedCounterLosesNoUpdates) {
     constexpr int rounds = 100000;
@@ -34,69 +41,43 @@ TEST(JovPlatformTest, InterlockedCounterLosesNoUpdates) {
     EXPECT_EQ(JovPlatform::interlockedDecrement(&counter), 2 * rounds - 1);
 }
 
-TEST(JovPlatformTest, MissingFileHasAllAttributeBitsSet) {
-    EXPECT_EQ(JovPlatform::fileAttributes("no/such/file.txt"), JovPlatform::missingFileAttributes);
-}
-
-TEST(JovPlatformTest, FolderIsMarkedAsDirectory) {
-    constexpr unsigned int directoryAttribute = 0x10;
-    EXPECT_NE(JovPlatform::fileAttributes(".") & directoryAttribute, 0u);
-}
-
-TEST(JovPlatformTest, SystemLanguageIsTwoLowerCaseLettersOrEmpty) {
-    const JovString language = JovPlatform::systemLanguage();
-    if (language.length() == 0) {
-        return;
-    }
-    ASSERT_EQ(language.length(), 2);
-    EXPECT_TRUE(std::islower(static_cast<unsigned char>(language.charAt(0))));
-    EXPECT_TRUE(std::islower(static_cast<unsigned char>(language.charAt(1))));
+TEST(JovPlatformTest, SystemLanguageAndCountryAreTwoLettersOrEmpty) {
+    EXPECT_TRUE(emptyOrTwoLetters(JovPlatform::systemLanguage(), false));
+    EXPECT_TRUE(emptyOrTwoLetters(JovPlatform::systemCountry(), true));
 }
 
 #ifndef _WIN32
-// Natively the language comes from the environment, strongest variable first.
-class JovPlatformLanguageTest : public testing::Test {
-protected:
-    void SetUp() override {
-        for (int i = 0; i < variableCount; ++i) {
-            const char* value = std::getenv(variables[i]);
-            saved[i] = value != nullptr ? value : "";
-            wasSet[i] = value != nullptr;
-            unsetenv(variables[i]);
-        }
+// Natively language and country come from the environment, strongest variable first.
+TEST(JovPlatformLanguageTest, LanguageAndCountryAreReadFromTheSetting) {
+    const struct {
+        const char* setting;
+        const char* language;
+        const char* country;
+    } cases[] = {{"de_DE.UTF-8", "de", "DE"},
+                 {"de_at@euro", "de", "AT"},
+                 {"FR_fr", "fr", "FR"},
+                 {"de", "de", ""},
+                 {"de.UTF-8", "de", ""},
+                 {"de_C", "de", ""},
+                 {"de_CHE", "de", ""},
+                 {"de-CH", "de", ""},
+                 {"deu_CH", "", ""},
+                 {"C.UTF-8", "", ""},
+                 {"POSIX", "", ""}};
+    LanguageEnvironment environment;
+    for (const auto& [setting, language, country] : cases) {
+        SCOPED_TRACE(setting);
+        environment.use(setting);
+        EXPECT_STREQ(JovPlatform::systemLanguage().chars(), language);
+        EXPECT_STREQ(JovPlatform::systemCountry().chars(), country);
     }
-    void TearDown() override {
-        for (int i = 0; i < variableCount; ++i) {
-            if (wasSet[i]) {
-                setenv(variables[i], saved[i].c_str(), 1);
-            } else {
-                unsetenv(variables[i]);
-            }
-        }
-    }
-
-private:
-    static constexpr int variableCount = 3;
-    static constexpr const char* variables[variableCount] = {"LC_ALL", "LC_MESSAGES", "LANG"};
-    std::string saved[variableCount];
-    bool wasSet[variableCount] = {};
-};
-
-TEST_F(JovPlatformLanguageTest, LangGivesItsLanguage) {
-    setenv("LANG", "de_DE.UTF-8", 1);
-    EXPECT_STREQ(JovPlatform::systemLanguage().chars(), "de");
 }
 
-TEST_F(JovPlatformLanguageTest, LcAllWinsOverLang) {
-    setenv("LANG", "de_DE.UTF-8", 1);
-    setenv("LC_ALL", "FR_fr", 1);
+TEST(JovPlatformLanguageTest, LcAllWinsOverLang) {
+    LanguageEnvironment environment;
+    environment.use("de_DE.UTF-8");
+    setenv("LC_ALL", "fr_CH", 1);
     EXPECT_STREQ(JovPlatform::systemLanguage().chars(), "fr");
-}
-
-TEST_F(JovPlatformLanguageTest, PosixLocaleHasNoLanguage) {
-    setenv("LANG", "C.UTF-8", 1);
-    EXPECT_STREQ(JovPlatform::systemLanguage().chars(), "");
-    setenv("LANG", "POSIX", 1);
-    EXPECT_STREQ(JovPlatform::systemLanguage().chars(), "");
+    EXPECT_STREQ(JovPlatform::systemCountry().chars(), "CH");
 }
 #endif

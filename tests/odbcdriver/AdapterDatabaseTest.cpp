@@ -7,14 +7,11 @@
 #include <cstdlib>
 
 int AdapterDatabaseTest::createDatabase(const std::string& path, const std::string& options) {
-    const std::string command = "bash '" + projectFile("scripts/create-database.sh") + "' '" +
-                                path + "' " + options + " 2>/dev/null";
+    const std::string command = std::string("bash '") + PROJECT_ROOT +
+                                "/scripts/create-database.sh' '" + path + "' " + options +
+                                " 2>/dev/null";
     const int status = std::system(command.c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-std::string AdapterDatabaseTest::projectFile(const std::string& relativePath) {
-    return std::string(PROJECT_ROOT) + "/" + relativePath;
 }
 
 void AdapterDatabaseTest::SetUp() {

@@ -13,7 +13,6 @@ class AdapterDatabaseTest : public ::testing::Test {
 public:
     // Runs scripts/create-database.sh and returns its exit status.
     static int createDatabase(const std::string& path, const std::string& options = "");
-    static std::string projectFile(const std::string& relativePath);
 
 protected:
     void SetUp() override;

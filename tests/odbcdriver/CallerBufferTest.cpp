@@ -3,16 +3,23 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
-#include <cstring>
 
 namespace {
 constexpr char untouched = '#';
-}
+// "Grüße": 7 bytes in UTF-8, 5 in Windows-1252.
+constexpr const char* greetingsUtf8 = "Gr\xC3\xBC\xC3\x9F"
+                                      "e";
+} // namespace
 
 class CallerBufferTest : public ::testing::Test {
 protected:
     CallerBufferTest() { area.fill(untouched); }
+
+    bool untouchedFrom(std::size_t index) const {
+        return std::all_of(area.begin() + index, area.end(), [](char c) { return c == untouched; });
+    }
 
     std::array<char, 16> area{};
     std::size_t copied = 0;
@@ -22,16 +29,14 @@ TEST_F(CallerBufferTest, TextThatFitsIsCopiedWithTerminatingZero) {
     EXPECT_EQ(CallerBuffer::fill("Reis", area.data(), 5, copied), SQL_SUCCESS);
     EXPECT_EQ(copied, 4u);
     EXPECT_STREQ(area.data(), "Reis");
-    EXPECT_EQ(area[5], untouched);
+    EXPECT_TRUE(untouchedFrom(5));
 }
 
 TEST_F(CallerBufferTest, LongTextIsCutAtTheBufferEndAndReportedAsTruncated) {
     EXPECT_EQ(CallerBuffer::fill("Zwiebeln", area.data(), 4, copied), SQL_SUCCESS_WITH_INFO);
     EXPECT_EQ(copied, 3u);
     EXPECT_STREQ(area.data(), "Zwi");
-    for (std::size_t index = 4; index < area.size(); ++index) {
-        EXPECT_EQ(area[index], untouched) << "written past the buffer at " << index;
-    }
+    EXPECT_TRUE(untouchedFrom(4)) << "written past the buffer";
 }
 
 TEST_F(CallerBufferTest, MissingOrEmptyBufferReceivesNothing) {
@@ -39,36 +44,27 @@ TEST_F(CallerBufferTest, MissingOrEmptyBufferReceivesNothing) {
     EXPECT_EQ(CallerBuffer::fill("Reis", area.data(), 0, copied), SQL_SUCCESS_WITH_INFO);
     EXPECT_EQ(CallerBuffer::fill("Reis", area.data(), -3, copied), SQL_SUCCESS_WITH_INFO);
     EXPECT_EQ(copied, 0u);
-    EXPECT_EQ(area[0], untouched);
+    EXPECT_TRUE(untouchedFrom(0));
 }
 
-TEST_F(CallerBufferTest, ConvertedTextReportsItsWindows1252Length) {
-    // "Grüße" is 7 bytes in UTF-8 and 5 in Windows-1252.
+TEST_F(CallerBufferTest, ConvertedTextIsCutAndMeasuredInWindows1252Bytes) {
     SQLLEN length = 0;
-    EXPECT_EQ(CallerBuffer::fillFromUtf8("Gr\xC3\xBC\xC3\x9F"
-                                         "e",
-                                         SQL_SUCCESS, area.data(), 16, &length),
+    EXPECT_EQ(CallerBuffer::fillFromUtf8(greetingsUtf8, SQL_SUCCESS, area.data(), 16, &length),
               SQL_SUCCESS);
     EXPECT_EQ(length, 5);
     EXPECT_STREQ(area.data(), "Gr\xFC\xDF"
                               "e");
-}
-
-TEST_F(CallerBufferTest, ConvertedTextIsCutInWindows1252Bytes) {
-    SQLSMALLINT length = 0;
-    EXPECT_EQ(CallerBuffer::fillFromUtf8("Gr\xC3\xBC\xC3\x9F"
-                                         "e",
-                                         SQL_SUCCESS, area.data(), 4, &length),
+    area.fill(untouched);
+    SQLSMALLINT shortLength = 0;
+    EXPECT_EQ(CallerBuffer::fillFromUtf8(greetingsUtf8, SQL_SUCCESS, area.data(), 4, &shortLength),
               SQL_SUCCESS_WITH_INFO);
-    EXPECT_EQ(length, 5);
+    EXPECT_EQ(shortLength, 5);
     EXPECT_STREQ(area.data(), "Gr\xFC");
-    EXPECT_EQ(area[4], untouched);
-}
-
-TEST_F(CallerBufferTest, DriverInformationIsKeptWhenTheTextFits) {
+    EXPECT_TRUE(untouchedFrom(4));
     EXPECT_EQ(CallerBuffer::fillFromUtf8<SQLSMALLINT>("x", SQL_SUCCESS_WITH_INFO, area.data(), 4,
                                                       nullptr),
-              SQL_SUCCESS_WITH_INFO);
+              SQL_SUCCESS_WITH_INFO)
+        << "the driver's information is kept when the text fits";
 }
 
 TEST_F(CallerBufferTest, LengthIsClippedToWhatItsFieldHolds) {

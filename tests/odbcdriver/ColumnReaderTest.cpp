@@ -3,21 +3,19 @@
 
 #include <gtest/gtest.h>
 
-TEST(ColumnReaderTest, ProgramColumnTypesGetTheirStandardDefaultCType) {
-    EXPECT_EQ(ColumnReader::defaultCType(SQL_INTEGER), SQL_C_SLONG);
-    EXPECT_EQ(ColumnReader::defaultCType(SQL_BIT), SQL_C_BIT);
-    EXPECT_EQ(ColumnReader::defaultCType(SQL_DOUBLE), SQL_C_DOUBLE);
-    EXPECT_EQ(ColumnReader::defaultCType(SQL_FLOAT), SQL_C_DOUBLE);
-    EXPECT_EQ(ColumnReader::defaultCType(SQL_VARCHAR), SQL_C_CHAR);
-}
-
-TEST(ColumnReaderTest, WideTextIsStillDeliveredAsEightBitCharacters) {
-    EXPECT_EQ(ColumnReader::defaultCType(SQL_WVARCHAR), SQL_C_CHAR);
-    EXPECT_EQ(ColumnReader::defaultCType(SQL_WLONGVARCHAR), SQL_C_CHAR);
-}
-
-TEST(ColumnReaderTest, OtherTypesAreLeftToTheDriver) {
-    EXPECT_EQ(ColumnReader::defaultCType(SQL_TYPE_DATE), SQL_C_DEFAULT);
-    EXPECT_EQ(ColumnReader::defaultCType(SQL_VARBINARY), SQL_C_DEFAULT);
-    EXPECT_EQ(ColumnReader::defaultCType(SQL_UNKNOWN_TYPE), SQL_C_DEFAULT);
+// Wide text still arrives as 8-bit characters; types the program does not read are left to the
+// driver.
+TEST(ColumnReaderTest, ColumnTypesGetTheDefaultCTypeTheProgramReads) {
+    const struct {
+        SQLSMALLINT sqlType;
+        SQLSMALLINT cType;
+    } cases[] = {{SQL_INTEGER, SQL_C_SLONG},     {SQL_BIT, SQL_C_BIT},
+                 {SQL_DOUBLE, SQL_C_DOUBLE},     {SQL_FLOAT, SQL_C_DOUBLE},
+                 {SQL_VARCHAR, SQL_C_CHAR},      {SQL_WVARCHAR, SQL_C_CHAR},
+                 {SQL_WLONGVARCHAR, SQL_C_CHAR}, {SQL_TYPE_DATE, SQL_C_DEFAULT},
+                 {SQL_VARBINARY, SQL_C_DEFAULT}, {SQL_UNKNOWN_TYPE, SQL_C_DEFAULT}};
+    for (const auto& [sqlType, cType] : cases) {
+        SCOPED_TRACE(sqlType);
+        EXPECT_EQ(ColumnReader::defaultCType(sqlType), cType);
+    }
 }

@@ -15,10 +15,10 @@ constexpr int programVersion = 11006;
 
 class CreateDatabaseScriptTest : public ::testing::Test {
 protected:
-    // Opens the created file and runs a count query on it.
-    int count(const std::string& query) {
+    // Opens a created file and answers the first value of a query, or -1 when it fails.
+    static int firstValue(const std::string& path, const std::string& query) {
         OdbcSession session;
-        EXPECT_EQ(session.connectFile(target), SQL_SUCCESS);
+        EXPECT_EQ(session.connectFile(path), SQL_SUCCESS);
         OdbcStatement statement(session);
         if (statement.execute(query) != SQL_SUCCESS || !statement.fetch()) {
             return -1;
@@ -30,12 +30,23 @@ protected:
     std::string target = folder.file("data/meals.mdb");
 };
 
-TEST_F(CreateDatabaseScriptTest, CreatesEmptyTablesAndTheVersionRow) {
+TEST_F(CreateDatabaseScriptTest, CreatesEmptyTablesWithTheVersionRowUnlessToldOtherwise) {
     ASSERT_EQ(AdapterDatabaseTest::createDatabase(target), 0);
-    EXPECT_EQ(count("SELECT count(*) FROM Zutaten"), 0);
-    EXPECT_EQ(count("SELECT count(*) FROM Menues"), 0);
-    EXPECT_EQ(count("SELECT Version FROM Version"), programVersion);
-    EXPECT_EQ(count("SELECT count(*) FROM Version"), 1);
+    EXPECT_EQ(firstValue(target, "SELECT count(*) FROM Zutaten"), 0);
+    EXPECT_EQ(firstValue(target, "SELECT count(*) FROM Menues"), 0);
+    EXPECT_EQ(firstValue(target, "SELECT Version FROM Version"), programVersion);
+    EXPECT_EQ(firstValue(target, "SELECT count(*) FROM Version"), 1);
+
+    const std::string withoutVersion = folder.file("noversion.mdb");
+    ASSERT_EQ(AdapterDatabaseTest::createDatabase(withoutVersion, "--no-version"), 0);
+    EXPECT_EQ(firstValue(withoutVersion, "SELECT count(*) FROM Version"), -1);
+    EXPECT_EQ(firstValue(withoutVersion, "SELECT count(*) FROM Zutaten"), 0);
+}
+
+TEST_F(CreateDatabaseScriptTest, SampleOptionLoadsTheSampleDataWithTheReservedMenu) {
+    ASSERT_EQ(AdapterDatabaseTest::createDatabase(target, "--sample"), 0);
+    EXPECT_GT(firstValue(target, "SELECT count(*) FROM Zutaten"), 0);
+    EXPECT_EQ(firstValue(target, "SELECT count(*) FROM Menues WHERE ID = 0"), 1);
 }
 
 TEST_F(CreateDatabaseScriptTest, LeavesAnExistingFileUntouched) {
@@ -43,18 +54,6 @@ TEST_F(CreateDatabaseScriptTest, LeavesAnExistingFileUntouched) {
     folder.write("data/meals.mdb", "the administrator's database");
     EXPECT_EQ(AdapterDatabaseTest::createDatabase(target, "--sample"), 0);
     EXPECT_EQ(folder.read("data/meals.mdb"), "the administrator's database");
-}
-
-TEST_F(CreateDatabaseScriptTest, NoVersionOptionLeavesOutTheVersionTable) {
-    ASSERT_EQ(AdapterDatabaseTest::createDatabase(target, "--no-version"), 0);
-    EXPECT_EQ(count("SELECT count(*) FROM Version"), -1);
-    EXPECT_EQ(count("SELECT count(*) FROM Zutaten"), 0);
-}
-
-TEST_F(CreateDatabaseScriptTest, SampleOptionLoadsTheSampleData) {
-    ASSERT_EQ(AdapterDatabaseTest::createDatabase(target, "--sample"), 0);
-    EXPECT_GT(count("SELECT count(*) FROM Zutaten"), 0);
-    EXPECT_EQ(count("SELECT count(*) FROM Menues WHERE ID = 0"), 1);
 }
 
 TEST_F(CreateDatabaseScriptTest, UnknownOptionIsAUsageErrorAndCreatesNothing) {

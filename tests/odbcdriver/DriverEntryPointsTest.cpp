@@ -4,8 +4,10 @@
 #include "OdbcStatement.h"
 
 #include <array>
+#include <cstdint>
 #include <cstring>
 #include <filesystem>
+#include <iterator>
 #include <vector>
 
 namespace {
@@ -27,6 +29,10 @@ std::string insertShare(int parent, int child) {
            "mengeAufMenueBeziehen,veraenderlicheAnteile,Kind) VALUES (" +
            std::to_string(parent) + ",0.500000,true,false,false,false,false," +
            std::to_string(child) + ");";
+}
+
+template <typename Value> std::string machineBytes(Value value) {
+    return std::string(reinterpret_cast<const char*>(&value), sizeof value);
 }
 
 } // namespace
@@ -58,56 +64,31 @@ protected:
     std::array<unsigned char, programBufferSize> buffer{};
 };
 
-TEST_F(DriverEntryPointsTest, IntegerColumnsArriveAsFourByteSignedIntegers) {
-    ASSERT_EQ(session.execute(insertIngredient(-17, "Zwiebeln")), SQL_SUCCESS);
+// Integers as 4 signed bytes, yes/no as one byte, doubles as 8 bytes, text zero-terminated.
+TEST_F(DriverEntryPointsTest, ValuesArriveInTheMachineFormOfTheirDescribedType) {
+    ASSERT_EQ(session.execute(insertIngredient(-17, "Zwiebeln", true, "0.300000")), SQL_SUCCESS);
+    ASSERT_EQ(session.execute(insertIngredient(18, "Lauch", false, "1.5E+06")), SQL_SUCCESS);
+    const SQLSMALLINT types[] = {SQL_INTEGER, SQL_BIT, SQL_DOUBLE, SQL_VARCHAR};
+    const std::vector<std::string> rows[] = {
+        {machineBytes<std::int32_t>(-17), std::string(1, '\1'), machineBytes(0.3), "Zwiebeln"},
+        {machineBytes<std::int32_t>(18), std::string(1, '\0'), machineBytes(1.5e6), "Lauch"},
+    };
     OdbcStatement statement(session);
-    select(statement, "SELECT * FROM Zutaten WHERE ID = -17;");
-    ASSERT_EQ(readDefault(statement, 1), 4);
-    std::int32_t id = 0;
-    std::memcpy(&id, buffer.data(), sizeof id);
-    EXPECT_EQ(id, -17);
-    EXPECT_EQ(buffer[4], untouched);
-}
-
-TEST_F(DriverEntryPointsTest, YesNoColumnsArriveAsOneByte) {
-    ASSERT_EQ(session.execute(insertIngredient(17, "Zwiebeln", true)), SQL_SUCCESS);
-    ASSERT_EQ(session.execute(insertIngredient(18, "Lauch", false)), SQL_SUCCESS);
-    OdbcStatement statement(session);
-    select(statement, "SELECT weiblich FROM Zutaten ORDER BY ID ASC;");
-    ASSERT_EQ(readDefault(statement, 1), 1);
-    EXPECT_EQ(buffer[0], 1);
-    EXPECT_EQ(buffer[1], untouched);
-    ASSERT_TRUE(statement.fetch());
-    ASSERT_EQ(readDefault(statement, 1), 1);
-    EXPECT_EQ(buffer[0], 0);
-}
-
-TEST_F(DriverEntryPointsTest, DoubleColumnsArriveAsEightByteDoubles) {
-    ASSERT_EQ(session.execute(insertIngredient(17, "Hackfleisch", false, "0.300000")), SQL_SUCCESS);
-    ASSERT_EQ(session.execute("INSERT INTO Menues (name,fe,zu,gf,ba,na,be,kh,ew,bw,ID) VALUES "
-                              "('Gulasch',3.25,0,0,0,0,0,0,0,1.5E+06,4);"),
-              SQL_SUCCESS);
-    OdbcStatement ingredient(session);
-    select(ingredient, "SELECT Fleischanteil FROM Zutaten WHERE ID = 17;");
-    ASSERT_EQ(readDefault(ingredient, 1), 8);
-    double share = 0;
-    std::memcpy(&share, buffer.data(), sizeof share);
-    EXPECT_DOUBLE_EQ(share, 0.3);
-
-    OdbcStatement menu(session);
-    select(menu, "SELECT fe, bw FROM Menues WHERE ID = 4;");
-    ASSERT_EQ(readDefault(menu, 2), 8);
-    double energy = 0;
-    std::memcpy(&energy, buffer.data(), sizeof energy);
-    EXPECT_DOUBLE_EQ(energy, 1.5e6);
-}
-
-TEST_F(DriverEntryPointsTest, TextColumnsArriveAsZeroTerminatedCharacters) {
-    ASSERT_EQ(session.execute(insertIngredient(17, "Zwiebeln")), SQL_SUCCESS);
-    OdbcStatement statement(session);
-    select(statement, "SELECT Name FROM Zutaten WHERE ID = 17;");
-    ASSERT_EQ(readDefault(statement, 1), 8);
-    EXPECT_EQ(std::memcmp(buffer.data(), "Zwiebeln", 9), 0);
+    select(statement, "SELECT ID, weiblich, Fleischanteil, Name FROM Zutaten ORDER BY ID ASC;");
+    for (std::size_t index = 0; index < std::size(rows); ++index) {
+        if (index > 0) {
+            ASSERT_TRUE(statement.fetch());
+        }
+        const std::vector<std::string>& row = rows[index];
+        for (SQLUSMALLINT column = 1; column <= row.size(); ++column) {
+            const std::string& bytes = row[column - 1];
+            SCOPED_TRACE(row[3] + " column " + std::to_string(column));
+            EXPECT_EQ(statement.columnType(column), types[column - 1]);
+            ASSERT_EQ(readDefault(statement, column), static_cast<SQLLEN>(bytes.size()));
+            EXPECT_EQ(std::string(reinterpret_cast<char*>(buffer.data()), bytes.size()), bytes);
+            EXPECT_EQ(buffer[bytes.size()], types[column - 1] == SQL_VARCHAR ? 0 : untouched);
+        }
+    }
 }
 
 TEST_F(DriverEntryPointsTest, NullValuesReportTheNullIndicator) {
@@ -116,85 +97,42 @@ TEST_F(DriverEntryPointsTest, NullValuesReportTheNullIndicator) {
                               "wertgebend,veraenderlicheAnteile,Kind) VALUES "
                               "(5,NULL,NULL,false,false,false,17);"),
               SQL_SUCCESS);
-    OdbcStatement ingredient(session);
-    select(ingredient, "SELECT Verkehrsbezeichnung, DativPlural FROM Zutaten WHERE ID = 17;");
-    EXPECT_EQ(readDefault(ingredient, 1), SQL_NULL_DATA);
-    SQLLEN indicator = 0;
-    EXPECT_EQ(SQLGetData(ingredient.handle(), 2, SQL_C_CHAR, buffer.data(), programBufferSize,
-                         &indicator),
-              SQL_SUCCESS);
-    EXPECT_EQ(indicator, SQL_NULL_DATA);
-
-    OdbcStatement fill(session);
-    select(fill, "SELECT Fuellmenge, mengeAngeben FROM Mengen WHERE Eltern = 5;");
-    EXPECT_EQ(readDefault(fill, 1), SQL_NULL_DATA);
-    EXPECT_EQ(readDefault(fill, 2), SQL_NULL_DATA);
-}
-
-TEST_F(DriverEntryPointsTest, ColumnNamesComeBackExactlyAsDeclared) {
-    const std::vector<std::pair<std::string, std::vector<std::string>>> tables = {
-        {"Zutaten",
-         {"ID", "Name", "Verkehrsbezeichnung", "DativPlural", "Portion", "Klasse", "weiblich",
-          "Plural", "kennzPflichtig", "Fleischanteil", "fleischanteilAngeben"}},
-        {"Menues",
-         {"ID", "Name", "Verkehrsbezeichnung", "bw", "ew", "kh", "zu", "fe", "gf", "ba", "na",
-          "be"}},
-        {"Anteile",
-         {"Eltern", "Kind", "Anteil", "mengeAngeben", "imTitel", "wertgebend",
-          "mengeAufMenueBeziehen", "veraenderlicheAnteile"}},
-        {"Mengen",
-         {"Eltern", "Kind", "Fuellmenge", "mengeAngeben", "imTitel", "wertgebend",
-          "veraenderlicheAnteile"}},
-        {"Version", {"Version"}},
-    };
-    for (const auto& [table, columns] : tables) {
-        OdbcStatement statement(session);
-        ASSERT_EQ(statement.execute("SELECT * FROM " + table + ";"), SQL_SUCCESS);
-        EXPECT_EQ(statement.columnNames(), columns) << table;
+    OdbcStatement statement(session);
+    select(statement, "SELECT Verkehrsbezeichnung, Fuellmenge, mengeAngeben FROM Zutaten, Mengen "
+                      "WHERE ID = 17 AND Kind = 17;");
+    for (SQLUSMALLINT column = 1; column <= 3; ++column) {
+        EXPECT_EQ(readDefault(statement, column), SQL_NULL_DATA) << "column " << column;
     }
 }
 
-TEST_F(DriverEntryPointsTest, ColumnsAreDescribedWithTheTypesTheProgramReads) {
+TEST_F(DriverEntryPointsTest, ColumnNamesWithUmlautsArriveInWindows1252) {
     OdbcStatement statement(session);
-    ASSERT_EQ(statement.execute("SELECT ID, Name, weiblich, Fleischanteil FROM Zutaten;"),
+    ASSERT_EQ(statement.execute("SELECT 1 AS Gr\xF6\xDF"
+                                "e;"),
               SQL_SUCCESS);
-    EXPECT_EQ(statement.columnType(1), SQL_INTEGER);
-    EXPECT_EQ(statement.columnType(2), SQL_VARCHAR);
-    EXPECT_EQ(statement.columnType(3), SQL_BIT);
-    EXPECT_EQ(statement.columnType(4), SQL_DOUBLE);
+    EXPECT_EQ(statement.columnNames(), std::vector<std::string>{"Gr\xF6\xDF"
+                                                                "e"});
+    SQLCHAR label[programBufferSize] = {};
+    SQLSMALLINT length = 0;
+    EXPECT_EQ(SQLColAttribute(statement.handle(), 1, SQL_DESC_LABEL, label, programBufferSize,
+                              &length, nullptr),
+              SQL_SUCCESS);
+    EXPECT_EQ(length, 5);
+    EXPECT_STREQ(reinterpret_cast<char*>(label), "Gr\xF6\xDF"
+                                                 "e");
 }
 
-TEST_F(DriverEntryPointsTest, DeleteWithAsteriskRemovesOnlyTheChosenRows) {
+TEST_F(DriverEntryPointsTest, DeleteWithAsteriskRemovesOnlyTheChosenRowsAndQuotesStayUnchanged) {
     ASSERT_EQ(session.execute(insertShare(5, 1)), SQL_SUCCESS);
     ASSERT_EQ(session.execute(insertShare(5, 2)), SQL_SUCCESS);
     ASSERT_EQ(session.execute(insertShare(6, 1)), SQL_SUCCESS);
+    ASSERT_EQ(session.execute(insertIngredient(17, "DELETE * FROM Zutaten")), SQL_SUCCESS);
     EXPECT_EQ(session.execute("DELETE * FROM Anteile WHERE Eltern = 5;"), SQL_SUCCESS);
     EXPECT_EQ(countRows("SELECT count(*) FROM Anteile WHERE Eltern = 5"), 0);
     EXPECT_EQ(countRows("SELECT count(*) FROM Anteile WHERE Eltern = 6"), 1);
-    EXPECT_EQ(session.execute("delete * from Anteile WHERE Eltern=6;"), SQL_SUCCESS);
-    EXPECT_EQ(countRows("SELECT count(*) FROM Anteile"), 0);
-}
-
-TEST_F(DriverEntryPointsTest, DeletePhraseInsideALiteralIsStoredUnchanged) {
-    ASSERT_EQ(session.execute(insertIngredient(17, "DELETE * FROM Zutaten")), SQL_SUCCESS);
     OdbcStatement statement(session);
     select(statement, "SELECT Name FROM Zutaten WHERE ID = 17;");
     EXPECT_EQ(statement.text(1), "DELETE * FROM Zutaten");
-}
-
-TEST_F(DriverEntryPointsTest, LikeOnTheNumericIdMatchesItsDigits) {
-    for (const int id : {7, 12, 120}) {
-        ASSERT_EQ(session.execute(insertIngredient(id, "Salz")), SQL_SUCCESS);
-    }
-    OdbcStatement statement(session);
-    ASSERT_EQ(statement.execute("SELECT * FROM Zutaten WHERE Name LIKE '%Pfeffer%' OR "
-                                "ID LIKE '%12%' ORDER BY ID ASC;"),
-              SQL_SUCCESS);
-    std::vector<int> found;
-    while (statement.fetch()) {
-        found.push_back(statement.integer(1));
-    }
-    EXPECT_EQ(found, (std::vector<int>{12, 120}));
 }
 
 TEST_F(DriverEntryPointsTest, UmlautsRoundTripWhileTheFileHoldsUtf8) {
@@ -206,15 +144,6 @@ TEST_F(DriverEntryPointsTest, UmlautsRoundTripWhileTheFileHoldsUtf8) {
     // SQLite's own view: G r ü(C3 BC) ß(C3 9F) blank €(E2 82 AC), six characters.
     EXPECT_EQ(statement.text(2), "4772C3BCC39F20E282AC");
     EXPECT_EQ(statement.integer(3), 6);
-}
-
-TEST_F(DriverEntryPointsTest, SearchPatternWithUmlautFindsTheRow) {
-    ASSERT_EQ(session.execute(insertIngredient(17, "R\xFC"
-                                                   "bli")),
-              SQL_SUCCESS);
-    EXPECT_EQ(countRows("SELECT count(*) FROM Zutaten WHERE Name LIKE '%\xFC"
-                        "b%'"),
-              1);
 }
 
 TEST_F(DriverEntryPointsTest, LongValueIsHandedOutInPiecesThatFitTheBuffer) {
@@ -243,44 +172,20 @@ TEST_F(DriverEntryPointsTest, LongValueIsHandedOutInPiecesThatFitTheBuffer) {
               SQL_NO_DATA);
 }
 
-TEST_F(DriverEntryPointsTest, EmptyBufferReportsTheLengthAndKeepsTheValueForTheNextCall) {
-    ASSERT_EQ(session.execute(insertIngredient(17, "K\xE4se")), SQL_SUCCESS);
-    OdbcStatement statement(session);
-    select(statement, "SELECT Name FROM Zutaten WHERE ID = 17;");
-    SQLLEN length = 0;
-    EXPECT_EQ(SQLGetData(statement.handle(), 1, SQL_C_CHAR, buffer.data(), 0, &length),
-              SQL_SUCCESS_WITH_INFO);
-    EXPECT_EQ(length, 4);
-    EXPECT_EQ(statement.text(1), "K\xE4se");
-}
-
-TEST_F(DriverEntryPointsTest, NextRowDropsTheUnreadRestOfAValue) {
-    ASSERT_EQ(session.execute(insertIngredient(1, "Kartoffeln")), SQL_SUCCESS);
+TEST_F(DriverEntryPointsTest, EmptyBufferKeepsTheValueButTheNextRowDropsItsUnreadRest) {
+    ASSERT_EQ(session.execute(insertIngredient(1, "K\xE4se")), SQL_SUCCESS);
     ASSERT_EQ(session.execute(insertIngredient(2, "Reis")), SQL_SUCCESS);
     OdbcStatement statement(session);
     select(statement, "SELECT Name FROM Zutaten ORDER BY ID ASC;");
     SQLLEN length = 0;
-    EXPECT_EQ(SQLGetData(statement.handle(), 1, SQL_C_CHAR, buffer.data(), 4, &length),
+    EXPECT_EQ(SQLGetData(statement.handle(), 1, SQL_C_CHAR, buffer.data(), 0, &length),
               SQL_SUCCESS_WITH_INFO);
+    EXPECT_EQ(length, 4);
+    EXPECT_EQ(SQLGetData(statement.handle(), 1, SQL_C_CHAR, buffer.data(), 3, &length),
+              SQL_SUCCESS_WITH_INFO);
+    EXPECT_STREQ(reinterpret_cast<char*>(buffer.data()), "K\xE4");
     ASSERT_TRUE(statement.fetch());
     EXPECT_EQ(statement.text(1), "Reis");
-}
-
-TEST_F(DriverEntryPointsTest, ColumnNamesWithUmlautsArriveInWindows1252) {
-    OdbcStatement statement(session);
-    ASSERT_EQ(statement.execute("SELECT 1 AS Gr\xF6\xDF"
-                                "e;"),
-              SQL_SUCCESS);
-    EXPECT_EQ(statement.columnNames(), std::vector<std::string>{"Gr\xF6\xDF"
-                                                                "e"});
-    SQLCHAR label[programBufferSize] = {};
-    SQLSMALLINT length = 0;
-    EXPECT_EQ(SQLColAttribute(statement.handle(), 1, SQL_DESC_LABEL, label, programBufferSize,
-                              &length, nullptr),
-              SQL_SUCCESS);
-    EXPECT_EQ(length, 5);
-    EXPECT_STREQ(reinterpret_cast<char*>(label), "Gr\xF6\xDF"
-                                                 "e");
 }
 
 TEST_F(DriverEntryPointsTest, MissingDatabaseFileIsRefusedAndNotCreated) {

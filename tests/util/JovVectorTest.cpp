@@ -1,41 +1,22 @@
 // The object list: counted element references, shared values, the index rules and the error
 // lines written for bad indexes.
+#include "../lang/DestructionProbe.h"
 #include "LiveObjectTest.h"
 
 #include "lang/JovInteger.h"
-#include "lang/JovString.h"
 #include "util/JovVector.h"
 
 #include <gtest/gtest.h>
 #include <string>
-
-namespace {
-
-// Records its own destruction so tests can see when the vector let go.
-class Probe : public JovObject {
-public:
-    explicit Probe(bool* destroyed) : destroyed(destroyed) {}
-    ~Probe() override { *destroyed = true; }
-    JovString toString() const override { return "probe"; }
-
-private:
-    bool* destroyed;
-};
-
-JovString textAt(const JovVector& vector, int index) {
-    return vector.elementAt(index)->toString();
-}
-
-} // namespace
 
 class JovVectorTest : public LiveObjectTest {
 protected:
     // A vector holding the texts "a", "b", "c".
     static JovVector threeLetters() {
         JovVector letters;
-        letters.addElement(JovString("a"));
-        letters.addElement(JovString("b"));
-        letters.addElement(JovString("c"));
+        for (const char* letter : {"a", "b", "c"}) {
+            letters.addElement(JovString(letter));
+        }
         return letters;
     }
 
@@ -47,15 +28,9 @@ protected:
     }
 };
 
-TEST_F(JovVectorTest, StartsEmpty) {
-    const JovVector vector;
-    EXPECT_EQ(vector.size(), 0);
-    EXPECT_TRUE(vector.isEmpty());
-    EXPECT_STREQ(vector.toString().chars(), "ool.util.JovVector[]");
-}
-
 TEST_F(JovVectorTest, KeepsElementsInOrderAcrossGrowth) {
     JovVector vector;
+    EXPECT_TRUE(vector.isEmpty());
     for (int i = 0; i < 25; ++i) {
         EXPECT_TRUE(vector.add(new JovInteger(i)));
     }
@@ -65,47 +40,33 @@ TEST_F(JovVectorTest, KeepsElementsInOrderAcrossGrowth) {
     }
 }
 
-TEST_F(JovVectorTest, ElementLivesAsLongAsTheVectorHoldsIt) {
+TEST_F(JovVectorTest, ElementLivesAsLongAsAVectorHoldsIt) {
     bool destroyed = false;
-    {
-        JovVector vector;
-        vector.addElement(new Probe(&destroyed));
-        EXPECT_FALSE(destroyed);
-    }
-    EXPECT_TRUE(destroyed);
-}
-
-TEST_F(JovVectorTest, ElementHeldTwiceSurvivesOneRemoval) {
-    bool destroyed = false;
-    auto* probe = new Probe(&destroyed);
-    JovVector first;
+    auto* probe = new DestructionProbe(&destroyed);
     JovVector second;
-    first.addElement(probe);
-    second.addElement(probe);
-    first.removeElementAt(0);
+    {
+        JovVector first;
+        first.addElement(probe);
+        second.addElement(probe);
+    }
     EXPECT_FALSE(destroyed);
     second.removeAllElements();
     EXPECT_TRUE(destroyed);
 }
 
-TEST_F(JovVectorTest, CopySeesTheOthersChanges) {
+TEST_F(JovVectorTest, CopySeesTheOthersChangesAndAStringIsStoredAsACopy) {
     JovVector original;
     const JovVector copy(original);
     JovVector assigned;
     assigned = original;
-    original.addElement(JovString("Zwiebel"));
+    const JovString text("Zwiebel");
+    original.addElement(text);
     EXPECT_EQ(copy.size(), 1);
     EXPECT_EQ(assigned.size(), 1);
+    EXPECT_NE(copy.elementAt(0), &text);
+    EXPECT_TRUE(text.equals(copy.elementAt(0)));
     assigned.removeAllElements();
     EXPECT_TRUE(original.isEmpty());
-}
-
-TEST_F(JovVectorTest, AddElementStoresACopyOfAString) {
-    JovVector vector;
-    const JovString text("Knoblauch");
-    vector.addElement(text);
-    EXPECT_NE(vector.elementAt(0), &text);
-    EXPECT_TRUE(text.equals(vector.elementAt(0)));
 }
 
 TEST_F(JovVectorTest, InsertElementAtClampsTheIndex) {
@@ -114,46 +75,33 @@ TEST_F(JovVectorTest, InsertElementAtClampsTheIndex) {
     letters.insertElementAt(new JovString("end"), 99);
     letters.insertElementAt(new JovString("start"), -4);
     EXPECT_STREQ(letters.toString().chars(), "ool.util.JovVector[start,a,x,b,c,end]");
+    EXPECT_STREQ(letters.firstElement()->toString().chars(), "start");
+    EXPECT_STREQ(letters.lastElement()->toString().chars(), "end");
 }
 
-TEST_F(JovVectorTest, FirstAndLastElement) {
-    const JovVector letters = threeLetters();
-    EXPECT_STREQ(letters.firstElement()->toString().chars(), "a");
-    EXPECT_STREQ(letters.lastElement()->toString().chars(), "c");
-}
-
-TEST_F(JovVectorTest, SetElementAtReplacesAndReleasesTheOld) {
-    bool destroyed = false;
+TEST_F(JovVectorTest, SetElementAtReplacesAndReleasesTheOldButKeepsTheSame) {
+    bool oldGone = false;
+    bool sameGone = false;
+    auto* same = new DestructionProbe(&sameGone);
     JovVector vector;
-    vector.addElement(new Probe(&destroyed));
+    vector.addElement(new DestructionProbe(&oldGone));
+    vector.addElement(same);
     vector.setElementAt(new JovString("neu"), 0);
-    EXPECT_TRUE(destroyed);
-    EXPECT_STREQ(textAt(vector, 0).chars(), "neu");
+    vector.setElementAt(same, 1);
+    EXPECT_TRUE(oldGone);
+    EXPECT_FALSE(sameGone);
+    EXPECT_STREQ(vector.toString().chars(), "ool.util.JovVector[neu,probe]");
 }
 
-TEST_F(JovVectorTest, SetElementAtWithTheSameElementKeepsIt) {
-    bool destroyed = false;
-    auto* probe = new Probe(&destroyed);
-    JovVector vector;
-    vector.addElement(probe);
-    vector.setElementAt(probe, 0);
-    EXPECT_FALSE(destroyed);
-    EXPECT_EQ(vector.elementAt(0), probe);
-}
-
-TEST_F(JovVectorTest, RemoveElementAtClosesTheGap) {
+TEST_F(JovVectorTest, RemoveByIndexOrByTheArgumentsEqualsClosesTheGap) {
     JovVector letters = threeLetters();
-    letters.removeElementAt(1);
-    EXPECT_STREQ(letters.toString().chars(), "ool.util.JovVector[a,c]");
-}
-
-TEST_F(JovVectorTest, RemoveElementUsesTheArgumentsEquals) {
-    JovVector letters = threeLetters();
+    letters.addElement(JovString("d"));
     const JovString b("b");
     EXPECT_TRUE(letters.removeElement(&b));
     EXPECT_FALSE(letters.removeElement(&b));
     EXPECT_FALSE(letters.removeElement(nullptr));
-    EXPECT_STREQ(letters.toString().chars(), "ool.util.JovVector[a,c]");
+    letters.removeElementAt(1);
+    EXPECT_STREQ(letters.toString().chars(), "ool.util.JovVector[a,d]");
 }
 
 TEST_F(JovVectorTest, IndexOfAndContainsUseTheElementsEquality) {
@@ -181,59 +129,44 @@ TEST_F(JovVectorTest, CloneHoldsClonesOfTheElements) {
     delete copy;
 }
 
-TEST_F(JovVectorTest, ValueTextNamesItsClass) {
-    const JovVector::VectorValue value;
-    EXPECT_STREQ(value.toString().chars(), "ool.util.JovVector::VectorValue");
-}
-
-TEST_F(JovVectorTest, ElementAtPastTheEndWritesAnErrorAndAnswersTheLast) {
+TEST_F(JovVectorTest, BadIndexesWriteTheirErrorLinesAndReadTheNearestElementOrNull) {
     const JovVector letters = threeLetters();
-    JovObject* found = nullptr;
-    EXPECT_EQ(errorsOf([&] { found = letters.elementAt(5); }),
-              "Error in Vector.elementAt: Index 5 >= 3.\r\n");
-    EXPECT_EQ(found, letters.elementAt(2));
-}
-
-TEST_F(JovVectorTest, ElementAtBelowZeroWritesAnErrorAndAnswersTheFirst) {
-    const JovVector letters = threeLetters();
-    JovObject* found = nullptr;
-    EXPECT_EQ(errorsOf([&] { found = letters.elementAt(-2); }),
-              "Error in Vector.elementAt: Index -2 < 3.\r\n");
-    EXPECT_EQ(found, letters.elementAt(0));
-}
-
-TEST_F(JovVectorTest, ElementAccessOnAnEmptyVectorWritesErrorsAndAnswersNull) {
     const JovVector empty;
     JovString sentinel;
-    JovObject* found = &sentinel;
-    EXPECT_EQ(errorsOf([&] { found = empty.elementAt(0); }),
-              "Error in Vector.elementAt: Vector is empty.\r\n");
-    EXPECT_EQ(found, nullptr);
-    EXPECT_EQ(errorsOf([&] { found = empty.firstElement(); }),
-              "Error in Vector.firstElement: Vector is empty.\r\n");
-    EXPECT_EQ(found, nullptr);
-    EXPECT_EQ(errorsOf([&] { found = empty.lastElement(); }),
+    JovObject* answers[] = {nullptr, nullptr, &sentinel, &sentinel, &sentinel};
+    EXPECT_EQ(errorsOf([&] {
+                  answers[0] = letters.elementAt(5);
+                  answers[1] = letters.elementAt(-2);
+                  answers[2] = empty.elementAt(0);
+                  answers[3] = empty.firstElement();
+                  answers[4] = empty.lastElement();
+              }),
+              "Error in Vector.elementAt: Index 5 >= 3.\r\n"
+              "Error in Vector.elementAt: Index -2 < 3.\r\n"
+              "Error in Vector.elementAt: Vector is empty.\r\n"
+              "Error in Vector.firstElement: Vector is empty.\r\n"
               "Error in Vector.lastElement: Vector is empty.\r\n");
-    EXPECT_EQ(found, nullptr);
+    EXPECT_EQ(answers[0], letters.elementAt(2));
+    EXPECT_EQ(answers[1], letters.elementAt(0));
+    for (JovObject* answer : {answers[2], answers[3], answers[4]}) {
+        EXPECT_EQ(answer, nullptr);
+    }
 }
 
-TEST_F(JovVectorTest, SetElementAtOutsideWritesAnErrorAndChangesNothing) {
+TEST_F(JovVectorTest, SetOrRemoveOutsideWritesTheErrorLinesAndChangesNothing) {
     JovVector letters = threeLetters();
     JovString replacement("x");
-    EXPECT_EQ(errorsOf([&] { letters.setElementAt(&replacement, 3); }),
-              "Error in JovVector.setElementAt: Index 3 >= 3.\r\n");
-    EXPECT_EQ(errorsOf([&] { letters.setElementAt(&replacement, -1); }),
-              "Error in JovVector.setElementAt: Index -1 < 0.\r\n");
-    EXPECT_STREQ(letters.toString().chars(), "ool.util.JovVector[a,b,c]");
-}
-
-TEST_F(JovVectorTest, RemoveElementAtOutsideWritesAnErrorAndChangesNothing) {
-    JovVector letters = threeLetters();
-    EXPECT_EQ(errorsOf([&] { letters.removeElementAt(7); }),
-              "Error in Vector.removeElementAt: Index 7 >= 3.\r\n");
-    EXPECT_EQ(errorsOf([&] { letters.removeElementAt(-1); }),
+    EXPECT_EQ(errorsOf([&] {
+                  letters.setElementAt(&replacement, 3);
+                  letters.setElementAt(&replacement, -1);
+                  letters.removeElementAt(7);
+                  letters.removeElementAt(-1);
+              }),
+              "Error in JovVector.setElementAt: Index 3 >= 3.\r\n"
+              "Error in JovVector.setElementAt: Index -1 < 0.\r\n"
+              "Error in Vector.removeElementAt: Index 7 >= 3.\r\n"
               "Error in JovVector.removeElementAt: Index -1 < 0.\r\n");
-    EXPECT_EQ(letters.size(), 3);
+    EXPECT_STREQ(letters.toString().chars(), "ool.util.JovVector[a,b,c]");
 }
 
 TEST_F(JovVectorTest, ToleratesNullElements) {

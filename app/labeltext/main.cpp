@@ -1,0 +1,33 @@
+// Console entry of the label text tool: prints the composed label texts of menus of the
+// program's database, as readable German lines or as JSON lines (UTF-8).
+#include "app/labeltext/LabelTextArguments.h"
+#include "app/labeltext/LabelTextTool.h"
+#include "app/model/MealsDatabase.h"
+#include "lang/JovException.h"
+#include "lang/JovPlatform.h"
+
+#include <clocale>
+#include <cstdio>
+#include <windows.h>
+
+int main(int argc, char** argv) {
+    std::setlocale(LC_ALL, JovPlatform::germanLocaleName());
+    // The tool writes UTF-8 with plain line feeds, also when its output goes to a console.
+    JovPlatform::useBinaryMode(stdout);
+    JovPlatform::useBinaryMode(stderr);
+    SetConsoleOutputCP(CP_UTF8);
+
+    const LabelTextArguments arguments(argc - 1, argv + 1);
+    if (!arguments.isValid()) {
+        LabelTextTool::report(stderr, arguments.getError().c_str());
+        LabelTextTool::report(stderr, LabelTextArguments::usage);
+        return LabelTextTool::badArgumentsExit;
+    }
+    try {
+        Connection* connection = MealsDatabase::open();
+        return LabelTextTool(connection, stdout, stderr).run(arguments);
+    } catch (const JovException& exception) {
+        LabelTextTool::report(stderr, exception.getMessage().chars());
+        return LabelTextTool::databaseExit;
+    }
+}

@@ -1,0 +1,106 @@
+// Typed access to an item's property table and the order of items by name.
+
+#include "app/model/AbstractMeal.h"
+
+#include "lang/JovBoolean.h"
+#include "lang/JovDouble.h"
+#include "lang/JovInteger.h"
+#include "util/JovVector.h"
+
+namespace {
+constexpr const char* className = "tarvelund.Main.AbstractMeal";
+// Names of items not yet named by the user start with it ("<Neue Zutat>", "<Neues Menü>").
+constexpr char placeholderMark = '<';
+} // namespace
+
+AbstractMeal::AbstractMeal() = default;
+
+int AbstractMeal::getId() const {
+    const auto* id = dynamic_cast<const JovInteger*>(get(idKey));
+    return id != nullptr ? id->intValue() : 0;
+}
+
+void AbstractMeal::setId(int id) {
+    putInt(idKey, id);
+}
+
+bool AbstractMeal::hasVariableShares() const {
+    return false;
+}
+
+JovString AbstractMeal::getLabelName() const {
+    return JovString();
+}
+
+JovImageIcon* AbstractMeal::getIcon() const {
+    return nullptr;
+}
+
+JovString AbstractMeal::getDativePhrase() const {
+    return JovString();
+}
+
+JovString AbstractMeal::getName() const {
+    const auto* name = dynamic_cast<const JovString*>(get(nameKey));
+    return name != nullptr ? *name : JovString();
+}
+
+double AbstractMeal::getDouble(const JovString& key) const {
+    const auto* number = dynamic_cast<const JovDouble*>(get(key));
+    return number != nullptr ? number->doubleValue() : 0.0;
+}
+
+void AbstractMeal::putDouble(const JovString& key, double value) {
+    put(key, new JovDouble(value));
+}
+
+void AbstractMeal::putInt(const JovString& key, int value) {
+    put(key, new JovInteger(value));
+}
+
+bool AbstractMeal::getBoolean(const JovString& key) const {
+    const auto* truth = dynamic_cast<const JovBoolean*>(get(key));
+    return truth != nullptr && truth->booleanValue();
+}
+
+void AbstractMeal::putBoolean(const JovString& key, bool value) {
+    put(key, new JovBoolean(value));
+}
+
+JovString AbstractMeal::getString(const JovString& key) const {
+    return getProperty(key, "");
+}
+
+double AbstractMeal::getAmount() const {
+    return 0.0;
+}
+
+AbstractMeal* AbstractMeal::getParent() const {
+    return nullptr;
+}
+
+JovString AbstractMeal::toString() const {
+    return getProperty(nameKey, className);
+}
+
+int AbstractMeal::compareTo(const JovObject& other) const {
+    const auto* meal = dynamic_cast<const AbstractMeal*>(&other);
+    if (meal == nullptr) {
+        return 0;
+    }
+    const JovString name = getName();
+    if (name.length() > 0 && name.charAt(0) == placeholderMark) {
+        return -1;
+    }
+    const int order = name.compareTo(meal->getName());
+    return (order > 0) - (order < 0);
+}
+
+void AbstractMeal::copyPropertiesFrom(const AbstractMeal& other) {
+    const JovVector keys = other.keys();
+    for (int i = 0; i < keys.size(); ++i) {
+        const JovObject* key = keys.elementAt(i);
+        const JovObject* value = other.get(key);
+        put(key->clone(), value != nullptr ? value->clone() : nullptr);
+    }
+}

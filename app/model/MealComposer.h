@@ -1,0 +1,111 @@
+// The composition of one menu as a tree of occurrences: loaded from the tables Mengen and
+// Anteile, edited by the composition tree, weighed and written back, and turned into the texts
+// of the food label (designation, ingredient list, fill quantity, meat content).
+#pragma once
+
+#include "lang/JovObject.h"
+#include "lang/JovString.h"
+#include "lang/JovStringBuffer.h"
+#include "util/JovVector.h"
+
+class AbstractMeal;
+class Connection;
+class ConnectionOwner;
+class Ingredient;
+class JovDefaultMutableTreeNode;
+class JovTreeModelListener;
+class Menu;
+class ResultSet;
+
+class MealComposer : public JovObject {
+public:
+    // The loaded menu's node becomes the last child of modelRoot, which is held by a counted
+    // reference; listener (the tree showing the model, may be null) hears of every node
+    // inserted or removed.
+    MealComposer(JovDefaultMutableTreeNode* modelRoot, JovTreeModelListener* listener,
+                 ConnectionOwner* owner);
+    MealComposer(const MealComposer&) = delete;
+    MealComposer& operator=(const MealComposer&) = delete;
+    ~MealComposer() override;
+
+    // Loads the menu row and its composition at every depth; an unknown ID loads nothing. An
+    // occurrence of an ingredient that already stands above it is left out, so a composition
+    // stored as containing itself still loads.
+    void loadMenu(int menuId);
+    // Puts occurrence (amount and flags set) under node, after the children of equal or greater
+    // amount, and loads its stored components. Nothing happens when node already has a child of
+    // that ingredient, when the ingredient is node's own or one above it, or when it has no
+    // Zutaten row. A fresh occurrence that is not added is deleted.
+    bool addIngredient(JovDefaultMutableTreeNode* node, Ingredient* occurrence);
+    // Removes the first child of node whose ingredient has the ID, with its subtree.
+    bool removeIngredient(JovDefaultMutableTreeNode* node, int ingredientId);
+    // Rewrites the menu's Mengen rows (none for the reserved menu 0) and the Anteile rows of
+    // every composed ingredient in the tree.
+    void saveStructure(const Menu& menu);
+    // Writes Mengen rows under the new ID, deleting none, and rewrites the Anteile rows.
+    void saveStructureAs(int newMenuId);
+    // Computes the meat content, the total weight and every label text, and stores the
+    // designation with the menu.
+    void compose();
+
+    // The weight an occurrence is saved with: its own amount, or with "mengeAngeben" unset the
+    // sum of its components' weights.
+    static double weightOf(const JovDefaultMutableTreeNode* node);
+
+    JovDefaultMutableTreeNode* getRoot() const { return root; }
+    // The loaded menu, or null.
+    Menu* getMenu() const;
+    const JovString& getMenuName() const { return menuName; }
+    double getTotalWeight() const { return totalWeight; }
+    int getMeatContent() const { return meatContent; }
+    // The occurrences flagged for the title, in the order of the last composition's walk.
+    const JovVector& getTitleItems() const { return titleItems; }
+    const JovString& getSweetenerNote() const { return sweetenerNote; }
+    const JovString& getTitleWithQuid() const { return titleWithQuid; }
+    const JovString& getMenuDesignation() const { return menuDesignation; }
+    JovString getIngredientList() const;
+    // The total weight with "%G" and " g".
+    JovString getFillQuantityText() const;
+    // "Fleischlos", or the meat content and " g".
+    JovString getMeatText() const;
+
+    JovString toString() const override;
+
+private:
+    Connection* connection() const;
+    void loadFillQuantities(const ResultSet& menuRow);
+    void loadOccurrence(JovDefaultMutableTreeNode* parent, const ResultSet& shareRow,
+                        double amount);
+    void loadComponents(JovDefaultMutableTreeNode* node, const ResultSet& ingredientRow,
+                        double factor);
+    void insertNode(JovDefaultMutableTreeNode* parent, JovDefaultMutableTreeNode* child, int index);
+    bool addHeldOccurrence(JovDefaultMutableTreeNode* node, Ingredient* occurrence);
+    void insertFillQuantity(int menuId, const JovDefaultMutableTreeNode* node, double weight);
+    void saveShares(const JovDefaultMutableTreeNode* node, double weight);
+
+    double computeTotalWeight() const;
+    int computeMeatContent(const JovDefaultMutableTreeNode* node) const;
+
+    void flatten(const JovDefaultMutableTreeNode* node, JovVector& entries);
+    void mergeByName(JovVector& entries);
+    void groupByClass(JovVector& entries);
+    void buildTitle();
+    void writeIngredientList(const JovVector& entries, JovStringBuffer& text) const;
+    JovString quidDeclaration(Ingredient& entry) const;
+    // The weight a percentage of an item is taken of: the total weight for the menu.
+    double amountOf(const AbstractMeal* item) const;
+    void storeDesignation();
+
+    JovDefaultMutableTreeNode* modelRoot;
+    JovTreeModelListener* listener;
+    ConnectionOwner* owner;
+    JovDefaultMutableTreeNode* root;
+    JovString menuName;
+    double totalWeight;
+    int meatContent;
+    JovVector titleItems;
+    JovString sweetenerNote;
+    JovString titleWithQuid;
+    JovString menuDesignation;
+    JovStringBuffer ingredientList;
+};

@@ -1,0 +1,89 @@
+// Frame title, menu bar, icon and window state, kept here and mirrored by the native window while
+// there is one.
+
+#include "awt/JovFrame.h"
+
+#include "awt/windows/JovFramePeer.h"
+
+namespace {
+
+constexpr const char* programIcon = "quorvane";
+
+int knownState(int state) {
+    if (state == JovFrame::ICONIFIED || state == JovFrame::MAXIMIZED_BOTH) {
+        return state;
+    }
+    return JovFrame::NORMAL;
+}
+
+} // namespace
+
+JovFrame::JovFrame() : JovFrame(JovString()) {
+}
+
+JovFrame::JovFrame(const JovString& title)
+    : title(title), menuBar(nullptr), iconName(programIcon), state(NORMAL) {
+}
+
+JovFrame::~JovFrame() {
+    if (menuBar != nullptr) {
+        menuBar->release();
+    }
+}
+
+JovFramePeer* JovFrame::framePeer() const {
+    return dynamic_cast<JovFramePeer*>(getPeer());
+}
+
+void JovFrame::setTitle(const JovString& newTitle) {
+    title = newTitle;
+    if (getPeer() != nullptr) {
+        getPeer()->setText(newTitle);
+    }
+}
+
+void JovFrame::setMenuBar(JovComponent* newMenuBar) {
+    if (newMenuBar == menuBar) {
+        return;
+    }
+    if (newMenuBar != nullptr) {
+        newMenuBar->addRef();
+    }
+    if (menuBar != nullptr) {
+        menuBar->release();
+    }
+    menuBar = newMenuBar;
+}
+
+void JovFrame::setIconName(const JovString& name) {
+    iconName = name;
+    if (framePeer() != nullptr) {
+        framePeer()->setIcon(name);
+    }
+}
+
+void JovFrame::setExtendedState(int newState) {
+    state = knownState(newState);
+    if (framePeer() != nullptr) {
+        framePeer()->setState(state);
+    }
+}
+
+int JovFrame::getExtendedState() const {
+    return framePeer() != nullptr ? framePeer()->getState() : state;
+}
+
+void JovFrame::setNormalBounds(const JovRectangle& bounds) {
+    normalBounds = bounds;
+    if (framePeer() != nullptr) {
+        framePeer()->setNormalBounds(bounds);
+    }
+}
+
+JovRectangle JovFrame::getNormalBounds() const {
+    return framePeer() != nullptr ? framePeer()->getNormalBounds() : normalBounds;
+}
+
+JovString JovFrame::toString() const {
+    return "ool.awt.JovFrame";
+}

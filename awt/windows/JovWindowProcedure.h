@@ -1,0 +1,13 @@
+// The one window procedure of all library windows. It finds the window's peer in the registry
+// and turns the message into the peer's operation or the library event that the message table
+// names; windows without a peer get the default procedure.
+#pragma once
+
+#include <windows.h>
+
+class JovWindowProcedure {
+public:
+    JovWindowProcedure() = delete;
+
+    static LRESULT CALLBACK handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+};

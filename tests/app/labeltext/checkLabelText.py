@@ -1,0 +1,108 @@
+"""Runs the label text tool as a user would and checks what it prints and how it ends.
+
+usage: checkLabelText.py CASE EMULATOR PROGRAM
+"""
+import json
+import os
+import subprocess
+import sys
+import tempfile
+
+KEYS = {"id", "menuName", "titleWithQuid", "menuDesignation", "ingredientList", "fillQuantity",
+        "meatText", "sweetenerNote"}
+
+# Menu 101 of the sample data is the worked example of the labelling rules.
+WORKED_EXAMPLE = {
+    "titleWithQuid": "Hähnchenbrust_(40%), Reis",
+    "menuDesignation": "Hähnchenbrust, Reis",
+    "ingredientList": "Hähnchenbrust, Reis, Rahmsauce (Sahne, Champignons (40% in der "
+                      "Rahmsauce), Wasser)",
+    "fillQuantity": "400 g",
+}
+
+
+def run(command, *arguments, env=None):
+    return subprocess.run(command + list(arguments), capture_output=True, env=env, timeout=50)
+
+
+def fail(message, result=None):
+    if result is not None:
+        message += "\nexit code: %d\nstdout:\n%s\nstderr:\n%s" % (
+            result.returncode, result.stdout.decode("utf-8", "replace"),
+            result.stderr.decode("utf-8", "replace"))
+    sys.exit(message)
+
+
+def check_json_all(command):
+    result = run(command, "--json", "--all")
+    if result.returncode != 0:
+        fail("--json --all must succeed", result)
+    lines = result.stdout.decode("utf-8").splitlines()
+    if not lines:
+        fail("no menu was printed", result)
+    menus = [json.loads(line) for line in lines]
+    for menu in menus:
+        if set(menu) != KEYS:
+            fail("keys %s instead of %s" % (sorted(menu), sorted(KEYS)))
+        if not isinstance(menu["id"], int) or not all(
+                isinstance(menu[key], str) for key in KEYS - {"id"}):
+            fail("wrong value types in %r" % menu)
+    ids = [menu["id"] for menu in menus]
+    if 0 in ids or ids != sorted(set(ids)):
+        fail("menus must come once each in ascending order without menu 0: %r" % ids)
+    example = next((menu for menu in menus if menu["id"] == 101), None)
+    if example is None:
+        fail("the sample database has no menu 101")
+    for key, text in WORKED_EXAMPLE.items():
+        if example[key] != text:
+            fail("menu 101 %s is %r, not %r" % (key, example[key], text))
+
+
+def check_readable(command):
+    result = run(command, "101")
+    if result.returncode != 0:
+        fail("printing menu 101 must succeed", result)
+    lines = result.stdout.decode("utf-8").splitlines()
+    expected = ["Bezeichnung: Hähnchenbrust (40%), Reis",
+                "Zutaten: " + WORKED_EXAMPLE["ingredientList"], "Füllmenge: 400 g"]
+    for line in expected:
+        if line not in lines:
+            fail("missing line %r" % line, result)
+
+
+def check_unknown_menu(command):
+    result = run(command, "101", "99999")
+    if result.returncode == 0 or "Kein Menü mit der Art.-Nr. 99999." not in \
+            result.stderr.decode("utf-8"):
+        fail("an unknown menu must be reported and end with a non-zero code", result)
+    if "Menü 101:" not in result.stdout.decode("utf-8"):
+        fail("the known menu must still be printed", result)
+
+
+def check_bad_argument(command):
+    result = run(command, "12a")
+    if result.returncode == 0 or "'12a'" not in result.stderr.decode("utf-8") or result.stdout:
+        fail("a bad argument must be refused by name, with nothing printed", result)
+
+
+def check_missing_data_source(command):
+    with tempfile.TemporaryDirectory() as empty:
+        env = dict(os.environ, ODBCSYSINI=empty)
+        env.pop("ODBCINI", None)
+        result = run(command, "101", env=env)
+    if result.returncode == 0 or "nicht gefunden" not in result.stderr.decode("utf-8"):
+        fail("a missing data source must be reported as not found", result)
+
+
+CASES = {
+    "jsonAll": check_json_all,
+    "readable": check_readable,
+    "unknownMenu": check_unknown_menu,
+    "badArgument": check_bad_argument,
+    "missingDataSource": check_missing_data_source,
+}
+
+if __name__ == "__main__":
+    if len(sys.argv) < 3 or sys.argv[1] not in CASES:
+        sys.exit(__doc__)
+    CASES[sys.argv[1]](sys.argv[2:])

@@ -1,0 +1,111 @@
+// Fixture for the item and composer tests: rows written straight into the empty test database,
+// a composer on the shared test connection, and a record of the tree notifications it sends.
+#pragma once
+
+#include "DatabaseTest.h"
+#include "app/model/ConnectionOwner.h"
+#include "awt/event/JovTreeModelListener.h"
+#include "lang/JovString.h"
+
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+class AbstractMeal;
+class Ingredient;
+class JovDefaultMutableTreeNode;
+class MealComposer;
+
+// A counted reference a test holds for its scope; the object is released at the end.
+template <class T> class Held {
+public:
+    explicit Held(T* object) : object(object) { object->addRef(); }
+    ~Held() { object->release(); }
+    Held(const Held&) = delete;
+    Held& operator=(const Held&) = delete;
+
+    T* operator->() const { return object; }
+    T& operator*() const { return *object; }
+    T* get() const { return object; }
+
+private:
+    T* object;
+};
+
+// A Zutaten row for the fixture; unset texts are NULL.
+class IngredientRow {
+public:
+    IngredientRow(int id, const char* name);
+    IngredientRow& salesName(const char* text);
+    IngredientRow& dativePlural(const char* text);
+    IngredientRow& portion(const char* code);
+    IngredientRow& additiveClass(const char* name);
+    IngredientRow& female();
+    IngredientRow& plural();
+    IngredientRow& labelled();
+    IngredientRow& declaredMeat(double share);
+    JovString insertStatement() const;
+
+private:
+    int id;
+    JovString name;
+    JovString texts[4];
+    bool present[4] = {};
+    bool isFemale = false;
+    bool isPlural = false;
+    bool isLabelled = false;
+    double meatShare = 0.0;
+    bool meatDeclared = false;
+};
+
+// Share flags as stored in Mengen and Anteile.
+enum ShareFlag {
+    ownWeight = 1,
+    inTitle = 2,
+    valueGiving = 4,
+    ofWholeMenu = 8,
+    variableShares = 16,
+};
+
+class CompositionTest : public DatabaseTest, public ConnectionOwner, public JovTreeModelListener {
+public:
+    Connection* getConnection() const override { return connection; }
+    void treeNodesChanged(JovTreeModelEvent& event) override;
+    void treeNodesInserted(JovTreeModelEvent& event) override;
+    void treeNodesRemoved(JovTreeModelEvent& event) override;
+    void treeStructureChanged(JovTreeModelEvent& event) override;
+
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    static void store(const IngredientRow& row);
+    static void storeMenu(int id, const char* name);
+    static void storeFill(int menu, int child, int grams, int flags = ownWeight);
+    static void storeShare(int parent, int child, double share, int flags = ownWeight);
+    // The ingredient of a Zutaten row as an occurrence with the given amount, flags and parent.
+    static Ingredient* readIngredient(int id, double amount = 0.0, int flags = ownWeight,
+                                      AbstractMeal* parent = nullptr);
+
+    // A fresh composer with the menu loaded; the composer of the previous call is dropped.
+    MealComposer& load(int menuId);
+    // The node of the loaded menu's composition reached by child indexes from the menu's node.
+    JovDefaultMutableTreeNode* nodeAt(std::initializer_list<int> path) const;
+    Ingredient* occurrenceAt(std::initializer_list<int> path) const;
+    // "name amount" of each child of node, in order, joined by "; ".
+    static std::string childrenOf(const JovDefaultMutableTreeNode* node);
+    // The texts of a text column in the rows a query yields, joined by ",".
+    static std::string textsOf(const JovString& query, const char* column);
+    // The Mengen rows of a menu by ingredient: "Kind Fuellmenge flags", the flags as the letters
+    // M, T, W, V of mengeAngeben, imTitel, wertgebend, veraenderlicheAnteile that are set.
+    static std::vector<std::string> fillRowsOf(int menu);
+    // The Anteile rows of an ingredient by component: "Kind Anteil flags" with Anteil to six
+    // decimals and the letters M, T, W, A, V (A for mengeAufMenueBeziehen).
+    static std::vector<std::string> shareRowsOf(int parent);
+
+    JovDefaultMutableTreeNode* modelRoot = nullptr;
+    MealComposer* composer = nullptr;
+    // "+index name" per inserted node and "-index name" per removed one, name being the item's;
+    // any other tree-model event is recorded as "?".
+    std::vector<std::string> notifications;
+};

@@ -1,0 +1,122 @@
+// Menus through the real database chain: reading rows, the label name without fallback, and the
+// statements that write, delete and look up Menues rows, with their number formats.
+#include "app/model/Menu.h"
+#include "CompositionTest.h"
+#include "awt/JovImageIcon.h"
+#include "sql/ResultSet.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+
+class MenuTest : public CompositionTest {
+protected:
+    static Menu* readMenu(int id) {
+        Query row(connection, "SELECT * FROM Menues WHERE ID = " + JovString::valueOf(id) + ";");
+        if (row.result == nullptr || !row.result->next()) {
+            ADD_FAILURE() << "no Menues row " << id;
+            return new Menu("", id);
+        }
+        return new Menu(*row.result);
+    }
+    static int rowsWhere(const char* condition) {
+        return rowCount(JovString("SELECT * FROM Menues WHERE ") + condition + ";");
+    }
+};
+
+TEST_F(MenuTest, RowWithoutSalesNameHasAnEmptyLabelName) {
+    ASSERT_GE(execute("INSERT INTO Menues (ID,Name,bw,ew,kh,zu,fe,gf,ba,na,be) VALUES "
+                      "(101,'Hähnchenbrust in Rahmsauce mit Reis',520,11.8,14.2,0.9,5.6,3.1,0.6,"
+                      "0.21,1.2);"),
+              0);
+    Held<Menu> menu(readMenu(101));
+    EXPECT_STREQ(menu->getName().chars(), "Hähnchenbrust in Rahmsauce mit Reis");
+    EXPECT_STREQ(menu->toString().chars(), "Hähnchenbrust in Rahmsauce mit Reis");
+    EXPECT_EQ(menu->getId(), 101);
+    EXPECT_STREQ(menu->getLabelName().chars(), "");
+    EXPECT_DOUBLE_EQ(menu->getDouble("bw"), 520.0);
+    EXPECT_DOUBLE_EQ(menu->getDouble("na"), 0.21);
+    EXPECT_DOUBLE_EQ(menu->getDouble("be"), 1.2);
+    EXPECT_DOUBLE_EQ(menu->getAmount(), 0.0);
+    menu->setVerkehrsbezeichnung("Hähnchenbrust, Reis");
+    menu->setWeight(400.0);
+    EXPECT_STREQ(menu->getLabelName().chars(), "Hähnchenbrust, Reis");
+    EXPECT_DOUBLE_EQ(menu->getAmount(), 400.0);
+    std::unique_ptr<JovImageIcon> icon(menu->getIcon());
+    EXPECT_STREQ(icon->getDescription().chars(), "images/DoseKleinMenue.bmp");
+    EXPECT_STREQ(menu->getDativePhrase().chars(), "");
+}
+
+TEST_F(MenuTest, UnnamedMenuShowsItsClassName) {
+    Menu menu("", 5);
+    menu.remove(JovString(AbstractMeal::nameKey));
+    EXPECT_STREQ(menu.toString().chars(), "tarvelund.main.Menu");
+}
+
+TEST_F(MenuTest, NewMenuIsStoredWithAllNutritionValuesZero) {
+    Menu menu("<Neues Menü>", 120);
+    menu.insert(connection);
+    EXPECT_EQ(rowsWhere("ID = 120 AND Name = '<Neues Menü>' AND bw = 0 AND ew = 0 AND kh = 0 AND "
+                        "zu = 0 AND fe = 0 AND gf = 0 AND ba = 0 AND na = 0 AND be = 0"),
+              1);
+    EXPECT_TRUE(Menu::exists("120", connection));
+    EXPECT_FALSE(Menu::exists("121", connection));
+    EXPECT_FALSE(Menu::exists("120;", connection));
+}
+
+TEST_F(MenuTest, NutritionValuesAreWrittenWithAPointInTheGermanLocale) {
+    Menu menu("Spaghetti Bolognese", 105);
+    menu.putDouble("fe", 3.25);
+    menu.putDouble("bw", 1500000.0);
+    menu.putDouble("kh", 12.5);
+    menu.insert(connection);
+    EXPECT_EQ(rowsWhere("ID = 105 AND fe = 3.25 AND bw = 1500000 AND kh = 12.5"), 1);
+
+    Held<Menu> read(readMenu(105));
+    read->putDouble("na", 0.29);
+    read->put(JovString(AbstractMeal::nameKey), JovString("Spaghetti alla Bolognese"));
+    read->update(connection);
+    EXPECT_EQ(rowsWhere("ID = 105 AND Name = 'Spaghetti alla Bolognese' AND na = 0.29 AND "
+                        "fe = 3.25 AND kh = 12.5"),
+              1);
+}
+
+TEST_F(MenuTest, UpdateLeavesTheStoredSalesNameAlone) {
+    ASSERT_GE(execute("INSERT INTO Menues (ID,Name,Verkehrsbezeichnung) VALUES "
+                      "(101,'Hähnchen','Hähnchenbrust, Reis');"),
+              0);
+    Held<Menu> menu(readMenu(101));
+    menu->setVerkehrsbezeichnung("anders");
+    menu->update(connection);
+    EXPECT_EQ(textsOf("SELECT * FROM Menues WHERE ID = 101;", "Verkehrsbezeichnung"),
+              "Hähnchenbrust, Reis");
+}
+
+TEST_F(MenuTest, NameWithApostropheIsStoredAsTyped) {
+    Menu menu("Oma's Sonntagsbraten", 7);
+    menu.insert(connection);
+    EXPECT_EQ(textsOf("SELECT * FROM Menues WHERE ID = 7;", "Name"), "Oma's Sonntagsbraten");
+}
+
+TEST_F(MenuTest, RemoveDeletesFillQuantitiesButNotTheIngredientsCompositions) {
+    storeMenu(101, "Hähnchen");
+    storeMenu(102, "Schnitzel");
+    storeFill(101, 1001, 160);
+    storeFill(101, 5003, 100);
+    storeFill(102, 5003, 80);
+    storeShare(5003, 1033, 0.5);
+    Held<Menu> menu(readMenu(101));
+    menu->remove(connection);
+    EXPECT_EQ(rowCount("SELECT * FROM Menues WHERE ID = 101;"), 0);
+    EXPECT_EQ(rowCount("SELECT * FROM Mengen WHERE Eltern = 101;"), 0);
+    EXPECT_EQ(rowCount("SELECT * FROM Mengen WHERE Eltern = 102;"), 1);
+    EXPECT_EQ(rowCount("SELECT * FROM Anteile WHERE Eltern = 5003;"), 1);
+}
+
+TEST_F(MenuTest, ReservedMenuRowIsAnOrdinaryRowToTheItem) {
+    storeMenu(Menu::reservedId, "Arbeitsbereich für zusammengesetzte Zutaten");
+    EXPECT_TRUE(Menu::exists("0", connection));
+    Held<Menu> scratch(readMenu(0));
+    EXPECT_EQ(scratch->getId(), 0);
+    Held<JovObject> copy(scratch->clone());
+    EXPECT_STREQ(copy->toString().chars(), "Arbeitsbereich für zusammengesetzte Zutaten");
+}

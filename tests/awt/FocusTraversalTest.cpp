@@ -1,0 +1,173 @@
+// Tab and Shift+Tab in a window: the focus moves in depth-first order to the next component that
+// is visible, enabled and focusable, wrapping around; the key event is consumed only when the
+// focus moved. Real key messages go through the message loop's keyboard handling.
+#include "ToolkitTest.h"
+#include "awt/JovFrame.h"
+#include "awt/JovPanel.h"
+#include "awt/event/JovFocusListener.h"
+#include "awt/event/JovKeyListener.h"
+#include "awt/windows/JovMToolkit.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+JovComponent* placed(int x, int y) {
+    auto* component = new JovComponent;
+    component->setBounds(x, y, 40, 20);
+    return component;
+}
+
+class FocusLog : public JovFocusListener {
+public:
+    FocusLog(std::string name, std::vector<std::string>& log) : name(std::move(name)), log(log) {}
+    void focusGained(JovFocusEvent&) override { log.push_back(name + " gained"); }
+    void focusLost(JovFocusEvent&) override { log.push_back(name + " lost"); }
+
+private:
+    std::string name;
+    std::vector<std::string>& log;
+};
+
+class KeyLog : public JovKeyListener {
+public:
+    void keyPressed(JovKeyEvent& event) override {
+        codes.push_back(event.getKeyCode());
+        consumedWhenSeen.push_back(event.isConsumed());
+    }
+    void keyReleased(JovKeyEvent&) override {}
+    void keyTyped(JovKeyEvent&) override {}
+    std::vector<int> codes;
+    std::vector<bool> consumedWhenSeen;
+};
+
+void setShift(bool down) {
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] = down ? 0x80 : 0;
+    SetKeyboardState(keys);
+}
+
+} // namespace
+
+// frame: a, panel (b disabled, c hidden, d not focusable, e), f
+class FocusTraversalTest : public ToolkitTest {
+protected:
+    void SetUp() override {
+        ToolkitTest::SetUp();
+        frame = new JovFrame("Fokus");
+        frame->setLayout(nullptr);
+        frame->setBounds(50, 50, 400, 300);
+        a = frame->add(placed(10, 10));
+        auto* panel = new JovPanel;
+        panel->setBounds(10, 40, 300, 100);
+        frame->add(panel);
+        b = panel->add(placed(0, 0));
+        c = panel->add(placed(50, 0));
+        d = panel->add(placed(100, 0));
+        e = panel->add(placed(150, 0));
+        f = frame->add(placed(10, 200));
+        b->setEnabled(false);
+        c->hide();
+        d->setFocusable(false);
+        frame->show();
+    }
+    void TearDown() override {
+        setShift(false);
+        frame->dispose();
+        ToolkitTest::TearDown();
+    }
+
+    void focus(JovComponent* component) {
+        component->requestFocus();
+        pumpUntil([component] { return GetFocus() == windowOf(component); }, 1000);
+    }
+    void pressTab(JovComponent* in) {
+        PostMessageA(windowOf(in), WM_KEYDOWN, VK_TAB, 1);
+        pumpFor(50);
+    }
+    JovComponent* focusOwner() const { return toolkit().getFocusOwner(); }
+
+    JovFrame* frame = nullptr;
+    JovComponent* a = nullptr;
+    JovComponent* b = nullptr;
+    JovComponent* c = nullptr;
+    JovComponent* d = nullptr;
+    JovComponent* e = nullptr;
+    JovComponent* f = nullptr;
+};
+
+TEST_F(FocusTraversalTest, TabSkipsWhatCannotTakeTheFocusAndWrapsAround) {
+    focus(a);
+    ASSERT_EQ(focusOwner(), a);
+    pressTab(a);
+    EXPECT_EQ(focusOwner(), e);
+    pressTab(e);
+    EXPECT_EQ(focusOwner(), f);
+    pressTab(f);
+    EXPECT_EQ(focusOwner(), a);
+}
+
+TEST_F(FocusTraversalTest, ShiftTabGoesBackwards) {
+    focus(e);
+    setShift(true);
+    pressTab(e);
+    EXPECT_EQ(focusOwner(), a);
+    pressTab(a);
+    EXPECT_EQ(focusOwner(), f);
+}
+
+TEST_F(FocusTraversalTest, TabInTheWindowItselfFocusesTheFirstComponent) {
+    focus(frame);
+    pressTab(frame);
+    EXPECT_EQ(focusOwner(), a);
+}
+
+TEST_F(FocusTraversalTest, TheTabEventIsConsumedWhenTheFocusMovedAndReachesTheWindowsListeners) {
+    KeyLog keys;
+    frame->addKeyListener(&keys);
+    focus(a);
+    pressTab(a);
+    ASSERT_EQ(keys.codes, (std::vector<int>{9}));
+    EXPECT_TRUE(keys.consumedWhenSeen[0]);
+    frame->removeKeyListener(&keys);
+}
+
+TEST_F(FocusTraversalTest, TheOnlyFocusableOwnerKeepsTheFocusAndTheEventIsNotConsumed) {
+    e->setFocusable(false);
+    f->setEnabled(false);
+    focus(a);
+    JovKeyEvent tab(a, JovKeyEvent::KEY_PRESSED, 0, 0, JovKeyEvent::KEY_TAB, '\t');
+    frame->dispatchEvent(tab);
+    pumpFor(50);
+    EXPECT_FALSE(tab.isConsumed());
+    EXPECT_EQ(focusOwner(), a);
+}
+
+TEST_F(FocusTraversalTest, OtherKeysDoNotMoveTheFocus) {
+    focus(a);
+    JovKeyEvent enter(a, JovKeyEvent::KEY_PRESSED, 0, 0, JovKeyEvent::KEY_ENTER, '\r');
+    frame->dispatchEvent(enter);
+    JovKeyEvent tabReleased(a, JovKeyEvent::KEY_RELEASED, 0, 0, JovKeyEvent::KEY_TAB, '\t');
+    frame->dispatchEvent(tabReleased);
+    pumpFor(50);
+    EXPECT_FALSE(enter.isConsumed());
+    EXPECT_FALSE(tabReleased.isConsumed());
+    EXPECT_EQ(focusOwner(), a);
+}
+
+TEST_F(FocusTraversalTest, MovingTheFocusDeliversLostThenGained) {
+    std::vector<std::string> log;
+    FocusLog aLog("a", log);
+    FocusLog eLog("e", log);
+    a->addFocusListener(&aLog);
+    e->addFocusListener(&eLog);
+    focus(a);
+    pressTab(a);
+    EXPECT_EQ(log, (std::vector<std::string>{"a gained", "a lost", "e gained"}));
+    a->removeFocusListener(&aLog);
+    e->removeFocusListener(&eLog);
+}

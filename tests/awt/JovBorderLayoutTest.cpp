@@ -1,0 +1,170 @@
+// Edge placement, the two gaps, insets, replacing the centre and the preferred size.
+#include "LayoutFixture.h"
+
+#include "awt/JovBorderLayout.h"
+#include "lang/JovInteger.h"
+
+class JovBorderLayoutTest : public LayoutFixture {
+protected:
+    // North 50x20, south 60x30, west 40x10, centre 100x50, east 70x15.
+    void addFivePlaces() {
+        north = addSized(50, 20, JovString(JovBorderLayout::NORTH));
+        south = addSized(60, 30, JovString(JovBorderLayout::SOUTH));
+        west = addSized(40, 10, JovString(JovBorderLayout::WEST));
+        center = addSized(100, 50, JovString(JovBorderLayout::CENTER));
+        east = addSized(70, 15, JovString(JovBorderLayout::EAST));
+    }
+
+    JovComponent* north = nullptr;
+    JovComponent* south = nullptr;
+    JovComponent* west = nullptr;
+    JovComponent* center = nullptr;
+    JovComponent* east = nullptr;
+};
+
+TEST_F(JovBorderLayoutTest, EdgesTakeTheirPreferredExtentAndTheCentreTheRest) {
+    makeContainer(new JovBorderLayout(), 300, 200);
+    addFivePlaces();
+    layOut();
+    EXPECT_EQ(boundsOf(north), (Bounds{0, 0, 300, 20}));
+    EXPECT_EQ(boundsOf(south), (Bounds{0, 170, 300, 30}));
+    EXPECT_EQ(boundsOf(west), (Bounds{0, 20, 40, 150}));
+    EXPECT_EQ(boundsOf(east), (Bounds{230, 20, 70, 150}));
+    EXPECT_EQ(boundsOf(center), (Bounds{40, 20, 190, 150}));
+}
+
+TEST_F(JovBorderLayoutTest, FirstGapSpacesTheRowsAndSecondGapTheColumns) {
+    makeContainer(new JovBorderLayout(4, 6), 300, 200);
+    addFivePlaces();
+    layOut();
+    EXPECT_EQ(boundsOf(south), (Bounds{0, 170, 300, 30}));
+    // Rows: 20 + 4 above the middle, 4 + 30 below it; columns: 40 + 6 and 6 + 70.
+    EXPECT_EQ(boundsOf(west), (Bounds{0, 24, 40, 142}));
+    EXPECT_EQ(boundsOf(east), (Bounds{230, 24, 70, 142}));
+    EXPECT_EQ(boundsOf(center), (Bounds{46, 24, 178, 142}));
+}
+
+TEST_F(JovBorderLayoutTest, RowGapAloneLeavesNoRoomBetweenWestAndCentre) {
+    makeContainer(new JovBorderLayout(4, 0), 300, 200);
+    addFivePlaces();
+    layOut();
+    EXPECT_EQ(boundsOf(north), (Bounds{0, 0, 300, 20}));
+    EXPECT_EQ(boundsOf(center).at(0), 40);
+    EXPECT_EQ(boundsOf(center).at(1), 24);
+}
+
+TEST_F(JovBorderLayoutTest, InsetsShrinkTheFreeArea) {
+    makeContainer(new JovBorderLayout(), 300, 200);
+    setInsets(1, 2, 3, 4);
+    addFivePlaces();
+    layOut();
+    EXPECT_EQ(boundsOf(north), (Bounds{2, 1, 294, 20}));
+    EXPECT_EQ(boundsOf(south), (Bounds{2, 167, 294, 30}));
+    EXPECT_EQ(boundsOf(center), (Bounds{42, 21, 184, 146}));
+}
+
+TEST_F(JovBorderLayoutTest, NorthWithoutHeightAddsNoGap) {
+    makeContainer(new JovBorderLayout(4, 0), 300, 200);
+    // No preferred size and no size yet: preferred height 0.
+    JovComponent* emptyNorth = new JovComponent();
+    container->add(emptyNorth, JovString(JovBorderLayout::NORTH));
+    JovComponent* middle = addSized(10, 10, JovString(JovBorderLayout::CENTER));
+    layOut();
+    EXPECT_EQ(boundsOf(emptyNorth), (Bounds{0, 0, 300, 0}));
+    EXPECT_EQ(boundsOf(middle), (Bounds{0, 0, 300, 200}));
+}
+
+TEST_F(JovBorderLayoutTest, HiddenPlacesAreSkipped) {
+    makeContainer(new JovBorderLayout(4, 0), 300, 200);
+    addFivePlaces();
+    north->hide();
+    layOut();
+    EXPECT_EQ(boundsOf(north), (Bounds{0, 0, 0, 0}));
+    EXPECT_EQ(boundsOf(center), (Bounds{40, 0, 190, 166}));
+}
+
+TEST_F(JovBorderLayoutTest, ChildWithoutConstraintsBecomesTheCentre) {
+    makeContainer(new JovBorderLayout(), 300, 200);
+    JovComponent* only = addSized(10, 10);
+    layOut();
+    EXPECT_EQ(boundsOf(only), (Bounds{0, 0, 300, 200}));
+}
+
+TEST_F(JovBorderLayoutTest, SecondCentreRemovesTheFirstFromTheContainer) {
+    makeContainer(new JovBorderLayout(), 300, 200);
+    JovComponent* first = addSized(10, 10);
+    first->addRef();
+    JovComponent* second = addSized(20, 20, JovString(JovBorderLayout::CENTER));
+    EXPECT_EQ(container->getComponentCount(), 1);
+    EXPECT_EQ(container->getComponent(0), second);
+    EXPECT_EQ(first->getParent(), nullptr);
+    first->release();
+    layOut();
+    EXPECT_EQ(boundsOf(second), (Bounds{0, 0, 300, 200}));
+}
+
+TEST_F(JovBorderLayoutTest, SecondChildOnAnEdgeTakesThePlaceButStaysBeside) {
+    makeContainer(new JovBorderLayout(), 300, 200);
+    JovComponent* first = addSized(10, 10, JovString(JovBorderLayout::NORTH));
+    JovComponent* second = addSized(10, 25, JovString(JovBorderLayout::NORTH));
+    layOut();
+    EXPECT_EQ(container->getComponentCount(), 2);
+    EXPECT_EQ(boundsOf(first), (Bounds{0, 0, 0, 0}));
+    EXPECT_EQ(boundsOf(second), (Bounds{0, 0, 300, 25}));
+}
+
+TEST_F(JovBorderLayoutTest, OtherConstraintsAreIgnoredSilently) {
+    makeContainer(new JovBorderLayout(), 300, 200);
+    JovComponent* misspelt = nullptr;
+    JovComponent* number = nullptr;
+    const std::string errors = errorsOf([&] {
+        misspelt = addSized(10, 10, JovString("north"));
+        number = addSized(10, 10, JovInteger(1));
+        layOut();
+    });
+    EXPECT_EQ(errors, "");
+    EXPECT_EQ(container->getComponentCount(), 2);
+    EXPECT_EQ(boundsOf(misspelt), (Bounds{0, 0, 0, 0}));
+    EXPECT_EQ(boundsOf(number), (Bounds{0, 0, 0, 0}));
+}
+
+TEST_F(JovBorderLayoutTest, RemovingAChildFreesItsPlace) {
+    makeContainer(new JovBorderLayout(), 300, 200);
+    addFivePlaces();
+    container->remove(north);
+    layOut();
+    EXPECT_EQ(boundsOf(west), (Bounds{0, 0, 40, 170}));
+    EXPECT_EQ(boundsOf(center), (Bounds{40, 0, 190, 170}));
+}
+
+TEST_F(JovBorderLayoutTest, PreferredSizeAddsGapsOnlyBetweenFilledPlaces) {
+    makeContainer(new JovBorderLayout(4, 6), 300, 200);
+    setInsets(1, 2, 3, 4);
+    addFivePlaces();
+    EXPECT_EQ(preferred().width, 40 + 100 + 70 + 2 * 6 + 2 + 4);
+    EXPECT_EQ(preferred().height, 50 + 20 + 30 + 2 * 4 + 1 + 3);
+}
+
+TEST_F(JovBorderLayoutTest, PreferredSizeOfEdgesAlone) {
+    makeContainer(new JovBorderLayout(4, 6), 300, 200);
+    addSized(50, 20, JovString(JovBorderLayout::NORTH));
+    addSized(60, 30, JovString(JovBorderLayout::SOUTH));
+    addSized(40, 10, JovString(JovBorderLayout::WEST));
+    addSized(70, 10, JovString(JovBorderLayout::EAST));
+    // No centre: one column gap between west and east; north and south with a middle: two row gaps.
+    EXPECT_EQ(preferred().width, 40 + 70 + 6);
+    EXPECT_EQ(preferred().height, 20 + 10 + 30 + 8);
+}
+
+TEST_F(JovBorderLayoutTest, PreferredSizeOfNorthAndSouthWithoutMiddle) {
+    makeContainer(new JovBorderLayout(4, 6), 300, 200);
+    addSized(50, 20, JovString(JovBorderLayout::NORTH));
+    addSized(80, 30, JovString(JovBorderLayout::SOUTH));
+    EXPECT_EQ(preferred().width, 80);
+    EXPECT_EQ(preferred().height, 20 + 30 + 4);
+}
+
+TEST_F(JovBorderLayoutTest, TextForm) {
+    const JovBorderLayout layout;
+    EXPECT_STREQ(layout.toString().chars(), "ool.awt.JovBorderLayout");
+}

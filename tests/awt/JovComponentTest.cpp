@@ -1,0 +1,279 @@
+// The component's own rules: sizes, geometry forms, validity, borders, popup menu ownership,
+// listener chains and the dispatch of events to them by the id's group.
+#include "awt/JovComponent.h"
+#include "LiveObjectTest.h"
+#include "awt/JovContainer.h"
+#include "awt/border/JovEmptyBorder.h"
+#include "awt/event/JovActionEvent.h"
+#include "awt/event/JovFocusListener.h"
+#include "awt/event/JovKeyListener.h"
+#include "awt/event/JovMouseListener.h"
+#include "awt/event/JovMouseMotionListener.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// Logs every listener call as "name:operation" in a shared log.
+class Recorder : public JovMouseListener,
+                 public JovMouseMotionListener,
+                 public JovKeyListener,
+                 public JovFocusListener {
+public:
+    Recorder(std::string name, std::vector<std::string>& log) : name(std::move(name)), log(log) {}
+
+    void mouseClicked(JovMouseEvent&) override { note("clicked"); }
+    void mouseEntered(JovMouseEvent&) override { note("entered"); }
+    void mouseExited(JovMouseEvent&) override { note("exited"); }
+    void mousePressed(JovMouseEvent&) override { note("pressed"); }
+    void mouseReleased(JovMouseEvent&) override { note("released"); }
+    void mouseMoved(JovMouseEvent&) override { note("moved"); }
+    void mouseDragged(JovMouseEvent&) override { note("dragged"); }
+    void keyPressed(JovKeyEvent&) override { note("keyPressed"); }
+    void keyReleased(JovKeyEvent&) override { note("keyReleased"); }
+    void keyTyped(JovKeyEvent&) override { note("keyTyped"); }
+    void focusGained(JovFocusEvent&) override { note("focusGained"); }
+    void focusLost(JovFocusEvent&) override { note("focusLost"); }
+
+private:
+    void note(const char* operation) { log.push_back(name + ":" + operation); }
+
+    std::string name;
+    std::vector<std::string>& log;
+};
+
+// Counts the four-int setBounds calls that every geometry form must end in.
+class BoundsRecorder : public JovComponent {
+public:
+    using JovComponent::setBounds;
+    void setBounds(int x, int y, int width, int height) override {
+        ++calls;
+        JovComponent::setBounds(x, y, width, height);
+    }
+    int calls = 0;
+};
+
+class DeletionFlag : public JovComponent {
+public:
+    explicit DeletionFlag(bool& deleted) : deleted(deleted) {}
+    ~DeletionFlag() override { deleted = true; }
+
+private:
+    bool& deleted;
+};
+
+class FlaggedBorder : public JovEmptyBorder {
+public:
+    explicit FlaggedBorder(bool& deleted) : JovEmptyBorder(1, 2, 3, 4), deleted(deleted) {}
+    ~FlaggedBorder() override { deleted = true; }
+
+private:
+    bool& deleted;
+};
+
+JovMouseEvent mouseEvent(JovComponent* source, int id) {
+    return JovMouseEvent(source, id, 0, 0, 1, 1, 1, false);
+}
+
+} // namespace
+
+class JovComponentTest : public LiveObjectTest {
+protected:
+    void SetUp() override {
+        LiveObjectTest::SetUp();
+        component = new JovComponent;
+        component->addRef();
+    }
+    void TearDown() override {
+        component->release();
+        LiveObjectTest::TearDown();
+    }
+
+    JovComponent* component = nullptr;
+    std::vector<std::string> log;
+};
+
+TEST_F(JovComponentTest, ExplicitPreferredSizeCountsOnlyWhenBothPartsAreAboveZero) {
+    component->setBounds(0, 0, 40, 30);
+    component->setPreferredSize(JovDimension(0, 50));
+    const JovDimension withoutWidth = component->getPreferredSize();
+    EXPECT_EQ(withoutWidth.width, 40);
+    EXPECT_EQ(withoutWidth.height, 30);
+    component->setPreferredSize(JovDimension(120, 22));
+    const JovDimension explicitSize = component->getPreferredSize();
+    EXPECT_EQ(explicitSize.width, 120);
+    EXPECT_EQ(explicitSize.height, 22);
+}
+
+TEST_F(JovComponentTest, EveryGeometryFormEndsInTheFourIntSetBounds) {
+    auto* recorder = new BoundsRecorder;
+    recorder->addRef();
+    recorder->setLocation(5, 6);
+    recorder->setLocation(JovPoint(7, 8));
+    recorder->setSize(100, 50);
+    recorder->setSize(JovDimension(110, 60));
+    recorder->setBounds(JovRectangle(1, 2, 3, 4));
+    EXPECT_EQ(recorder->calls, 5);
+    EXPECT_STREQ(recorder->getBounds().toString().chars(),
+                 "ool.awt.JovRectangle[x=1,y=2,width=3,height=4]");
+    recorder->setLocation(9, 9);
+    EXPECT_EQ(recorder->getWidth(), 3);
+    EXPECT_EQ(recorder->getHeight(), 4);
+    recorder->release();
+}
+
+TEST_F(JovComponentTest, ContainsUsesTheComponentsOwnCoordinates) {
+    component->setBounds(100, 100, 10, 5);
+    EXPECT_TRUE(component->contains(0, 0));
+    EXPECT_TRUE(component->contains(9, 4));
+    EXPECT_FALSE(component->contains(10, 4));
+    EXPECT_FALSE(component->contains(100, 100));
+    EXPECT_EQ(component->getComponentAt(3, 3), component);
+    EXPECT_EQ(component->getComponentAt(-1, 3), nullptr);
+}
+
+TEST_F(JovComponentTest, SetBoundsInvalidatesTheComponentAndAValidParent) {
+    auto* parent = new JovContainer;
+    parent->addRef();
+    parent->add(component);
+    parent->validate();
+    EXPECT_TRUE(parent->isValid());
+    EXPECT_TRUE(component->isValid());
+    component->setBounds(1, 1, 10, 10);
+    EXPECT_FALSE(component->isValid());
+    EXPECT_FALSE(parent->isValid());
+    parent->release();
+}
+
+TEST_F(JovComponentTest, ReplacingTheBorderDeletesTheOldOne) {
+    bool firstDeleted = false;
+    bool secondDeleted = false;
+    component->setBorder(new FlaggedBorder(firstDeleted));
+    component->setBorder(new FlaggedBorder(secondDeleted));
+    EXPECT_TRUE(firstDeleted);
+    EXPECT_FALSE(secondDeleted);
+    component->setBorder(nullptr);
+    EXPECT_TRUE(secondDeleted);
+}
+
+TEST_F(JovComponentTest, InsetsWithoutPeerAreTheBorderInsets) {
+    component->setBorder(new JovEmptyBorder(8, 7, 6, 5));
+    const JovInsets insets = component->getInsets();
+    EXPECT_STREQ(insets.toString().chars(), "JovInsets [8, 7, 6, 5]");
+}
+
+TEST_F(JovComponentTest, ThePopupMenuIsACountedReferenceReleasedWithTheComponent) {
+    bool deleted = false;
+    auto* owner = new JovComponent;
+    owner->addRef();
+    owner->setPopupMenu(new DeletionFlag(deleted));
+    EXPECT_NE(owner->getPopupMenu(), nullptr);
+    owner->release();
+    EXPECT_TRUE(deleted);
+}
+
+TEST_F(JovComponentTest, RemovingThePopupMenuDeletesItWhenNobodyElseHoldsIt) {
+    bool deleted = false;
+    component->setPopupMenu(new DeletionFlag(deleted));
+    component->removePopupMenu();
+    EXPECT_TRUE(deleted);
+    EXPECT_EQ(component->getPopupMenu(), nullptr);
+}
+
+TEST_F(JovComponentTest, MouseListenersAreNotifiedInOrderAndRemovalKeepsTheOthers) {
+    Recorder a("A", log);
+    Recorder b("B", log);
+    component->addMouseListener(&a);
+    component->addMouseListener(&b);
+    JovMouseEvent pressed = mouseEvent(component, JovMouseEvent::MOUSE_PRESSED);
+    component->dispatchEvent(pressed);
+    component->removeMouseListener(&a);
+    JovMouseEvent released = mouseEvent(component, JovMouseEvent::MOUSE_RELEASED);
+    component->dispatchEvent(released);
+    EXPECT_EQ(log, (std::vector<std::string>{"A:pressed", "B:pressed", "B:released"}));
+}
+
+TEST_F(JovComponentTest, EachMouseIdReachesItsOperation) {
+    Recorder recorder("R", log);
+    component->addMouseListener(&recorder);
+    component->addMouseMotionListener(&recorder);
+    for (int id : {1024, 1025, 1026, 1027, 1028, 2048, 2049}) {
+        JovMouseEvent event = mouseEvent(component, id);
+        component->dispatchEvent(event);
+    }
+    EXPECT_EQ(log, (std::vector<std::string>{"R:clicked", "R:entered", "R:exited", "R:pressed",
+                                             "R:released", "R:moved", "R:dragged"}));
+}
+
+TEST_F(JovComponentTest, KeyAndFocusEventsReachTheirOwnChainsOnly) {
+    Recorder keys("K", log);
+    Recorder focus("F", log);
+    component->addKeyListener(&keys);
+    component->addFocusListener(&focus);
+    for (int id : {4096, 4097, 4098}) {
+        JovKeyEvent event(component, id, 0, 0, 'A', 'A');
+        component->dispatchEvent(event);
+    }
+    JovFocusEvent gained(component, JovFocusEvent::FOCUS_GAINED);
+    component->dispatchEvent(gained);
+    JovFocusEvent lost(component, JovFocusEvent::FOCUS_LOST);
+    component->dispatchEvent(lost);
+    EXPECT_EQ(log, (std::vector<std::string>{"K:keyPressed", "K:keyReleased", "K:keyTyped",
+                                             "F:focusGained", "F:focusLost"}));
+}
+
+TEST_F(JovComponentTest, EventsOfOtherGroupsReachNoListener) {
+    Recorder recorder("R", log);
+    component->addMouseListener(&recorder);
+    component->addKeyListener(&recorder);
+    component->addFocusListener(&recorder);
+    JovActionEvent action(component, JovActionEvent::ACTION_PERFORMED, "new");
+    component->dispatchEvent(action);
+    EXPECT_TRUE(log.empty());
+}
+
+TEST_F(JovComponentTest, ListenersAreNotDeletedWithTheComponent) {
+    Recorder survivor("S", log);
+    auto* owner = new JovComponent;
+    owner->addRef();
+    owner->addMouseListener(&survivor);
+    owner->addKeyListener(&survivor);
+    owner->release();
+    JovMouseEvent event = mouseEvent(component, JovMouseEvent::MOUSE_CLICKED);
+    survivor.mouseClicked(event);
+    EXPECT_EQ(log, (std::vector<std::string>{"S:clicked"}));
+}
+
+TEST_F(JovComponentTest, RemovingNullKeepsTheChain) {
+    Recorder recorder("R", log);
+    component->addMouseListener(&recorder);
+    component->removeMouseListener(nullptr);
+    JovMouseEvent event = mouseEvent(component, JovMouseEvent::MOUSE_CLICKED);
+    component->dispatchEvent(event);
+    EXPECT_EQ(log, (std::vector<std::string>{"R:clicked"}));
+}
+
+TEST_F(JovComponentTest, WithoutToolkitShowingCreatesNoPeer) {
+    auto* parent = new JovContainer;
+    parent->addRef();
+    parent->add(component);
+    component->show();
+    EXPECT_TRUE(component->isVisible());
+    EXPECT_FALSE(component->isDisplayable());
+    component->hide();
+    EXPECT_FALSE(component->isVisible());
+    parent->release();
+}
+
+TEST_F(JovComponentTest, TextFormAndDefaults) {
+    EXPECT_STREQ(component->toString().chars(), "ool.awt.JovComponent");
+    EXPECT_TRUE(component->isVisible());
+    EXPECT_TRUE(component->isEnabled());
+    EXPECT_TRUE(component->isFocusable());
+    // A component paints no background unless one is set.
+    EXPECT_LT(component->getBackground().getAlpha(), 255);
+    EXPECT_EQ(component->getParent(), nullptr);
+}

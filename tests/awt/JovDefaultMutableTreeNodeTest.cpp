@@ -1,0 +1,171 @@
+// Tree nodes: counted children and user objects, parent links that never dangle, and refused
+// inserts that leave the tree as it was.
+#include "awt/JovDefaultMutableTreeNode.h"
+#include "LiveObjectTest.h"
+#include "lang/JovString.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A node held by the test itself, released at the end of the scope.
+class HeldNode {
+public:
+    explicit HeldNode(const char* label = nullptr)
+        : node(new JovDefaultMutableTreeNode(label != nullptr ? new JovString(label) : nullptr)) {
+        node->addRef();
+    }
+    ~HeldNode() { node->release(); }
+    HeldNode(const HeldNode&) = delete;
+    HeldNode& operator=(const HeldNode&) = delete;
+
+    JovDefaultMutableTreeNode* operator->() const { return node; }
+    JovDefaultMutableTreeNode* get() const { return node; }
+
+private:
+    JovDefaultMutableTreeNode* node;
+};
+
+JovDefaultMutableTreeNode* labelled(const char* label) {
+    return new JovDefaultMutableTreeNode(new JovString(label));
+}
+
+JovString childLabels(const JovDefaultMutableTreeNode* node) {
+    JovString labels;
+    for (int i = 0; i < node->getChildCount(); ++i) {
+        labels += (i > 0 ? "," : "") + node->getChildAt(i)->toString();
+    }
+    return labels;
+}
+
+} // namespace
+
+using JovDefaultMutableTreeNodeTest = LiveObjectTest;
+
+TEST_F(JovDefaultMutableTreeNodeTest, ShowsItsUserObjectsTextOrNothing) {
+    HeldNode menu("Spaghetti Bolognese");
+    HeldNode empty;
+    EXPECT_STREQ(menu->toString().chars(), "Spaghetti Bolognese");
+    EXPECT_STREQ(empty->toString().chars(), "");
+    menu->setUserObject(new JovString("Gemüsepfanne"));
+    EXPECT_STREQ(menu->toString().chars(), "Gemüsepfanne");
+}
+
+TEST_F(JovDefaultMutableTreeNodeTest, InsertPlacesChildrenAndLinksTheirParent) {
+    HeldNode root("Alle Zutaten");
+    root->add(labelled("Reis"));
+    root->insert(labelled("Hähnchenbrust"), 0);
+    root->insert(labelled("Rahmsauce"), 2);
+    EXPECT_STREQ(childLabels(root.get()).chars(), "Hähnchenbrust,Reis,Rahmsauce");
+    JovDefaultMutableTreeNode* sauce = root->getChildAt(2);
+    EXPECT_EQ(sauce->getParent(), root.get());
+    EXPECT_EQ(root->getIndex(sauce), 2);
+    EXPECT_TRUE(sauce->isLeaf());
+    EXPECT_FALSE(root->isLeaf());
+    EXPECT_TRUE(root->isRoot());
+    EXPECT_FALSE(sauce->isRoot());
+}
+
+TEST_F(JovDefaultMutableTreeNodeTest, RootAndAncestorsAreFoundThroughTheParentChain) {
+    HeldNode root("Alle Zutaten");
+    JovDefaultMutableTreeNode* menu = labelled("Menü");
+    root->add(menu);
+    JovDefaultMutableTreeNode* sauce = labelled("Rahmsauce");
+    menu->add(sauce);
+    JovDefaultMutableTreeNode* cream = labelled("Sahne");
+    sauce->add(cream);
+    EXPECT_EQ(cream->getRoot(), root.get());
+    EXPECT_TRUE(cream->isNodeAncestor(cream));
+    EXPECT_TRUE(cream->isNodeAncestor(menu));
+    EXPECT_FALSE(menu->isNodeAncestor(cream));
+}
+
+TEST_F(JovDefaultMutableTreeNodeTest, InsertingAChildOfAnotherNodeMovesIt) {
+    HeldNode first("erste");
+    HeldNode second("zweite");
+    JovDefaultMutableTreeNode* moving = labelled("Salz");
+    first->add(moving);
+    second->add(moving);
+    EXPECT_EQ(first->getChildCount(), 0);
+    EXPECT_EQ(second->getChildAt(0), moving);
+    EXPECT_EQ(moving->getParent(), second.get());
+}
+
+TEST_F(JovDefaultMutableTreeNodeTest, AddingAnOwnChildAgainMovesItToTheEnd) {
+    HeldNode root("Menü");
+    JovDefaultMutableTreeNode* rice = labelled("Reis");
+    root->add(rice);
+    root->add(labelled("Sauce"));
+    root->add(rice);
+    EXPECT_STREQ(childLabels(root.get()).chars(), "Sauce,Reis");
+}
+
+TEST_F(JovDefaultMutableTreeNodeTest, RefusedInsertsChangeNothing) {
+    HeldNode root("Menü");
+    JovDefaultMutableTreeNode* sauce = labelled("Rahmsauce");
+    root->add(sauce);
+    HeldNode other("anderes Menü");
+    JovDefaultMutableTreeNode* cream = labelled("Sahne");
+    other->add(cream);
+
+    // An ancestor below its own descendant would make a cycle.
+    sauce->insert(root.get(), 0);
+    sauce->insert(sauce, 0);
+    // A bad index must not take the child from its old parent either.
+    root->insert(cream, 5);
+    root->insert(cream, -1);
+    root->insert(nullptr, 0);
+
+    EXPECT_TRUE(root->isRoot());
+    EXPECT_EQ(sauce->getChildCount(), 0);
+    EXPECT_STREQ(childLabels(root.get()).chars(), "Rahmsauce");
+    EXPECT_EQ(cream->getParent(), other.get());
+    EXPECT_EQ(other->getChildCount(), 1);
+}
+
+TEST_F(JovDefaultMutableTreeNodeTest, BadIndexesAnswerNullAndRemoveNothing) {
+    HeldNode root("Menü");
+    root->add(labelled("Reis"));
+    EXPECT_EQ(root->getChildAt(1), nullptr);
+    EXPECT_EQ(root->getChildAt(-1), nullptr);
+    root->remove(3);
+    HeldNode stranger("fremd");
+    root->remove(stranger.get());
+    EXPECT_EQ(root->getIndex(stranger.get()), -1);
+    EXPECT_EQ(root->getChildCount(), 1);
+}
+
+TEST_F(JovDefaultMutableTreeNodeTest, RemovedChildHeldElsewhereSurvivesWithoutParent) {
+    HeldNode root("Menü");
+    HeldNode kept("Reis");
+    root->add(kept.get());
+    root->add(labelled("Sauce"));
+    root->remove(kept.get());
+    EXPECT_TRUE(kept->isRoot());
+    EXPECT_STREQ(kept->toString().chars(), "Reis");
+    root->getChildAt(0)->removeFromParent();
+    EXPECT_EQ(root->getChildCount(), 0);
+}
+
+TEST_F(JovDefaultMutableTreeNodeTest, ChildrenOutlivingTheirParentLoseTheLink) {
+    HeldNode kept("Sahne");
+    {
+        HeldNode sauce("Rahmsauce");
+        sauce->add(kept.get());
+        EXPECT_EQ(kept->getParent(), sauce.get());
+    }
+    EXPECT_EQ(kept->getParent(), nullptr);
+    EXPECT_EQ(kept->getRoot(), kept.get());
+}
+
+TEST_F(JovDefaultMutableTreeNodeTest, RemoveAllChildrenReleasesWholeSubtrees) {
+    HeldNode root("Menü");
+    JovDefaultMutableTreeNode* sauce = labelled("Rahmsauce");
+    root->add(sauce);
+    sauce->add(labelled("Sahne"));
+    sauce->add(labelled("Champignons"));
+    root->add(labelled("Reis"));
+    root->removeAllChildren();
+    EXPECT_TRUE(root->isLeaf());
+    // The live-object check of the fixture proves the subtree's nodes and labels are gone.
+}

@@ -1,0 +1,316 @@
+// Drawing through GDI into a memory bitmap: filled and outlined rectangles, text on its
+// baseline, measurements under a scaling transform, stretched images, and the ownership of
+// the pens, brushes and fonts the graphics create.
+#include "awt/JovGraphics.h"
+#include "LiveObjectTest.h"
+#include "awt/JovColor.h"
+#include "awt/JovImage.h"
+#include "awt/JovImageIcon.h"
+#include "awt/geom/JovAffineTransform.h"
+#include "awt/windows/JovWImage.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstdint>
+#include <cstring>
+
+namespace {
+
+constexpr int side = 64;
+constexpr std::uint32_t white = 0xFFFFFF;
+constexpr std::uint32_t red = 0xFF0000;
+constexpr std::uint32_t green = 0x00FF00;
+constexpr std::uint32_t blue = 0x0000FF;
+constexpr std::uint32_t yellow = 0xFFFF00;
+constexpr int textSize = 20;
+constexpr int normalWeight = 400;
+const char* const textFace = "Arial";
+
+JovColor colorOf(std::uint32_t rgb) {
+    return JovColor(rgb >> 16 & 0xFF, rgb >> 8 & 0xFF, rgb & 0xFF);
+}
+
+} // namespace
+
+// A 64 x 64 top-down 32-bit DIB section selected into a memory DC, white at the start.
+class JovGraphicsTest : public LiveObjectTest {
+protected:
+    void SetUp() override {
+        LiveObjectTest::SetUp();
+        dc = CreateCompatibleDC(nullptr);
+        BITMAPINFO info = {};
+        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+        info.bmiHeader.biWidth = side;
+        info.bmiHeader.biHeight = -side;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits),
+                                  nullptr, 0);
+        ASSERT_NE(bitmap, nullptr);
+        previousBitmap = SelectObject(dc, bitmap);
+        std::memset(bits, 0xFF, side * side * sizeof *bits);
+    }
+
+    void TearDown() override {
+        SelectObject(dc, previousBitmap);
+        DeleteObject(bitmap);
+        DeleteDC(dc);
+        LiveObjectTest::TearDown();
+    }
+
+    // 0xRRGGBB of the pixel at (x, y).
+    std::uint32_t pixel(int x, int y) const {
+        GdiFlush();
+        return bits[y * side + x] & 0xFFFFFF;
+    }
+
+    bool inked(int x, int y) const { return pixel(x, y) != white; }
+
+    // The lowest row with ink in it, or -1 on a blank bitmap.
+    int lowestInkedRow() const {
+        for (int y = side - 1; y >= 0; --y) {
+            for (int x = 0; x < side; ++x) {
+                if (inked(x, y)) {
+                    return y;
+                }
+            }
+        }
+        return -1;
+    }
+
+    // The highest row with ink in it, or side on a blank bitmap.
+    int highestInkedRow() const {
+        for (int y = 0; y < side; ++y) {
+            for (int x = 0; x < side; ++x) {
+                if (inked(x, y)) {
+                    return y;
+                }
+            }
+        }
+        return side;
+    }
+
+    void clear() {
+        GdiFlush();
+        std::memset(bits, 0xFF, side * side * sizeof *bits);
+    }
+
+    HDC dc = nullptr;
+    HBITMAP bitmap = nullptr;
+    HGDIOBJ previousBitmap = nullptr;
+    std::uint32_t* bits = nullptr;
+};
+
+TEST_F(JovGraphicsTest, FillRectFillsPixelsZeroToNine) {
+    JovGraphics graphics(dc);
+    graphics.setColor(colorOf(red));
+    graphics.fillRect(0, 0, 10, 10);
+    for (int i = 0; i < 10; ++i) {
+        EXPECT_EQ(pixel(i, 0), red) << i;
+        EXPECT_EQ(pixel(0, i), red) << i;
+        EXPECT_EQ(pixel(i, 9), red) << i;
+        EXPECT_EQ(pixel(i, 10), white) << i;
+        EXPECT_EQ(pixel(10, i), white) << i;
+    }
+}
+
+TEST_F(JovGraphicsTest, DrawRectOutlinesTheSameRectangleAndLeavesItsInsideAlone) {
+    JovGraphics graphics(dc);
+    graphics.setColor(colorOf(blue));
+    graphics.drawRect(0, 0, 10, 10);
+    for (int i = 0; i < 10; ++i) {
+        EXPECT_EQ(pixel(i, 0), blue) << i;
+        EXPECT_EQ(pixel(i, 9), blue) << i;
+        EXPECT_EQ(pixel(0, i), blue) << i;
+        EXPECT_EQ(pixel(9, i), blue) << i;
+        EXPECT_EQ(pixel(10, i), white) << i;
+    }
+    EXPECT_EQ(pixel(5, 5), white);
+    EXPECT_EQ(pixel(1, 1), white);
+}
+
+TEST_F(JovGraphicsTest, CoordinatesRoundHalfUpToDevicePixels) {
+    JovGraphics graphics(dc);
+    graphics.setColor(colorOf(red));
+    // 10.5 and 12.5 round up to 11 and 13, so the fill covers pixels 11 and 12.
+    graphics.fillRect(10.5, 0, 2, 1);
+    EXPECT_EQ(pixel(10, 0), white);
+    EXPECT_EQ(pixel(11, 0), red);
+    EXPECT_EQ(pixel(12, 0), red);
+    EXPECT_EQ(pixel(13, 0), white);
+}
+
+TEST_F(JovGraphicsTest, TransformScalesAndMovesRectangles) {
+    JovGraphics graphics(dc);
+    JovAffineTransform transform = JovAffineTransform::getTranslateInstance(5, 5);
+    transform.scale(2, 2);
+    graphics.setTransform(transform);
+    graphics.setColor(colorOf(green));
+    graphics.fillRect(0, 0, 10, 10);
+    EXPECT_EQ(pixel(4, 4), white);
+    EXPECT_EQ(pixel(5, 5), green);
+    EXPECT_EQ(pixel(24, 24), green);
+    EXPECT_EQ(pixel(25, 25), white);
+}
+
+TEST_F(JovGraphicsTest, DrawStringPutsTheBaselineOnTheGivenRow) {
+    JovGraphics graphics(dc);
+    graphics.setFont(textFace, normalWeight, textSize);
+    graphics.drawString("H", 5, 20);
+    // A capital letter stands on the baseline: its lowest pixels are just above row 20.
+    const int atTwenty = lowestInkedRow();
+    EXPECT_EQ(atTwenty, 19);
+    clear();
+    graphics.drawString("H", 5, 33);
+    EXPECT_EQ(lowestInkedRow(), atTwenty + 13);
+}
+
+TEST_F(JovGraphicsTest, MeasurementsStayTheSameUnderAScaleOfTwo) {
+    const char* const texts[] = {"H", "Zutaten:", "Füllmenge:", "Fleischeinwaage:",
+                                 "Zutaten: Hähnchenbrust (40%), Reis, Erbsen, Möhren"};
+    for (const int size : {14, 18, 32}) {
+        for (const char* text : texts) {
+            int width = 0;
+            int height = 0;
+            {
+                JovGraphics screen(dc);
+                screen.setFont(textFace, normalWeight, size);
+                width = screen.stringWidth(text);
+                height = screen.stringHeight(text);
+            }
+            JovGraphics paper(dc);
+            paper.setTransform(JovAffineTransform::getScaleInstance(2, 2));
+            paper.setFont(textFace, normalWeight, size);
+            EXPECT_EQ(paper.stringWidth(text), width) << text << " at " << size;
+            EXPECT_EQ(paper.stringHeight(text), height) << text << " at " << size;
+            EXPECT_GT(width, 0);
+            EXPECT_GE(height, size - 2);
+        }
+    }
+}
+
+TEST_F(JovGraphicsTest, TextIsDrawnAtTheScaledSizeOnTheScaledBaseline) {
+    int identityHeight = 0;
+    {
+        JovGraphics screen(dc);
+        screen.setFont(textFace, normalWeight, textSize);
+        screen.drawString("H", 2, 25);
+        identityHeight = lowestInkedRow() - highestInkedRow() + 1;
+    }
+    clear();
+    JovGraphics paper(dc);
+    paper.setTransform(JovAffineTransform::getScaleInstance(2, 2));
+    paper.setFont(textFace, normalWeight, textSize);
+    paper.drawString("H", 1, 25);
+    EXPECT_EQ(lowestInkedRow(), 49);
+    const int scaledHeight = lowestInkedRow() - highestInkedRow() + 1;
+    EXPECT_NEAR(scaledHeight, 2 * identityHeight, 2);
+}
+
+TEST_F(JovGraphicsTest, DrawImageStretchesTopRowFirstInItsColours) {
+    JovWImage image(2, 2);
+    image.setPixel(0, 0, colorOf(red));
+    image.setPixel(1, 0, colorOf(green));
+    image.setPixel(0, 1, colorOf(blue));
+    image.setPixel(1, 1, colorOf(yellow));
+    JovGraphics graphics(dc);
+    graphics.drawImage(&image, 10, 10, 20, 20);
+    EXPECT_EQ(pixel(10, 10), red);
+    EXPECT_EQ(pixel(19, 19), red);
+    EXPECT_EQ(pixel(20, 10), green);
+    EXPECT_EQ(pixel(29, 19), green);
+    EXPECT_EQ(pixel(10, 20), blue);
+    EXPECT_EQ(pixel(29, 29), yellow);
+    EXPECT_EQ(pixel(30, 30), white);
+    EXPECT_EQ(pixel(9, 9), white);
+}
+
+TEST_F(JovGraphicsTest, DrawImageScalesPositionAndSizeWithTheTransform) {
+    JovWImage image(1, 1);
+    image.setPixel(0, 0, colorOf(blue));
+    JovGraphics graphics(dc);
+    graphics.setTransform(JovAffineTransform::getScaleInstance(2, 2));
+    graphics.drawImage(&image, 5, 5, 10, 10);
+    EXPECT_EQ(pixel(9, 9), white);
+    EXPECT_EQ(pixel(10, 10), blue);
+    EXPECT_EQ(pixel(29, 29), blue);
+    EXPECT_EQ(pixel(30, 30), white);
+}
+
+TEST_F(JovGraphicsTest, LoadedPictureIsDrawnPixelForPixel) {
+    const JovImageIcon icon("images/TWK.bmp");
+    const JovImage* image = icon.getImage();
+    ASSERT_NE(image, nullptr);
+    JovGraphics graphics(dc);
+    graphics.drawImage(image, 0, 0, image->getWidth(), image->getHeight());
+    const auto& decoded = static_cast<const JovWImage&>(*image);
+    for (int y = 0; y < image->getHeight(); ++y) {
+        for (int x = 0; x < image->getWidth(); ++x) {
+            const JovColor expected = decoded.getPixel(x, y);
+            const std::uint32_t rgb = static_cast<std::uint32_t>(expected.getRed()) << 16 |
+                                      expected.getGreen() << 8 | expected.getBlue();
+            ASSERT_EQ(pixel(x, y), rgb) << x << "," << y;
+        }
+    }
+}
+
+TEST_F(JovGraphicsTest, ColourIsKeptAsAnOpaqueValue) {
+    JovGraphics graphics(dc);
+    EXPECT_EQ(graphics.getColor().getRed(), 0);
+    graphics.setColor(JovColor(10, 20, 30, 40));
+    const JovColor color = graphics.getColor();
+    EXPECT_EQ(color.getRed(), 10);
+    EXPECT_EQ(color.getGreen(), 20);
+    EXPECT_EQ(color.getBlue(), 30);
+    EXPECT_EQ(color.getAlpha(), JovColor::opaque);
+    EXPECT_EQ(GetTextColor(dc), RGB(10, 20, 30));
+}
+
+TEST_F(JovGraphicsTest, DestructionHandsTheStockObjectsBackAndDeletesItsOwn) {
+    HGDIOBJ pen = nullptr;
+    HGDIOBJ brush = nullptr;
+    HGDIOBJ font = nullptr;
+    {
+        JovGraphics graphics(dc);
+        graphics.setColor(colorOf(red));
+        graphics.setFont(textFace, normalWeight, textSize);
+        pen = GetCurrentObject(dc, OBJ_PEN);
+        brush = GetCurrentObject(dc, OBJ_BRUSH);
+        font = GetCurrentObject(dc, OBJ_FONT);
+        EXPECT_EQ(GetObjectType(pen), static_cast<DWORD>(OBJ_PEN));
+        EXPECT_EQ(GetObjectType(font), static_cast<DWORD>(OBJ_FONT));
+    }
+    EXPECT_EQ(GetCurrentObject(dc, OBJ_PEN), GetStockObject(NULL_PEN));
+    EXPECT_EQ(GetCurrentObject(dc, OBJ_BRUSH), GetStockObject(NULL_BRUSH));
+    EXPECT_EQ(GetCurrentObject(dc, OBJ_FONT), GetStockObject(ANSI_VAR_FONT));
+    EXPECT_EQ(GetObjectType(pen), 0u);
+    EXPECT_EQ(GetObjectType(brush), 0u);
+    EXPECT_EQ(GetObjectType(font), 0u);
+}
+
+TEST_F(JovGraphicsTest, ADetachedContextCanBeReattachedWithTheSameColour) {
+    JovGraphics graphics(dc);
+    graphics.setColor(colorOf(green));
+    graphics.setDeviceContext(nullptr);
+    EXPECT_EQ(GetCurrentObject(dc, OBJ_BRUSH), GetStockObject(NULL_BRUSH));
+    graphics.fillRect(0, 0, 10, 10);
+    EXPECT_EQ(pixel(0, 0), white);
+    graphics.setDeviceContext(dc);
+    graphics.fillRect(0, 0, 10, 10);
+    EXPECT_EQ(pixel(0, 0), green);
+}
+
+TEST_F(JovGraphicsTest, WithoutAContextNothingIsDrawnOrMeasured) {
+    JovGraphics graphics;
+    graphics.setColor(colorOf(red));
+    graphics.setFont(textFace, normalWeight, textSize);
+    graphics.fillRect(0, 0, 10, 10);
+    graphics.drawString("Text", 0, 20);
+    graphics.drawImage(nullptr, 0, 0, 10, 10);
+    EXPECT_EQ(graphics.stringWidth("Text"), 0);
+    EXPECT_EQ(graphics.getDeviceContext(), nullptr);
+    EXPECT_EQ(lowestInkedRow(), -1);
+    EXPECT_STREQ(graphics.toString().chars(), "ool.awt.JovGraphics");
+}

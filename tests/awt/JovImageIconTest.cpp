@@ -1,0 +1,142 @@
+// Image icons over the program's own pictures and over missing or damaged files.
+#include "awt/JovImageIcon.h"
+#include "LiveObjectTest.h"
+#include "TempFolder.h"
+#include "awt/JovImage.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Picture {
+    const char* fileName;
+    int width;
+    int height;
+};
+
+// The item, flag and portion icons share one size so that they fit the tree's and the tables'
+// image lists; the label background has the label view's size.
+constexpr int iconSide = 16;
+const Picture programPictures[] = {
+    {"images/nothing.bmp", iconSide, iconSide},
+    {"images/T.bmp", iconSide, iconSide},
+    {"images/W.bmp", iconSide, iconSide},
+    {"images/K.bmp", iconSide, iconSide},
+    {"images/TW.bmp", iconSide, iconSide},
+    {"images/TK.bmp", iconSide, iconSide},
+    {"images/WK.bmp", iconSide, iconSide},
+    {"images/TWK.bmp", iconSide, iconSide},
+    {"images/noicon.bmp", iconSide, iconSide},
+    {"images/DoseKleinBeilage.bmp", iconSide, iconSide},
+    {"images/DoseKleinHauptessen.bmp", iconSide, iconSide},
+    {"images/DoseKleinGemuese.bmp", iconSide, iconSide},
+    {"images/DoseKleinMenue.bmp", iconSide, iconSide},
+    {"images/top.bmp", iconSide, iconSide},
+    {"images/etikett.bmp", 128, 160},
+    {"images/etikettdemo.bmp", 605, 454},
+};
+
+const char* const flagPictures[] = {"images/nothing.bmp", "images/T.bmp",  "images/W.bmp",
+                                    "images/K.bmp",       "images/TW.bmp", "images/TK.bmp",
+                                    "images/WK.bmp",      "images/TWK.bmp"};
+
+std::string pixelBytes(const JovImage& image) {
+    const auto* rows = reinterpret_cast<const char*>(image.getRows());
+    return std::string(rows, static_cast<std::size_t>(image.getRowStride()) * image.getHeight());
+}
+
+std::uint32_t little32(const std::vector<unsigned char>& bytes, std::size_t at) {
+    return bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 |
+           static_cast<std::uint32_t>(bytes[at + 3]) << 24;
+}
+
+} // namespace
+
+using JovImageIconTest = LiveObjectTest;
+
+TEST_F(JovImageIconTest, EveryPictureOfTheProgramLoadsWithItsSize) {
+    for (const Picture& picture : programPictures) {
+        const JovImageIcon icon(picture.fileName);
+        ASSERT_NE(icon.getImage(), nullptr) << picture.fileName;
+        EXPECT_EQ(icon.getIconWidth(), picture.width) << picture.fileName;
+        EXPECT_EQ(icon.getIconHeight(), picture.height) << picture.fileName;
+    }
+}
+
+TEST_F(JovImageIconTest, EachFlagCombinationHasItsOwnPicture) {
+    for (std::size_t first = 0; first < std::size(flagPictures); ++first) {
+        const JovImageIcon one(flagPictures[first]);
+        ASSERT_NE(one.getImage(), nullptr) << flagPictures[first];
+        for (std::size_t second = first + 1; second < std::size(flagPictures); ++second) {
+            const JovImageIcon other(flagPictures[second]);
+            ASSERT_NE(other.getImage(), nullptr) << flagPictures[second];
+            EXPECT_NE(pixelBytes(*one.getImage()), pixelBytes(*other.getImage()))
+                << flagPictures[first] << " looks like " << flagPictures[second];
+        }
+    }
+}
+
+TEST_F(JovImageIconTest, DescriptionIsTheFileNameAsGiven) {
+    const JovImageIcon icon("images/TWK.bmp");
+    EXPECT_STREQ(icon.getDescription().chars(), "images/TWK.bmp");
+    EXPECT_STREQ(icon.toString().chars(), "ool.awt.JovImageIcon");
+}
+
+TEST_F(JovImageIconTest, MissingFileGivesAnEmptyIcon) {
+    const JovImageIcon icon("images/nosuchpicture.bmp");
+    EXPECT_EQ(icon.getImage(), nullptr);
+    EXPECT_EQ(icon.getIconWidth(), 0);
+    EXPECT_EQ(icon.getIconHeight(), 0);
+    EXPECT_STREQ(icon.getDescription().chars(), "images/nosuchpicture.bmp");
+}
+
+TEST_F(JovImageIconTest, CutCompressedOrMislabelledFileGivesAnEmptyIcon) {
+    constexpr std::size_t compressionField = 30;
+    constexpr char runLength8 = 1;
+    const TempFolder folder;
+    std::ifstream good("images/T.bmp", std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(good)), std::istreambuf_iterator<char>());
+    ASSERT_GT(bytes.size(), 100u);
+    folder.write("cut.bmp", bytes.substr(0, bytes.size() - 1));
+    std::string compressed = bytes;
+    compressed[compressionField] = runLength8;
+    folder.write("compressed.bmp", compressed);
+    bytes[1] = 'A';
+    folder.write("magic.bmp", bytes);
+    for (const char* name : {"cut.bmp", "compressed.bmp", "magic.bmp"}) {
+        const JovImageIcon icon(folder.file(name).c_str());
+        EXPECT_EQ(icon.getImage(), nullptr) << name;
+        EXPECT_EQ(icon.getIconWidth(), 0) << name;
+    }
+}
+
+// The program icon is linked into the program as a resource; the window system picks the
+// image whose size fits, so all three sizes must be present and well-formed.
+TEST_F(JovImageIconTest, ProgramIconHoldsSixteenThirtyTwoAndFortyEightPixelImages) {
+    std::ifstream file("images/quorvane.ico", std::ios::binary);
+    const std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(file)),
+                                           std::istreambuf_iterator<char>());
+    constexpr std::size_t directorySize = 6;
+    constexpr std::size_t entrySize = 16;
+    ASSERT_GE(bytes.size(), directorySize + 3 * entrySize);
+    EXPECT_EQ(bytes[2] | bytes[3] << 8, 1) << "resource type icon";
+    ASSERT_EQ(bytes[4] | bytes[5] << 8, 3);
+    const int sides[] = {16, 32, 48};
+    for (int index = 0; index < 3; ++index) {
+        const std::size_t entry = directorySize + index * entrySize;
+        EXPECT_EQ(bytes[entry], sides[index]);
+        EXPECT_EQ(bytes[entry + 1], sides[index]);
+        const std::uint32_t length = little32(bytes, entry + 8);
+        const std::uint32_t offset = little32(bytes, entry + 12);
+        ASSERT_LE(offset + length, bytes.size());
+        EXPECT_EQ(little32(bytes, offset + 4), static_cast<std::uint32_t>(sides[index]));
+        // An icon image's header counts the colour rows and the mask rows.
+        EXPECT_EQ(little32(bytes, offset + 8), static_cast<std::uint32_t>(2 * sides[index]));
+    }
+}

@@ -1,0 +1,39 @@
+// System colours come from the window system under their GetSysColor index.
+#include "awt/JovSystemColor.h"
+#include "LiveObjectTest.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <memory>
+
+using JovSystemColorTest = LiveObjectTest;
+
+TEST_F(JovSystemColorTest, ComponentsAreThoseOfTheWindowSystem) {
+    for (const int index : {JovSystemColor::menu, JovSystemColor::control, JovSystemColor::window,
+                            JovSystemColor::highlight}) {
+        const JovSystemColor color(index);
+        const COLORREF expected = GetSysColor(index);
+        EXPECT_EQ(color.getRed(), GetRValue(expected)) << index;
+        EXPECT_EQ(color.getGreen(), GetGValue(expected)) << index;
+        EXPECT_EQ(color.getBlue(), GetBValue(expected)) << index;
+        EXPECT_EQ(color.getAlpha(), JovColor::opaque) << index;
+    }
+}
+
+TEST_F(JovSystemColorTest, IndexesAreTheWindowSystemOnes) {
+    EXPECT_EQ(JovSystemColor::menu, COLOR_MENU);
+    EXPECT_EQ(JovSystemColor::control, COLOR_BTNFACE);
+    EXPECT_EQ(JovSystemColor::window, COLOR_WINDOW);
+    EXPECT_EQ(JovSystemColor::windowText, COLOR_WINDOWTEXT);
+}
+
+TEST_F(JovSystemColorTest, CloneKeepsTheIndexAndTheColour) {
+    const JovSystemColor control(JovSystemColor::control);
+    const std::unique_ptr<JovObject> clone(control.clone());
+    const auto* copy = dynamic_cast<const JovSystemColor*>(clone.get());
+    ASSERT_NE(copy, nullptr);
+    EXPECT_EQ(copy->getIndex(), JovSystemColor::control);
+    EXPECT_TRUE(copy->equals(&control));
+    EXPECT_STREQ(control.toString().chars(), "ool.awt.JovSystemColor");
+}

@@ -1,0 +1,308 @@
+// Top-level windows with native peers: registration with the root container, the deferred
+// removal of disposed windows by the "ShutdownSequence" thread, the end of the message loop with
+// the last window, the close request, owned windows and peers made from other threads.
+#include "ToolkitTest.h"
+#include "awt/JovBorderLayout.h"
+#include "awt/JovDialog.h"
+#include "awt/JovFrame.h"
+#include "awt/JovPanel.h"
+#include "awt/event/JovWindowEvent.h"
+#include "awt/windows/JovMToolkit.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+#include <vector>
+
+namespace {
+
+constexpr int watchdogExitCode = 99;
+constexpr int watchdogMilliseconds = 10000;
+
+// Records its window events; on a close request it may dispose itself, as the main frame does.
+class EventFrame : public JovFrame {
+public:
+    EventFrame(std::vector<int>& events, bool& deleted, bool disposeOnClose)
+        : events(events), deleted(deleted), disposeOnClose(disposeOnClose) {}
+    ~EventFrame() override { deleted = true; }
+
+    void processWindowEvent(JovWindowEvent& event) override {
+        events.push_back(event.getID());
+        if (event.getID() == JovWindowEvent::WINDOW_CLOSING && disposeOnClose) {
+            dispose();
+            // The window is removed only after this handler returned.
+            aliveAfterDispose = !deleted && getParent() != nullptr;
+        }
+    }
+
+    bool aliveAfterDispose = false;
+
+private:
+    std::vector<int>& events;
+    bool& deleted;
+    bool disposeOnClose;
+};
+
+// Ends a message loop that the test expects to end by itself, should it not.
+class Watchdog {
+public:
+    Watchdog()
+        : thread([this] {
+              if (WaitForSingleObject(stopEvent, watchdogMilliseconds) == WAIT_TIMEOUT) {
+                  JovMToolkit::getToolkit()->quit(watchdogExitCode);
+              }
+          }) {}
+    ~Watchdog() {
+        SetEvent(stopEvent);
+        thread.join();
+        CloseHandle(stopEvent);
+    }
+
+private:
+    HANDLE stopEvent = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    std::thread thread;
+};
+
+bool contains(const std::vector<int>& events, int id) {
+    for (int event : events) {
+        if (event == id) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+class JovWindowTest : public ToolkitTest {
+protected:
+    std::vector<int> events;
+    bool deleted = false;
+};
+
+TEST_F(JovWindowTest, ShowingRegistersTheWindowWithTheRootContainer) {
+    auto* frame = new EventFrame(events, deleted, false);
+    frame->setBounds(50, 50, 300, 200);
+    const int before = JovWindow::getRootPane()->getComponentCount();
+    frame->show();
+    EXPECT_EQ(JovWindow::getRootPane()->getComponentCount(), before + 1);
+    EXPECT_EQ(frame->getParent(), JovWindow::getRootPane());
+    ASSERT_NE(windowOf(frame), nullptr);
+    EXPECT_TRUE(IsWindowVisible(windowOf(frame)));
+    EXPECT_TRUE(toolkit().isMessageLoopRequested());
+    frame->dispose();
+    EXPECT_TRUE(pumpUntil([this] { return deleted; }));
+    EXPECT_EQ(JovWindow::getRootPane()->getComponentCount(), before);
+}
+
+TEST_F(JovWindowTest, DisposingTheLastWindowFromItsCloseHandlerEndsTheLoopWithZero) {
+    auto* frame = new EventFrame(events, deleted, true);
+    frame->setBounds(50, 50, 300, 200);
+    frame->show();
+    const HWND window = windowOf(frame);
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    Watchdog watchdog;
+    EXPECT_EQ(toolkit().runMessageLoop(), 0);
+    EXPECT_TRUE(deleted);
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_EQ(JovWindow::getRootPane()->getComponentCount(), 0);
+}
+
+TEST_F(JovWindowTest, TheWindowOutlivesTheHandlerThatDisposesIt) {
+    auto* frame = new EventFrame(events, deleted, true);
+    frame->setBounds(50, 50, 300, 200);
+    frame->show();
+    SendMessageA(windowOf(frame), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(frame->aliveAfterDispose);
+    EXPECT_TRUE(pumpUntil([this] { return deleted; }));
+    EXPECT_TRUE(pumpUntil([] { return seenQuitCode == 0; }));
+}
+
+TEST_F(JovWindowTest, TheCloseBoxDeliversTheCloseRequestAndLeavesTheWindowOpen) {
+    auto* frame = new EventFrame(events, deleted, false);
+    frame->setBounds(50, 50, 300, 200);
+    frame->show();
+    const HWND window = windowOf(frame);
+    SendMessageA(window, WM_CLOSE, 0, 0);
+    SendMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    pumpFor(100);
+    int closeRequests = 0;
+    for (int id : events) {
+        closeRequests += id == JovWindowEvent::WINDOW_CLOSING ? 1 : 0;
+    }
+    EXPECT_EQ(closeRequests, 2);
+    EXPECT_TRUE(IsWindow(window));
+    EXPECT_TRUE(IsWindowVisible(window));
+    EXPECT_FALSE(deleted);
+    frame->dispose();
+}
+
+TEST_F(JovWindowTest, DisposingTwiceIsHarmless) {
+    auto* frame = new EventFrame(events, deleted, false);
+    frame->show();
+    frame->dispose();
+    frame->dispose();
+    EXPECT_TRUE(pumpUntil([this] { return deleted; }));
+}
+
+TEST_F(JovWindowTest, HidingDeliversTheCloseRequestAndShowingAgainOpened) {
+    auto* frame = new EventFrame(events, deleted, false);
+    frame->setBounds(50, 50, 300, 200);
+    frame->show();
+    events.clear();
+    frame->hide();
+    ASSERT_FALSE(events.empty());
+    EXPECT_EQ(events.front(), JovWindowEvent::WINDOW_CLOSING);
+    EXPECT_FALSE(IsWindowVisible(windowOf(frame)));
+    frame->show();
+    EXPECT_TRUE(contains(events, JovWindowEvent::WINDOW_OPENED));
+    EXPECT_TRUE(IsWindowVisible(windowOf(frame)));
+    frame->dispose();
+}
+
+TEST_F(JovWindowTest, MinimisingDeliversIconifiedAndTheStateFollows) {
+    auto* frame = new EventFrame(events, deleted, false);
+    frame->setBounds(50, 50, 300, 200);
+    frame->show();
+    frame->setExtendedState(JovFrame::ICONIFIED);
+    pumpFor(100);
+    EXPECT_TRUE(contains(events, JovWindowEvent::WINDOW_ICONIFIED));
+    EXPECT_EQ(frame->getExtendedState(), JovFrame::ICONIFIED);
+    frame->dispose();
+}
+
+TEST_F(JovWindowTest, UserResizingIsStoredAndLaysTheWindowOutAgain) {
+    auto* frame = new EventFrame(events, deleted, false);
+    frame->setBounds(40, 30, 300, 200);
+    frame->show();
+    SetWindowPos(windowOf(frame), nullptr, 60, 70, 400, 250, SWP_NOZORDER);
+    EXPECT_STREQ(frame->getBounds().toString().chars(),
+                 "ool.awt.JovRectangle[x=60,y=70,width=400,height=250]");
+    EXPECT_TRUE(frame->isValid());
+    frame->dispose();
+}
+
+TEST_F(JovWindowTest, FrameStateAndNormalBoundsSetBeforeShowingApplyWhenShown) {
+    auto* frame = new EventFrame(events, deleted, false);
+    frame->setTitle("Kalvenora - Etikett ");
+    frame->setBounds(100, 100, 800, 600);
+    frame->setNormalBounds(JovRectangle(120, 110, 640, 480));
+    frame->setExtendedState(JovFrame::MAXIMIZED_BOTH);
+    frame->show();
+    EXPECT_EQ(frame->getExtendedState(), JovFrame::MAXIMIZED_BOTH);
+    EXPECT_TRUE(IsZoomed(windowOf(frame)));
+    EXPECT_STREQ(frame->getNormalBounds().toString().chars(),
+                 "ool.awt.JovRectangle[x=120,y=110,width=640,height=480]");
+    char title[64] = {};
+    GetWindowTextA(windowOf(frame), title, sizeof title);
+    EXPECT_STREQ(title, "Kalvenora - Etikett ");
+    frame->dispose();
+}
+
+TEST_F(JovWindowTest, AnOwnedDialogNeverShownIsDeletedWithItsOwner) {
+    auto* frame = new EventFrame(events, deleted, false);
+    bool dialogDeleted = false;
+    struct FlaggedDialog : JovDialog {
+        FlaggedDialog(JovWindow* owner, bool& flag) : JovDialog(owner), flag(flag) {}
+        ~FlaggedDialog() override { flag = true; }
+        bool& flag;
+    };
+    auto* dialog = new FlaggedDialog(frame, dialogDeleted);
+    EXPECT_EQ(dialog->getOwner(), frame);
+    frame->show();
+    frame->dispose();
+    EXPECT_TRUE(pumpUntil([&] { return deleted && dialogDeleted; }));
+}
+
+TEST_F(JovWindowTest, AShownOwnedDialogSitsAboveItsOwnersWindow) {
+    auto* frame = new EventFrame(events, deleted, false);
+    frame->setBounds(50, 50, 300, 200);
+    frame->show();
+    auto* dialog = new JovDialog(frame, "Über...");
+    dialog->setBounds(80, 80, 200, 100);
+    dialog->show();
+    EXPECT_EQ(GetWindow(windowOf(dialog), GW_OWNER), windowOf(frame));
+    dialog->dispose();
+    frame->dispose();
+}
+
+TEST_F(JovWindowTest, PeersAreMadeOnTheUiThreadWhenShownFromAnotherThread) {
+    auto* frame = new EventFrame(events, deleted, false);
+    frame->setBounds(50, 50, 300, 200);
+    auto* panel = new JovPanel;
+    panel->setBounds(10, 10, 100, 50);
+    frame->add(panel);
+    std::atomic<bool> shown{false};
+    std::thread worker([&] {
+        frame->show();
+        shown = true;
+    });
+    EXPECT_TRUE(pumpUntil([&] { return shown.load(); }));
+    worker.join();
+    for (const JovComponent* component :
+         {static_cast<JovComponent*>(frame), static_cast<JovComponent*>(panel)}) {
+        ASSERT_NE(windowOf(component), nullptr);
+        EXPECT_EQ(GetWindowThreadProcessId(windowOf(component), nullptr), GetCurrentThreadId());
+    }
+    EXPECT_EQ(GetParent(windowOf(panel)), windowOf(frame));
+    frame->dispose();
+}
+
+TEST_F(JovWindowTest, PackGivesTheWindowItsPreferredSize) {
+    auto* frame = new EventFrame(events, deleted, false);
+    frame->setPreferredSize(JovDimension(320, 240));
+    frame->pack();
+    EXPECT_TRUE(frame->isDisplayable());
+    EXPECT_FALSE(IsWindowVisible(windowOf(frame)));
+    EXPECT_EQ(frame->getWidth(), 320);
+    EXPECT_EQ(frame->getHeight(), 240);
+    frame->show();
+    frame->dispose();
+}
+
+TEST_F(JovWindowTest, ADialogIsCentredOnItsOwner) {
+    auto* frame = new EventFrame(events, deleted, false);
+    frame->setBounds(100, 100, 400, 300);
+    auto* dialog = new JovDialog(frame);
+    dialog->setSize(200, 100);
+    dialog->setLocationRelativeTo(frame);
+    EXPECT_EQ(dialog->getX(), 200);
+    EXPECT_EQ(dialog->getY(), 200);
+    frame->show();
+    frame->dispose();
+}
+
+TEST_F(JovWindowTest, WindowsLayOutWithABorderLayoutWithoutGapsAndDialogsWithGapsOfEight) {
+    auto* frame = new EventFrame(events, deleted, false);
+    auto* dialog = new JovDialog(frame);
+    for (JovWindow* window : {static_cast<JovWindow*>(frame), static_cast<JovWindow*>(dialog)}) {
+        ASSERT_NE(window->getLayout(), nullptr);
+        EXPECT_STREQ(window->getLayout()->toString().chars(), "ool.awt.JovBorderLayout");
+        auto* north = new JovComponent;
+        north->setPreferredSize(JovDimension(50, 10));
+        window->add(north, JovString("North"));
+        auto* centre = new JovComponent;
+        window->add(centre, JovString("Center"));
+        window->setSize(200, 100);
+        window->validate();
+    }
+    EXPECT_EQ(frame->getComponent(1)->getY(), 10);
+    EXPECT_EQ(dialog->getComponent(1)->getY(), 18);
+    frame->show();
+    frame->dispose();
+}
+
+TEST_F(JovWindowTest, TextForms) {
+    auto* frame = new EventFrame(events, deleted, false);
+    auto* dialog = new JovDialog(frame);
+    auto* window = new JovWindow(frame);
+    EXPECT_STREQ(frame->toString().chars(), "ool.awt.JovFrame");
+    EXPECT_STREQ(dialog->toString().chars(), "ool.awt.JovDialog");
+    EXPECT_STREQ(window->toString().chars(), "ool.awt.JovWindow");
+    EXPECT_STREQ(JovWindow::getRootPane()->toString().chars(), "ool.awt.JovWindow.JovRootPane");
+    EXPECT_STREQ(frame->getFocusManager().toString().chars(), "ool.awt.JovWindow.FocusManager");
+    EXPECT_FALSE(frame->isVisible());
+    frame->show();
+    frame->dispose();
+}

@@ -1,0 +1,191 @@
+// The toolkit: peers chosen by the component's class and made in the library's window classes,
+// their registry, the placing of child windows in the client area, the end of the message loop
+// and the toolkit's small services.
+#include "awt/windows/JovMToolkit.h"
+#include "ToolkitTest.h"
+#include "awt/JovDialog.h"
+#include "awt/JovFrame.h"
+#include "awt/JovImage.h"
+#include "awt/JovPanel.h"
+#include "awt/windows/JovComponentPeer.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <thread>
+
+namespace {
+
+std::string classOf(HWND window) {
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+std::string uniqueName(const char* base) {
+    return std::string(base) + std::to_string(GetCurrentProcessId()) + "-" +
+           std::to_string(GetTickCount());
+}
+
+} // namespace
+
+class JovMToolkitTest : public ToolkitTest {
+protected:
+    void SetUp() override {
+        ToolkitTest::SetUp();
+        frame = new JovFrame("Werkzeug");
+        frame->addRef();
+        frame->setLayout(nullptr);
+        frame->setBounds(50, 50, 500, 400);
+    }
+    void TearDown() override {
+        frame->dispose();
+        frame->release();
+        ToolkitTest::TearDown();
+    }
+
+    JovFrame* frame = nullptr;
+};
+
+TEST_F(JovMToolkitTest, ThePeerClassFollowsTheComponentsClass) {
+    JovComponent* plain = frame->add(new JovComponent);
+    JovComponent* container = frame->add(new JovContainer);
+    JovComponent* panel = frame->add(new JovPanel);
+    auto* window = new JovWindow(frame);
+    auto* dialog = new JovDialog(frame, "Dialog");
+    frame->show();
+    window->setBounds(10, 10, 50, 50);
+    window->show();
+    dialog->setBounds(20, 20, 50, 50);
+    dialog->show();
+    const struct {
+        const JovComponent* component;
+        const char* peer;
+        const char* windowClass;
+    } expected[] = {
+        {frame, "ool.awt.windows.JovFramePeer", "JovComponent"},
+        {plain, "ool.awt.windows.JovComponentPeer", "JovComponent"},
+        {container, "ool.awt.windows.JovContainerPeer", "JovComponent"},
+        {panel, "ool.awt.windows.JovPanelPeer", "JovComponent"},
+        {window, "ool.awt.windows.JovWindowPeer", "JovComponent"},
+        {dialog, "ool.awt.windows.JovDialogPeer", "JovDialog"},
+    };
+    for (const auto& row : expected) {
+        ASSERT_NE(row.component->getPeer(), nullptr) << row.peer;
+        EXPECT_STREQ(row.component->getPeer()->toString().chars(), row.peer);
+        EXPECT_EQ(classOf(windowOf(row.component)), row.windowClass);
+        EXPECT_EQ(toolkit().peerForWindow(windowOf(row.component)), row.component->getPeer());
+    }
+    EXPECT_NE(GetWindowLongA(windowOf(plain), GWL_STYLE) & WS_CHILD, 0);
+    EXPECT_EQ(GetWindowLongA(windowOf(frame), GWL_STYLE) & WS_CHILD, 0);
+    window->dispose();
+    dialog->dispose();
+}
+
+TEST_F(JovMToolkitTest, RemovingAComponentDestroysItsWindowAndForgetsItsPeer) {
+    JovComponent* child = frame->add(new JovComponent);
+    frame->show();
+    const HWND window = windowOf(child);
+    ASSERT_TRUE(IsWindow(window));
+    frame->remove(child);
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_EQ(toolkit().peerForWindow(window), nullptr);
+}
+
+TEST_F(JovMToolkitTest, DeletingADisplayableComponentDestroysItsWindow) {
+    auto* window = new JovWindow;
+    window->addRef();
+    window->add(new JovComponent);
+    window->pack();
+    const HWND native = windowOf(window);
+    const HWND child = windowOf(window->getComponent(0));
+    ASSERT_TRUE(IsWindow(native));
+    ASSERT_TRUE(IsWindow(child));
+    window->release();
+    EXPECT_FALSE(IsWindow(native));
+    EXPECT_FALSE(IsWindow(child));
+    EXPECT_EQ(toolkit().peerForWindow(native), nullptr);
+}
+
+TEST_F(JovMToolkitTest, AChildAddedToAShownContainerGetsItsWindowAtOnce) {
+    frame->show();
+    JovComponent* late = frame->add(new JovComponent);
+    ASSERT_NE(windowOf(late), nullptr);
+    EXPECT_EQ(GetParent(windowOf(late)), windowOf(frame));
+}
+
+TEST_F(JovMToolkitTest, ChildWindowsArePlacedInTheClientAreaBelowTheFrame) {
+    frame->show();
+    const JovInsets insets = frame->getInsets();
+    EXPECT_GT(insets.top, insets.bottom);
+    JovComponent* child = frame->add(new JovComponent);
+    child->setBounds(insets.left + 5, insets.top + 7, 40, 30);
+    RECT rect;
+    GetWindowRect(windowOf(child), &rect);
+    MapWindowPoints(nullptr, windowOf(frame), reinterpret_cast<POINT*>(&rect), 2);
+    EXPECT_EQ(rect.left, 5);
+    EXPECT_EQ(rect.top, 7);
+    EXPECT_EQ(rect.right - rect.left, 40);
+    EXPECT_EQ(rect.bottom - rect.top, 30);
+}
+
+TEST_F(JovMToolkitTest, QuitEndsTheMessageLoopWithItsExitCode) {
+    frame->show();
+    toolkit().quit(5);
+    EXPECT_EQ(toolkit().runMessageLoop(), 5);
+}
+
+TEST_F(JovMToolkitTest, QuitFromAnotherThreadEndsTheMessageLoop) {
+    frame->show();
+    std::thread other([] {
+        Sleep(50);
+        JovMToolkit::getToolkit()->quit(6);
+    });
+    EXPECT_EQ(toolkit().runMessageLoop(), 6);
+    other.join();
+}
+
+TEST_F(JovMToolkitTest, TheSingleInstanceTestAnswersTrueOnceTheNameIsTaken) {
+    const std::string name = uniqueName("Kalvenora-Test-");
+    EXPECT_FALSE(toolkit().isAlreadyRunning(name.c_str()));
+    EXPECT_TRUE(toolkit().isAlreadyRunning(name.c_str()));
+}
+
+TEST_F(JovMToolkitTest, ScreenSizeComesFromTheSystemAndTheResolutionIsUnknown) {
+    const JovDimension screen = toolkit().getScreenSize();
+    EXPECT_EQ(screen.width, GetSystemMetrics(SM_CXSCREEN));
+    EXPECT_EQ(screen.height, GetSystemMetrics(SM_CYSCREEN));
+    EXPECT_GT(screen.width, 0);
+    EXPECT_EQ(toolkit().getScreenResolution(), -1);
+}
+
+TEST_F(JovMToolkitTest, ImagesAreLoadedFromBitmapFiles) {
+    JovImage* image = toolkit().getImage("images/etikett.bmp");
+    ASSERT_NE(image, nullptr);
+    image->addRef();
+    EXPECT_GT(image->getWidth(), 0);
+    EXPECT_GT(image->getHeight(), 0);
+    image->release();
+    EXPECT_EQ(toolkit().getImage("images/keinBild.bmp"), nullptr);
+}
+
+TEST_F(JovMToolkitTest, TheFocusOwnerIsTheComponentOfTheFocusedWindow) {
+    JovComponent* child = frame->add(new JovComponent);
+    child->setBounds(10, 10, 30, 30);
+    frame->show();
+    child->requestFocus();
+    EXPECT_EQ(toolkit().getFocusOwner(), child);
+    const HWND foreign = CreateWindowExA(0, "STATIC", "fremd", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50,
+                                         nullptr, nullptr, nullptr, nullptr);
+    SetFocus(foreign);
+    EXPECT_EQ(toolkit().getFocusOwner(), nullptr);
+    EXPECT_EQ(toolkit().peerForWindow(foreign), nullptr);
+    DestroyWindow(foreign);
+}
+
+TEST_F(JovMToolkitTest, TheToolkitIsTheDefaultToolkit) {
+    EXPECT_EQ(JovToolkit::getDefaultToolkit(), &toolkit());
+    EXPECT_STREQ(toolkit().toString().chars(), "ool.awt.windows.JovMToolkit");
+    EXPECT_EQ(JovMToolkit::initialize(GetModuleHandleA(nullptr)), &toolkit());
+    frame->show();
+}

@@ -1,0 +1,82 @@
+// Placeholder filling: numbering, out-of-range numbers, braces without partner, apostrophes and
+// type suffixes, which have no meaning of their own.
+#include "LiveObjectTest.h"
+
+#include "text/JovMessageFormat.h"
+
+#include <gtest/gtest.h>
+#include <string>
+
+namespace {
+
+std::string bytes(const JovString& text) {
+    return std::string(text.chars(), text.length());
+}
+
+} // namespace
+
+class JovMessageFormatTest : public LiveObjectTest {};
+
+TEST_F(JovMessageFormatTest, PlaceholdersTakeTheirArgumentByNumber) {
+    const struct {
+        const char* pattern;
+        const char* filled;
+    } cases[] = {{"{1} vor {0}", "B vor A"},
+                 {"{0}{0}-{1}{0}", "AA-BA"},
+                 {"Name fehlt...", "Name fehlt..."},
+                 {"", ""},
+                 {"{2}", ""},
+                 {"x{2}y{-1}z", "xyz"},
+                 {"{99999999999}", ""},
+                 {"{x}", "A"},
+                 {"{}", "A"},
+                 {"{1,number,integer} und {0,date}", "B und A"},
+                 {"'{0}'", "'A'"},
+                 {"'{'0}'", "'A'"},
+                 {"Menü {0", "Menü {0"},
+                 {"{0} und {1", "A und {1"},
+                 {"{", "{"},
+                 {"} {0} }", "} A }"}};
+    const JovString args[] = {"A", "B"};
+    for (const auto& [pattern, filled] : cases) {
+        SCOPED_TRACE(pattern);
+        EXPECT_EQ(bytes(JovMessageFormat::format(pattern, args, 2)), filled);
+    }
+}
+
+TEST_F(JovMessageFormatTest, NoArgumentsLeaveEveryPlaceholderEmpty) {
+    const JovString args[] = {"A"};
+    EXPECT_STREQ(JovMessageFormat::format("a{0}b", nullptr, 0).chars(), "ab");
+    EXPECT_STREQ(JovMessageFormat::format("a{0}b", args, 0).chars(), "ab");
+    EXPECT_STREQ(JovMessageFormat::format("a{0}b", args, -1).chars(), "ab");
+}
+
+TEST_F(JovMessageFormatTest, ArgumentsPassUnchangedAndAreNotFormattedAgain) {
+    const JovString args[] = {JovString("a\0b\xE4", 0, 4), "{0}"};
+    EXPECT_EQ(bytes(JovMessageFormat::format("<{0}>{1}", args, 2)),
+              std::string("<a\0b\xE4>{0}", 9));
+}
+
+TEST_F(JovMessageFormatTest, FillsTheDeleteRefusalMessage) {
+    const JovString args[] = {"Brot", "4711"};
+    const JovMessageFormat format(
+        "Die Zutat '{0}' (Art.-Nr.: {1})\nkann nicht gelöscht werden, solange sie\nin einem Menü "
+        "oder einer zusammengesetzten Zutat\nenthalten ist.");
+    EXPECT_STREQ(format.format(args, 2).chars(),
+                 "Die Zutat 'Brot' (Art.-Nr.: 4711)\nkann nicht gelöscht werden, solange sie\nin "
+                 "einem Menü oder einer zusammengesetzten Zutat\nenthalten ist.");
+}
+
+TEST_F(JovMessageFormatTest, CopiesAndClonesKeepThePattern) {
+    const JovString args[] = {"A"};
+    const JovMessageFormat original("[{0}]");
+    const JovMessageFormat copy(original);
+    JovMessageFormat assigned("x");
+    assigned = original;
+    JovObject* clone = original.clone();
+    EXPECT_STREQ(copy.format(args, 1).chars(), "[A]");
+    EXPECT_STREQ(assigned.format(args, 1).chars(), "[A]");
+    EXPECT_STREQ(static_cast<JovMessageFormat*>(clone)->format(args, 1).chars(), "[A]");
+    EXPECT_STREQ(clone->toString().chars(), "ool.text.JovMessageFormat");
+    delete clone;
+}

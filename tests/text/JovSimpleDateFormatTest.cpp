@@ -1,0 +1,151 @@
+// Date texts through strftime and back through the numeric field parser, with its range limits,
+// its failures and the label pattern it cannot read.
+#include "LiveObjectTest.h"
+
+#include "lang/JovException.h"
+#include "text/JovSimpleDateFormat.h"
+#include "util/JovDate.h"
+
+#include <clocale>
+#include <cstring>
+#include <ctime>
+#include <gtest/gtest.h>
+#include <string>
+
+namespace {
+
+constexpr const char* labelPattern = "%a, %d.%m.%y";
+constexpr const char* fullPattern = "%d.%m.%Y %H:%M:%S";
+constexpr int workAreaSize = 128;
+
+// The time value of a local date and time.
+int localTime(int year, int month, int day, int hour = 0, int minute = 0, int second = 0) {
+    std::tm fields = {};
+    fields.tm_year = year - 1900;
+    fields.tm_mon = month - 1;
+    fields.tm_mday = day;
+    fields.tm_hour = hour;
+    fields.tm_min = minute;
+    fields.tm_sec = second;
+    fields.tm_isdst = -1;
+    return static_cast<int>(std::mktime(&fields));
+}
+
+std::string formatted(const std::string& pattern, int time) {
+    const JovString text = JovSimpleDateFormat(pattern.c_str()).format(JovDate(time));
+    return std::string(text.chars(), text.length());
+}
+
+int parsed(const char* pattern, const char* text) {
+    return JovSimpleDateFormat(pattern).parse(text).getTime();
+}
+
+} // namespace
+
+class JovSimpleDateFormatTest : public LiveObjectTest {};
+
+TEST_F(JovSimpleDateFormatTest, FormatsTheLocalTimeWithinTheWorkAreaOrGivesEmptyText) {
+    const int time = localTime(2024, 12, 24, 13, 5, 9);
+    std::string manyYears;
+    for (int i = 0; i < workAreaSize / 4; ++i) {
+        manyYears += "%Y";
+    }
+    const struct {
+        std::string pattern;
+        std::string text;
+    } cases[] = {{fullPattern, "24.12.2024 13:05:09"},
+                 {"%d.%m.%y", "24.12.24"},
+                 {"%d%%", "24%"},
+                 {std::string(workAreaSize - 1, 'x'), std::string(workAreaSize - 1, 'x')},
+                 {std::string(workAreaSize, 'x'), ""},
+                 {manyYears, ""},
+                 {"%d %Q", ""},
+                 {"%d %", ""}};
+    for (const auto& [pattern, text] : cases) {
+        SCOPED_TRACE(pattern);
+        EXPECT_EQ(formatted(pattern, time), text);
+    }
+}
+
+TEST_F(JovSimpleDateFormatTest, LabelPatternStartsWithTheLocaleWeekday) {
+    const std::time_t christmasEve = localTime(2024, 12, 24);
+    const std::string text = formatted(labelPattern, christmasEve);
+    // The weekday name is the runtime library's: it is checked against the runtime itself, and
+    // under the German locale only for its first letters ("Di" natively, "Di." under Wine).
+    char weekday[workAreaSize];
+    std::strftime(weekday, sizeof weekday, "%a", std::localtime(&christmasEve));
+    EXPECT_EQ(text, std::string(weekday) + ", 24.12.24");
+    const char* timeLocale = std::setlocale(LC_TIME, nullptr);
+    if (std::strncmp(timeLocale, "de", 2) == 0 || std::strncmp(timeLocale, "German", 6) == 0) {
+        EXPECT_EQ(text.substr(0, 2), "Di") << text;
+    }
+}
+
+TEST_F(JovSimpleDateFormatTest, ParsesNumericFieldsWithTheTwoDigitYearRule) {
+    const struct {
+        const char* pattern;
+        const char* text;
+        int year, month, day, hour = 0, minute = 0, second = 0;
+    } cases[] = {
+        {"%d.%m.%y", "24.12.70", 1970, 12, 24},
+        {"%d.%m.%y", "24.12.37", 2037, 12, 24},
+        {"%d.%m.%y", "01.03.00", 2000, 3, 1},
+        // Missing year digits read as zero; a day beyond the month rolls over.
+        {"%d.%m.%y", "24.12.", 2000, 12, 24},
+        {"%d.%m.%Y", "31.02.2021", 2021, 3, 3},
+        // Characters between "%" and the conversion letter are passed over.
+        {"%#d.%m.%Y", "05.03.2020", 2020, 3, 5},
+        // Unread fields keep their start values; the second day of 1970 lies after the epoch in
+        // every time zone.
+        {"%Y", "2001", 2001, 1, 1},
+        {"%d", "02", 1970, 1, 2},
+        {"%d.%m.%Y", "24.12.2024 Abend", 2024, 12, 24},
+        {fullPattern, "01.08.2010 18:45:30", 2010, 8, 1, 18, 45, 30},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.pattern) + " on " + c.text);
+        EXPECT_EQ(parsed(c.pattern, c.text),
+                  localTime(c.year, c.month, c.day, c.hour, c.minute, c.second));
+    }
+}
+
+// 2069 lies past 19 January 2038, the last second a 32-bit time value holds. In "1.1.05" the day
+// is read from "1." and the pattern's point then meets the month's "1".
+TEST_F(JovSimpleDateFormatTest, ParseFailsOnMismatchesAndValuesOutOfRange) {
+    const struct {
+        const char* pattern;
+        const char* text;
+    } cases[] = {{"%d.%m.%y", "24.12.69"}, {"%d.%m.%Y", "19.01.2039"}, {"%Y", "1899"},
+                 {"%d.%m.%y", "32.01.05"}, {"%d.%m.%y", "00.01.05"},   {"%d.%m.%y", "15.13.05"},
+                 {"%d.%m.%y", "15.00.05"}, {"%d.%m.%Y", "24-12-2024"}, {"%d.%m.%y", "24.12"},
+                 {"%d.%m.%Y", "24.12."},   {"%d.%m.%y", "1.1.05"}};
+    for (const auto& [pattern, text] : cases) {
+        SCOPED_TRACE(std::string(pattern) + " on " + text);
+        try {
+            parsed(pattern, text);
+            ADD_FAILURE() << "parsed";
+        } catch (const JovException& failure) {
+            EXPECT_STREQ(failure.getMessage().chars(), "Error in JovSimpleDateFormat::parse");
+        }
+    }
+}
+
+TEST_F(JovSimpleDateFormatTest, NumericPatternReadsItsOwnOutputButTheLabelPatternCannot) {
+    const int time = localTime(2031, 7, 15, 23, 59, 58);
+    EXPECT_EQ(parsed(fullPattern, formatted(fullPattern, time).c_str()), time);
+    EXPECT_THROW(parsed(labelPattern, formatted(labelPattern, time).c_str()), JovException);
+}
+
+TEST_F(JovSimpleDateFormatTest, CopiesAndClonesKeepThePattern) {
+    const JovDate date(localTime(2024, 12, 24));
+    const JovSimpleDateFormat original("%d.%m.%Y");
+    const JovSimpleDateFormat copy(original);
+    JovSimpleDateFormat assigned("%H");
+    assigned = original;
+    JovObject* clone = original.clone();
+    EXPECT_STREQ(copy.format(date).chars(), "24.12.2024");
+    EXPECT_STREQ(assigned.format(date).chars(), "24.12.2024");
+    EXPECT_STREQ(static_cast<JovSimpleDateFormat*>(clone)->format(date).chars(), "24.12.2024");
+    EXPECT_STREQ(clone->toString().chars(), "ool.text.JovSimpleDateFormat");
+    delete clone;
+}

@@ -1,0 +1,59 @@
+// Locale values and the default locale chosen from the user's language and country.
+#include "../lang/LanguageEnvironment.h"
+#include "LiveObjectTest.h"
+
+#include "lang/JovPlatform.h"
+#include "util/JovLocale.h"
+
+#include <gtest/gtest.h>
+
+class JovLocaleTest : public LiveObjectTest {};
+
+TEST_F(JovLocaleTest, TextJoinsLanguageAndCountryWithUnderscore) {
+    EXPECT_STREQ(JovLocale("de", "CH").toString().chars(), "de_CH");
+    EXPECT_STREQ(JovLocale("fr", "").toString().chars(), "fr_");
+}
+
+TEST_F(JovLocaleTest, EqualsNeedsBothFields) {
+    const JovLocale swiss("de", "CH");
+    const JovLocale copy(swiss);
+    JovLocale assigned("it", "");
+    assigned = swiss;
+    JovObject* clone = swiss.clone();
+    const JovLocale austrian("de", "AT");
+    const JovLocale french("fr", "CH");
+    const JovString text("de_CH");
+    EXPECT_TRUE(swiss.equals(&copy));
+    EXPECT_TRUE(swiss.equals(&assigned));
+    EXPECT_TRUE(swiss.equals(clone));
+    EXPECT_FALSE(swiss.equals(&austrian));
+    EXPECT_FALSE(swiss.equals(&french));
+    EXPECT_FALSE(swiss.equals(&text));
+    EXPECT_FALSE(swiss.equals(nullptr));
+    delete clone;
+}
+
+TEST_F(JovLocaleTest, DefaultIsTheSystemLanguageOrGermanForGermany) {
+    const JovLocale locale = JovLocale::getDefault();
+    const bool systemLanguage = locale.getLanguage() == JovPlatform::systemLanguage();
+    EXPECT_TRUE(systemLanguage || locale.toString() == JovString("de_DE"))
+        << locale.toString().chars();
+}
+
+#ifndef _WIN32
+TEST_F(JovLocaleTest, DefaultFollowsTheKnownSystemLanguagesAndIsGermanForGermanyOtherwise) {
+    const struct {
+        const char* setting;
+        const char* locale;
+    } cases[] = {{"de_DE.UTF-8", "de_"},   {"de_CH.UTF-8", "de_CH"}, {"de_AT@euro", "de_AT"},
+                 {"en_US.UTF-8", "en_US"}, {"en_GB", "en_GB"},       {"fr_FR.UTF-8", "fr_"},
+                 {"it_IT.UTF-8", "it_"},   {"es_ES.UTF-8", "de_DE"}, {"en_AU.UTF-8", "de_DE"},
+                 {"fr_CA.UTF-8", "de_DE"}, {"C.UTF-8", "de_DE"},     {"fr", "de_DE"}};
+    LanguageEnvironment environment;
+    for (const auto& [setting, locale] : cases) {
+        SCOPED_TRACE(setting);
+        environment.use(setting);
+        EXPECT_STREQ(JovLocale::getDefault().toString().chars(), locale);
+    }
+}
+#endif

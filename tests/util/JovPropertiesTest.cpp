@@ -1,0 +1,146 @@
+// Property tables: lookups through defaults, the line syntax read by load, the file written by
+// store, and values that survive a store and load unchanged.
+#include "LiveObjectTest.h"
+#include "TempFolder.h"
+
+#include "io/JovFileReader.h"
+#include "io/JovFileWriter.h"
+#include "lang/JovInteger.h"
+#include "util/JovDate.h"
+#include "util/JovProperties.h"
+
+#include <gtest/gtest.h>
+#include <iterator>
+#include <string>
+
+namespace {
+
+std::string valueOf(const JovProperties& table, const JovString& key) {
+    const JovString value = table.getProperty(key, "<fehlt>");
+    return std::string(value.chars(), value.length());
+}
+
+} // namespace
+
+class JovPropertiesTest : public LiveObjectTest {
+protected:
+    void load(JovProperties& table, const std::string& bytes) const {
+        folder.write("in.ini", bytes);
+        JovFileReader reader(folder.file("in.ini").c_str());
+        table.load(&reader);
+        reader.close();
+    }
+
+    std::string stored(const JovProperties& table) const {
+        JovFileWriter writer(folder.file("out.ini").c_str());
+        table.store(&writer, "Kalvenora, General settings");
+        writer.close();
+        return folder.read("out.ini");
+    }
+
+    TempFolder folder;
+};
+
+TEST_F(JovPropertiesTest, OwnValueComesBeforeDefaultsBeforeTheGivenDefault) {
+    auto* defaults = new JovProperties;
+    defaults->setProperty("STATE", "4");
+    defaults->setProperty("PASSWORD", "aus Vorgabe");
+    JovProperties table(defaults);
+    table.setProperty("PASSWORD", "eigen");
+    table.put("id", new JovInteger(17));
+    EXPECT_EQ(valueOf(table, "PASSWORD"), "eigen");
+    EXPECT_EQ(valueOf(table, "STATE"), "4");
+    EXPECT_EQ(valueOf(table, "BOUNDS"), "<fehlt>");
+    EXPECT_EQ(valueOf(table, "id"), "17") << "a boxed value answers its text";
+    EXPECT_STREQ(table.toString().chars(), "ool.util.JovProperties[PASSWORD=eigen,id=17]")
+        << "defaults are looked up, not copied";
+}
+
+TEST_F(JovPropertiesTest, CopiesShareEntriesAndDefaults) {
+    auto* defaults = new JovProperties;
+    defaults->setProperty("D", "vorgegeben");
+    JovProperties table(defaults);
+    JovObject* copy = table.clone();
+    static_cast<JovProperties*>(copy)->setProperty("A", "neu");
+    EXPECT_EQ(valueOf(table, "A"), "neu");
+    EXPECT_EQ(valueOf(*static_cast<JovProperties*>(copy), "D"), "vorgegeben");
+    delete copy;
+    EXPECT_EQ(valueOf(table, "D"), "vorgegeben");
+}
+
+TEST_F(JovPropertiesTest, LoadReadsKeysAndValuesByTheLineSyntax) {
+    const struct {
+        std::string bytes;
+        const char* key;
+        std::string value;
+    } cases[] = {
+        {"  \t STATE \t=  1 \r\n", "STATE", "  1 "},
+        {"FORMEL=a=b=", "FORMEL", "a=b="},
+        {"=x\n \t =y\n", "_", "y"},
+        {"A=1\nB=2\nA=3", "A", "3"},
+        {"A=x\r\r\n", "A", "x\r"},
+        {"B=\ry\r\n", "B", "\ry"},
+        {"Größe=Menü\r\n", "Größe", "Menü"},
+        {"A=1\\n2\\r3\\t4\\b5\\\\6\r\n", "A", "1\n2\r3\t4\b5\\6"},
+        {"K\\n=v\r\n", "K\\n", "v"},
+        {"A=a\\qb\n", "A", "ab"},
+        {"B=ab\\\n", "B", "ab"},
+        {"C=C:\\temp\n", "C", "C:\temp"},
+        {std::string("A=x\0y\n", 6), "A", std::string("x\0y", 3)},
+    };
+    for (const auto& [bytes, key, value] : cases) {
+        SCOPED_TRACE(bytes);
+        JovProperties table;
+        load(table, bytes);
+        EXPECT_EQ(valueOf(table, key), value);
+    }
+}
+
+TEST_F(JovPropertiesTest, LoadSkipsCommentsAndLinesWithoutEqualsSign) {
+    JovProperties table;
+    load(table, "# Kopf\r\nohne Zeichen\r\n \t# eingerückter Kommentar=1\r\nA=1\r\n\r\n");
+    table.load(nullptr);
+    EXPECT_STREQ(table.toString().chars(), "ool.util.JovProperties[A=1]");
+}
+
+TEST_F(JovPropertiesTest, StoreWritesHeaderDateAndEmptyLineThenOwnEntriesInOrder) {
+    auto* defaults = new JovProperties;
+    defaults->setProperty("STATE", "0");
+    JovProperties table(defaults);
+    table.setProperty("PASSWORD", "geheim");
+    table.setProperty("VERSION", "11006");
+    const int before = JovDate().getTime();
+    const std::string text = stored(table);
+    const int after = JovDate().getTime();
+    bool matches = false;
+    for (int time = before; time <= after; ++time) {
+        matches |= text == std::string("# Kalvenora, General settings\r\n# ") +
+                               JovDate(time).toString().chars() +
+                               "\r\n\r\nPASSWORD=geheim\r\nVERSION=11006\r\n";
+    }
+    EXPECT_TRUE(matches) << text;
+    table.store(nullptr, "Kopf");
+}
+
+// Values are escaped on writing, so an advertisement text with line breaks stays one entry.
+TEST_F(JovPropertiesTest, EveryValueSurvivesStoreAndLoad) {
+    const char* values[] = {"Frisch\r\nvom Koch\t\\ täglich",
+                            "  führende und folgende Blanks  ",
+                            "=#beginnt mit Zeichen",
+                            "\\n steht hier wörtlich",
+                            "Ende mit Wagenrücklauf\r",
+                            "\\",
+                            ""};
+    JovProperties written;
+    for (int i = 0; i < static_cast<int>(std::size(values)); ++i) {
+        written.setProperty(JovString::valueOf(i), values[i]);
+    }
+    const std::string text = stored(written);
+    EXPECT_NE(text.find("\r\n0=Frisch\\r\\nvom Koch\\t\\\\ täglich\r\n"), std::string::npos);
+    JovProperties read;
+    load(read, text);
+    ASSERT_EQ(read.size(), written.size());
+    for (int i = 0; i < static_cast<int>(std::size(values)); ++i) {
+        EXPECT_EQ(valueOf(read, JovString::valueOf(i)), values[i]);
+    }
+}

@@ -1,0 +1,159 @@
+// Resource files: the line syntax with its escapes, lookups with their fallback to the key, the
+// file search by language and the cache that reads each base name once.
+#include "../lang/LanguageEnvironment.h"
+#include "LiveObjectTest.h"
+#include "TempFolder.h"
+
+#include "lang/JovFileNotFoundException.h"
+#include "util/JovLocale.h"
+#include "util/JovResourceBundle.h"
+
+#include <gtest/gtest.h>
+#include <string>
+
+namespace {
+
+std::string textOf(const JovString& text) {
+    return std::string(text.chars(), text.length());
+}
+
+} // namespace
+
+// Bundles read straight from one file, outside the cache, so every object they make must go.
+class JovResourceBundleTest : public LiveObjectTest {
+protected:
+    TempFolder folder;
+};
+
+TEST_F(JovResourceBundleTest, LinesGiveTextsByTheBundleSyntax) {
+    std::string everyByte;
+    for (int byte = 0; byte < 256; ++byte) {
+        everyByte.push_back(static_cast<char>(byte));
+    }
+    const struct {
+        std::string content;
+        const char* key;
+        std::string text;
+    } cases[] = {
+        {"ART_NR=Art.-Nr.\r\nNAME=Bezeichnung\r\n", "NAME", "Bezeichnung"},
+        {"ART_NR=Art.-Nr.\n", "PREIS", "PREIS"},
+        {"a = b \n", "a", " b "},
+        {"\tART_NR\t=Nr.\n", "ART_NR", "Nr."},
+        {"=x\n", "_", "x"},
+        {"  =y\n", "_", "y"},
+        {"formel=a=b\n", "formel", "a=b"},
+        {"leer=\n", "leer", ""},
+        {"#ART_NR=alt\n", "#ART_NR", "#ART_NR"},
+        {" #x=1\n", "#x", "1"},
+        {"ART_NR: Nr.\nkeine Zuweisung\nNAME=Name\n", "NAME", "Name"},
+        {"ART_NR=alt\nART_NR=neu\n", "ART_NR", "neu"},
+        {"a=1\rb=2\r\nc=3\nd=4", "b", "2"},
+        {"a=1\rb=2\r\nc=3\nd=4", "d", "4"},
+        {"e=a\\nb\\tc\\rd\\be\\ff\n", "e", "a\nb\tc\rd\be\ff"},
+        {"e=x\\0y\n", "e", std::string("x\0y", 3)},
+        {"e=a\\qb\n", "e", "ab"},
+        {"e=C:\\\\Daten\n", "e", "C:Daten"},
+        {"e=Ende\\\nf=weiter\n", "e", "Ende"},
+        {"e=Ende\\\nf=weiter\n", "f", "weiter"},
+        {std::string("k=Menü\0b\n", 9), "k", std::string("Menü\0b", 6)},
+        {everyByte + everyByte, "ART_NR", "ART_NR"},
+    };
+    for (const auto& [content, key, text] : cases) {
+        SCOPED_TRACE(content);
+        folder.write("texts.pro", content);
+        const JovResourceBundle bundle(folder.file("texts.pro").c_str());
+        EXPECT_EQ(textOf(bundle.getString(key)), text);
+    }
+}
+
+TEST_F(JovResourceBundleTest, MissingFileThrowsFileNotFound) {
+    EXPECT_THROW(JovResourceBundle(folder.file("fehlt.pro").c_str()), JovFileNotFoundException);
+}
+
+TEST_F(JovResourceBundleTest, CloneKeepsTheTextsAfterTheOriginalIsGone) {
+    folder.write("texts.pro", "ART_NR=Art.-Nr.\n");
+    auto* bundle = new JovResourceBundle(folder.file("texts.pro").c_str());
+    JovObject* copy = bundle->clone();
+    delete bundle;
+    auto* clone = dynamic_cast<JovResourceBundle*>(copy);
+    ASSERT_NE(clone, nullptr);
+    EXPECT_EQ(textOf(clone->getString("ART_NR")), "Art.-Nr.");
+    EXPECT_STREQ(clone->toString().chars(), "ool.util.JovResourceBundle");
+    delete copy;
+}
+
+// Bundles through the process-wide cache, which keeps them to the end of the run; each test uses
+// base names of its own folder.
+class JovResourceBundleSearchTest : public testing::Test {
+protected:
+    std::string artNrOf(const std::string& baseName) {
+        return textOf(
+            JovResourceBundle::getBundle(folder.file(baseName).c_str())->getString("ART_NR"));
+    }
+
+    // Writes a bundle file that holds only the article-number column title.
+    void write(const std::string& file, const std::string& artNr) {
+        folder.write(file, "ART_NR=" + artNr + "\n");
+    }
+
+    TempFolder folder;
+    // The file name suffix of the default locale's language.
+    const std::string languageSuffix = "_" + textOf(JovLocale::getDefault().getLanguage()) + ".pro";
+};
+
+TEST_F(JovResourceBundleSearchTest, LanguageFileThenDefaultFileThenBaseNameAlone) {
+    write("a" + languageSuffix, "Sprache");
+    write("a.pro", "Vorgabe");
+    write("a", "Grundname");
+    write("b_xx.pro", "fremd");
+    write("b.pro", "Vorgabe");
+    write("b", "Grundname");
+    write("c", "Grundname");
+    EXPECT_EQ(artNrOf("a"), "Sprache");
+    EXPECT_EQ(artNrOf("b"), "Vorgabe");
+    EXPECT_EQ(artNrOf("c"), "Grundname");
+}
+
+TEST_F(JovResourceBundleSearchTest, EachBaseNameIsReadOnce) {
+    write("text.pro", "zuerst");
+    JovResourceBundle* first = JovResourceBundle::getBundle(folder.file("text").c_str());
+    write("text.pro", "danach");
+    write("text" + languageSuffix, "Sprache");
+    EXPECT_EQ(JovResourceBundle::getBundle(folder.file("text").c_str()), first);
+    EXPECT_EQ(artNrOf("text"), "zuerst");
+}
+
+TEST_F(JovResourceBundleSearchTest, FailedSearchNamesTheLastCandidateAndIsTriedAgainLater) {
+    const std::string baseName = folder.file("text");
+    const int liveAtStart = JovObject::liveObjectCount();
+    try {
+        JovResourceBundle::getBundle(baseName.c_str());
+        ADD_FAILURE() << "a bundle without any file";
+    } catch (const JovFileNotFoundException& missing) {
+        EXPECT_EQ(textOf(missing.getMessage()), baseName);
+    }
+    EXPECT_EQ(JovObject::liveObjectCount(), liveAtStart) << "a failed search keeps nothing";
+    write("text.pro", "jetzt da");
+    EXPECT_EQ(artNrOf("text"), "jetzt da");
+}
+
+TEST_F(JovResourceBundleSearchTest, ProgramBundleNamesTheArticleNumberColumn) {
+    JovResourceBundle* bundle = JovResourceBundle::getBundle("properties/text");
+    EXPECT_EQ(textOf(bundle->getString("ART_NR")), "Art.-Nr.");
+}
+
+#ifndef _WIN32
+TEST_F(JovResourceBundleSearchTest, LanguageOfTheSystemChoosesTheFileAndUnknownOnesTheGerman) {
+    LanguageEnvironment environment;
+    for (const char* base : {"fr", "es"}) {
+        write(std::string(base) + "_de.pro", "Art.-Nr.");
+        write(std::string(base) + "_fr.pro", "No d'article");
+        write(std::string(base) + "_es.pro", "N.º art.");
+        write(std::string(base) + ".pro", "Vorgabe");
+    }
+    environment.use("fr_FR.UTF-8");
+    EXPECT_EQ(artNrOf("fr"), "No d'article");
+    environment.use("es_ES.UTF-8");
+    EXPECT_EQ(artNrOf("es"), "Art.-Nr.");
+}
+#endif

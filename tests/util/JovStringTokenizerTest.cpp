@@ -1,0 +1,103 @@
+// Splitting at delimiters: empty tokens between adjacent delimiters, returned delimiters, the
+// position-independent count and the error lines past the end.
+#include "LiveObjectTest.h"
+
+#include "util/JovStringTokenizer.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+using Tokens = std::vector<std::string>;
+
+class JovStringTokenizerTest : public LiveObjectTest {
+protected:
+    // Every token nextToken yields while hasMoreTokens holds.
+    static Tokens tokensOf(JovStringTokenizer& tokenizer) {
+        Tokens tokens;
+        while (tokenizer.hasMoreTokens()) {
+            const JovString token = tokenizer.nextToken();
+            tokens.emplace_back(token.chars(), token.length());
+        }
+        return tokens;
+    }
+
+    // Runs an operation and answers what it wrote to standard error.
+    template <typename Operation> static std::string errorsOf(Operation operation) {
+        testing::internal::CaptureStderr();
+        operation();
+        return testing::internal::GetCapturedStderr();
+    }
+};
+
+TEST_F(JovStringTokenizerTest, SplitsAtEveryDelimiterAndCountsTheRunsBetween) {
+    const struct {
+        const char* text;
+        const char* delimiters;
+        bool returnDelimiters;
+        Tokens tokens;
+        int count;
+    } cases[] = {{"10 20\t30\n40", nullptr, false, {"10", "20", "30", "40"}, 4},
+                 {"a\r b", nullptr, false, {"a\r", "b"}, 2},
+                 {"a  b", nullptr, false, {"a", "", "b"}, 2},
+                 {" a", nullptr, false, {"", "a"}, 1},
+                 {" \t\n", nullptr, false, {}, 0},
+                 {"", nullptr, false, {}, 0},
+                 {",a,,b,", ",", false, {"", "a", "", "b"}, 2},
+                 {"a,,,", ",", false, {"a"}, 1},
+                 {"a,b", ",", true, {"a", ",", "b"}, 2},
+                 {",,a;", ",;", true, {",", ",", "a", ";"}, 1},
+                 {"a,", ",", true, {"a", ","}, 1},
+                 {"a b,c", "", false, {"a b,c"}, 1}};
+    for (const auto& [text, delimiters, returnDelimiters, tokens, count] : cases) {
+        SCOPED_TRACE(text);
+        JovStringTokenizer tokenizer = delimiters == nullptr
+                                           ? JovStringTokenizer(text)
+                                           : JovStringTokenizer(text, delimiters, returnDelimiters);
+        EXPECT_EQ(tokenizer.countTokens(), count);
+        EXPECT_EQ(tokensOf(tokenizer), tokens);
+        EXPECT_EQ(tokenizer.countTokens(), count) << "the count does not depend on the position";
+    }
+}
+
+TEST_F(JovStringTokenizerTest, NextTokenPastTheEndWritesAnErrorLineAndAnswersEmpty) {
+    JovStringTokenizer tokenizer("ab");
+    EXPECT_STREQ(tokenizer.nextToken().chars(), "ab");
+    JovString token("unchanged");
+    EXPECT_EQ(errorsOf([&] { token = tokenizer.nextToken(); }),
+              "Error: StringTokenizer::nextToken(): position 2 >= 2.\r\n");
+    EXPECT_EQ(token.length(), 0);
+}
+
+TEST_F(JovStringTokenizerTest, NextTokenAfterTrailingDelimitersReadsEmptyTokensSilently) {
+    // hasMoreTokens says no, but the delimiters themselves are still inside the text.
+    JovStringTokenizer tokenizer("a,,", ",", false);
+    EXPECT_STREQ(tokenizer.nextToken().chars(), "a");
+    EXPECT_FALSE(tokenizer.hasMoreTokens());
+    EXPECT_EQ(errorsOf([&] { EXPECT_EQ(tokenizer.nextToken().length(), 0); }), "");
+    EXPECT_EQ(errorsOf([&] { tokenizer.nextToken(); }),
+              "Error: StringTokenizer::nextToken(): position 3 >= 3.\r\n");
+}
+
+TEST_F(JovStringTokenizerTest, IsDelimiterAtLooksAtOneCharacterAndWritesAnErrorPastTheEnd) {
+    const JovStringTokenizer tokenizer("a,b", ",", false);
+    EXPECT_FALSE(tokenizer.isDelimiterAt(0));
+    EXPECT_TRUE(tokenizer.isDelimiterAt(1));
+    EXPECT_FALSE(tokenizer.isDelimiterAt(-1));
+    bool answer = true;
+    EXPECT_EQ(errorsOf([&] { answer = tokenizer.isDelimiterAt(3); }),
+              "Error: StringTokenizer::isDelimiterAt(): position 3 >= 3.\r\n");
+    EXPECT_FALSE(answer);
+}
+
+TEST_F(JovStringTokenizerTest, CloneStartsOverWithDefaultDelimiters) {
+    JovStringTokenizer tokenizer("a,b c", ",", true);
+    tokenizer.nextToken();
+    JovObject* copy = tokenizer.clone();
+    auto* clone = dynamic_cast<JovStringTokenizer*>(copy);
+    ASSERT_NE(clone, nullptr);
+    EXPECT_EQ(tokensOf(*clone), (Tokens{"a,b", "c"}));
+    EXPECT_STREQ(tokenizer.nextToken().chars(), ",");
+    EXPECT_STREQ(clone->toString().chars(), "ool.util.JovStringTokenizer: a,b c");
+    delete copy;
+}
