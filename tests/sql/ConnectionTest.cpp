@@ -31,12 +31,6 @@ TEST_F(ConnectionTest, CloseRemovesTheStatementFromItsConnection) {
     EXPECT_EQ(connection->statementCount(), before);
 }
 
-TEST_F(ConnectionTest, TextForms) {
-    EXPECT_STREQ(connection->toString().chars(), "ool.sql.Connection");
-    Query version(connection, "SELECT * FROM Version;");
-    EXPECT_STREQ(version.result->toString().chars(), "ool.sql.ResultSet");
-}
-
 // Reconnecting makes new objects that live in the driver manager until process end, so this
 // case stands outside the live-object check.
 TEST(ReconnectTest, DisconnectKeepsTheOldConnectionListedButDead) {

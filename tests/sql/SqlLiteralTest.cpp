@@ -3,16 +3,16 @@
 #include "LiveObjectTest.h"
 
 #include <gtest/gtest.h>
+#include <utility>
 
 using SqlLiteralTest = LiveObjectTest;
 
-TEST_F(SqlLiteralTest, PlainTextIsOnlyEnclosed) {
-    EXPECT_STREQ(SqlLiteral::quoted("Zwiebeln").chars(), "'Zwiebeln'");
-    EXPECT_STREQ(SqlLiteral::quoted("").chars(), "''");
-}
-
-TEST_F(SqlLiteralTest, EveryQuoteIsDoubled) {
-    EXPECT_STREQ(SqlLiteral::quoted("Oma's").chars(), "'Oma''s'");
-    EXPECT_STREQ(SqlLiteral::quoted("'").chars(), "''''");
-    EXPECT_STREQ(SqlLiteral::quoted("a''b'").chars(), "'a''''b'''");
+TEST_F(SqlLiteralTest, TextIsEnclosedWithEveryQuoteDoubled) {
+    for (const auto& [text, literal] :
+         {std::pair<const char*, const char*>{"Zwiebeln", "'Zwiebeln'"},
+          {"", "''"},
+          {"Oma's", "'Oma''s'"},
+          {"a''b'", "'a''''b'''"}}) {
+        EXPECT_STREQ(SqlLiteral::quoted(text).chars(), literal);
+    }
 }

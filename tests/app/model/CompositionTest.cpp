@@ -10,8 +10,6 @@
 
 namespace {
 
-enum TextColumn { salesNameColumn, dativePluralColumn, portionColumn, classColumn };
-
 const char* bit(bool value) {
     return value ? "1" : "0";
 }
@@ -21,80 +19,45 @@ JovString number(double value) {
     return JovString().format("%.17g", value).replace(',', '.');
 }
 
-// The letters M, T, W, A, V for the flag columns given (an empty name skips its letter).
-std::string flagLetters(const ResultSet& row, std::initializer_list<const char*> columns) {
-    static const char letters[] = "MTWAV";
-    std::string set;
-    int position = 0;
-    for (const char* column : columns) {
-        if (*column != '\0' && row.getBoolean(column)) {
-            set += letters[position];
-        }
-        ++position;
-    }
-    return set;
-}
-
 std::string nameOf(const JovDefaultMutableTreeNode* node) {
     const auto* item = dynamic_cast<const AbstractMeal*>(node->getUserObject());
     return item != nullptr ? item->getName().chars() : node->toString().chars();
 }
 
+// The rows of Anteile or Mengen below parent by child, as "Kind amount letters": a letter of
+// "MTWAV" for each of the flag columns given that is set (an empty name skips its letter).
+std::vector<std::string> describeRows(Connection* connection, bool shareRows, int parent,
+                                      std::initializer_list<const char*> flagColumns) {
+    static const char letters[] = "MTWAV";
+    Query rows(connection, JovString("SELECT * FROM ") + (shareRows ? "Anteile" : "Mengen") +
+                               " WHERE Eltern = " + JovString::valueOf(parent) + " ORDER BY Kind");
+    std::vector<std::string> described;
+    while (rows.result != nullptr && rows.result->next()) {
+        const ResultSet& row = *rows.result;
+        // Fuellmenge is an integer column, Anteil a double one.
+        const JovString amount = shareRows ? JovString().format("%.6f", row.getDouble("Anteil"))
+                                           : JovString::valueOf(row.getInt("Fuellmenge"));
+        std::string text =
+            std::to_string(row.getInt("Kind")) + " " + amount.replace(',', '.').chars() + " ";
+        int position = 0;
+        for (const char* column : flagColumns) {
+            if (*column != '\0' && row.getBoolean(column)) {
+                text += letters[position];
+            }
+            ++position;
+        }
+        described.push_back(text);
+    }
+    return described;
+}
+
 } // namespace
-
-IngredientRow::IngredientRow(int id, const char* name) : id(id), name(name) {
-}
-
-IngredientRow& IngredientRow::salesName(const char* text) {
-    texts[salesNameColumn] = text;
-    present[salesNameColumn] = true;
-    return *this;
-}
-
-IngredientRow& IngredientRow::dativePlural(const char* text) {
-    texts[dativePluralColumn] = text;
-    present[dativePluralColumn] = true;
-    return *this;
-}
-
-IngredientRow& IngredientRow::portion(const char* code) {
-    texts[portionColumn] = code;
-    present[portionColumn] = true;
-    return *this;
-}
-
-IngredientRow& IngredientRow::additiveClass(const char* className) {
-    texts[classColumn] = className;
-    present[classColumn] = true;
-    return *this;
-}
-
-IngredientRow& IngredientRow::female() {
-    isFemale = true;
-    return *this;
-}
-
-IngredientRow& IngredientRow::plural() {
-    isPlural = true;
-    return *this;
-}
-
-IngredientRow& IngredientRow::labelled() {
-    isLabelled = true;
-    return *this;
-}
-
-IngredientRow& IngredientRow::declaredMeat(double share) {
-    meatShare = share;
-    meatDeclared = true;
-    return *this;
-}
 
 JovString IngredientRow::insertStatement() const {
     JovString sql = "INSERT INTO Zutaten (ID,Name,Verkehrsbezeichnung,DativPlural,Portion,Klasse,"
                     "weiblich,Plural,kennzPflichtig,Fleischanteil,fleischanteilAngeben) VALUES (" +
                     JovString::valueOf(id) + "," + SqlLiteral::quoted(name);
-    for (int column = salesNameColumn; column <= classColumn; ++column) {
+    for (int column = 0; column < textCount; ++column) {
         sql += "," + (present[column] ? SqlLiteral::quoted(texts[column]) : JovString("NULL"));
     }
     return sql + "," + bit(isFemale) + "," + bit(isPlural) + "," + bit(isLabelled) + "," +
@@ -142,6 +105,12 @@ void CompositionTest::store(const IngredientRow& row) {
     ASSERT_GE(execute(row.insertStatement()), 0);
 }
 
+void CompositionTest::storePlain(std::initializer_list<std::pair<int, const char*>> rows) {
+    for (const auto& [id, name] : rows) {
+        store(IngredientRow(id, name));
+    }
+}
+
 void CompositionTest::storeMenu(int id, const char* name) {
     ASSERT_GE(execute("INSERT INTO Menues (ID,Name) VALUES (" + JovString::valueOf(id) + "," +
                       SqlLiteral::quoted(name) + ");"),
@@ -158,6 +127,12 @@ void CompositionTest::storeFill(int menu, int child, int grams, int flags) {
               0);
 }
 
+void CompositionTest::storeFills(int menu, std::initializer_list<std::pair<int, int>> childGrams) {
+    for (const auto& [child, grams] : childGrams) {
+        storeFill(menu, child, grams);
+    }
+}
+
 void CompositionTest::storeShare(int parent, int child, double share, int flags) {
     ASSERT_GE(execute("INSERT INTO Anteile (Eltern,Kind,Anteil,mengeAngeben,imTitel,wertgebend,"
                       "mengeAufMenueBeziehen,veraenderlicheAnteile) VALUES (" +
@@ -166,6 +141,13 @@ void CompositionTest::storeShare(int parent, int child, double share, int flags)
                       "," + bit(flags & valueGiving) + "," + bit(flags & ofWholeMenu) + "," +
                       bit(flags & variableShares) + ");"),
               0);
+}
+
+void CompositionTest::storeShares(int parent,
+                                  std::initializer_list<std::pair<int, double>> childShares) {
+    for (const auto& [child, share] : childShares) {
+        storeShare(parent, child, share);
+    }
 }
 
 Ingredient* CompositionTest::readIngredient(int id, double amount, int flags,
@@ -227,31 +209,13 @@ std::string CompositionTest::textsOf(const JovString& query, const char* column)
     return values;
 }
 
-std::vector<std::string> CompositionTest::fillRowsOf(int menu) {
-    Query rows(connection, "SELECT * FROM Mengen WHERE Eltern = " + JovString::valueOf(menu) +
-                               " ORDER BY Kind");
-    std::vector<std::string> described;
-    while (rows.result != nullptr && rows.result->next()) {
-        const ResultSet& row = *rows.result;
-        described.push_back(std::to_string(row.getInt("Kind")) + " " +
-                            std::to_string(row.getInt("Fuellmenge")) + " " +
-                            flagLetters(row, {"mengeAngeben", "imTitel", "wertgebend", "",
-                                              "veraenderlicheAnteile"}));
-    }
-    return described;
+CompositionTest::Rows CompositionTest::fillRowsOf(int menu) {
+    return describeRows(connection, false, menu,
+                        {"mengeAngeben", "imTitel", "wertgebend", "", "veraenderlicheAnteile"});
 }
 
-std::vector<std::string> CompositionTest::shareRowsOf(int parent) {
-    Query rows(connection, "SELECT * FROM Anteile WHERE Eltern = " + JovString::valueOf(parent) +
-                               " ORDER BY Kind");
-    std::vector<std::string> described;
-    while (rows.result != nullptr && rows.result->next()) {
-        const ResultSet& row = *rows.result;
-        described.push_back(
-            std::to_string(row.getInt("Kind")) + " " +
-            JovString().format("%.6f", row.getDouble("Anteil")).replace(',', '.').chars() + " " +
-            flagLetters(row, {"mengeAngeben", "imTitel", "wertgebend", "mengeAufMenueBeziehen",
-                              "veraenderlicheAnteile"}));
-    }
-    return described;
+CompositionTest::Rows CompositionTest::shareRowsOf(int parent) {
+    return describeRows(connection, true, parent,
+                        {"mengeAngeben", "imTitel", "wertgebend", "mengeAufMenueBeziehen",
+                         "veraenderlicheAnteile"});
 }

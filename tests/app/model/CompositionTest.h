@@ -9,6 +9,7 @@
 
 #include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
 class AbstractMeal;
@@ -35,22 +36,37 @@ private:
 // A Zutaten row for the fixture; unset texts are NULL.
 class IngredientRow {
 public:
-    IngredientRow(int id, const char* name);
-    IngredientRow& salesName(const char* text);
-    IngredientRow& dativePlural(const char* text);
-    IngredientRow& portion(const char* code);
-    IngredientRow& additiveClass(const char* name);
-    IngredientRow& female();
-    IngredientRow& plural();
-    IngredientRow& labelled();
-    IngredientRow& declaredMeat(double share);
+    enum TextColumn { salesNameColumn, dativePluralColumn, portionColumn, classColumn, textCount };
+
+    IngredientRow(int id, const char* name) : id(id), name(name) {}
+    IngredientRow& salesName(const char* text) { return setText(salesNameColumn, text); }
+    IngredientRow& dativePlural(const char* text) { return setText(dativePluralColumn, text); }
+    IngredientRow& portion(const char* code) { return setText(portionColumn, code); }
+    IngredientRow& additiveClass(const char* name) { return setText(classColumn, name); }
+    IngredientRow& female() { return setFlag(isFemale); }
+    IngredientRow& plural() { return setFlag(isPlural); }
+    IngredientRow& labelled() { return setFlag(isLabelled); }
+    IngredientRow& declaredMeat(double share) {
+        meatShare = share;
+        return setFlag(meatDeclared);
+    }
     JovString insertStatement() const;
 
 private:
+    IngredientRow& setText(TextColumn column, const char* text) {
+        texts[column] = text;
+        present[column] = true;
+        return *this;
+    }
+    IngredientRow& setFlag(bool& flag) {
+        flag = true;
+        return *this;
+    }
+
     int id;
     JovString name;
-    JovString texts[4];
-    bool present[4] = {};
+    JovString texts[textCount];
+    bool present[textCount] = {};
     bool isFemale = false;
     bool isPlural = false;
     bool isLabelled = false;
@@ -76,13 +92,19 @@ public:
     void treeStructureChanged(JovTreeModelEvent& event) override;
 
 protected:
+    using Rows = std::vector<std::string>;
+
     void SetUp() override;
     void TearDown() override;
 
     static void store(const IngredientRow& row);
+    // Rows with a name and nothing else.
+    static void storePlain(std::initializer_list<std::pair<int, const char*>> rows);
     static void storeMenu(int id, const char* name);
     static void storeFill(int menu, int child, int grams, int flags = ownWeight);
+    static void storeFills(int menu, std::initializer_list<std::pair<int, int>> childGrams);
     static void storeShare(int parent, int child, double share, int flags = ownWeight);
+    static void storeShares(int parent, std::initializer_list<std::pair<int, double>> childShares);
     // The ingredient of a Zutaten row as an occurrence with the given amount, flags and parent.
     static Ingredient* readIngredient(int id, double amount = 0.0, int flags = ownWeight,
                                       AbstractMeal* parent = nullptr);
@@ -98,14 +120,14 @@ protected:
     static std::string textsOf(const JovString& query, const char* column);
     // The Mengen rows of a menu by ingredient: "Kind Fuellmenge flags", the flags as the letters
     // M, T, W, V of mengeAngeben, imTitel, wertgebend, veraenderlicheAnteile that are set.
-    static std::vector<std::string> fillRowsOf(int menu);
+    static Rows fillRowsOf(int menu);
     // The Anteile rows of an ingredient by component: "Kind Anteil flags" with Anteil to six
     // decimals and the letters M, T, W, A, V (A for mengeAufMenueBeziehen).
-    static std::vector<std::string> shareRowsOf(int parent);
+    static Rows shareRowsOf(int parent);
 
     JovDefaultMutableTreeNode* modelRoot = nullptr;
     MealComposer* composer = nullptr;
     // "+index name" per inserted node and "-index name" per removed one, name being the item's;
     // any other tree-model event is recorded as "?".
-    std::vector<std::string> notifications;
+    Rows notifications;
 };

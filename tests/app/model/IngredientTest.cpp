@@ -3,7 +3,6 @@
 #include "app/model/Ingredient.h"
 #include "CompositionTest.h"
 #include "awt/JovImageIcon.h"
-#include "sql/ResultSet.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -11,78 +10,23 @@
 
 namespace {
 
-std::string iconFile(const AbstractMeal& item) {
-    std::unique_ptr<JovImageIcon> icon(item.getIcon());
-    return icon != nullptr ? icon->getDescription().chars() : "";
-}
-
-std::string portionIconFile(const Ingredient& item) {
-    std::unique_ptr<JovImageIcon> icon(item.getPortionIcon());
-    return icon->getDescription().chars();
+std::string descriptionOf(JovImageIcon* icon) {
+    const std::unique_ptr<JovImageIcon> owned(icon);
+    return owned != nullptr ? owned->getDescription().chars() : "";
 }
 
 } // namespace
 
 using IngredientTest = CompositionTest;
 
-TEST_F(IngredientTest, RowWithoutOptionalTextsFallsBackToTheName) {
-    store(IngredientRow(1019, "Zwiebeln").female().plural());
-    Held<Ingredient> onions(readIngredient(1019, 12.5, ownWeight | inTitle));
-    EXPECT_STREQ(onions->getName().chars(), "Zwiebeln");
-    EXPECT_EQ(onions->getId(), 1019);
-    EXPECT_STREQ(onions->getVerkehrsbezeichnung().chars(), "");
-    EXPECT_STREQ(onions->getLabelName().chars(), "Zwiebeln");
-    EXPECT_STREQ(onions->getString(Ingredient::dativPluralKey).chars(), "Zwiebeln");
-    EXPECT_FALSE(onions->isPortionValid());
-    EXPECT_FALSE(onions->isIngrClassValid());
-    EXPECT_TRUE(onions->isFemale());
-    EXPECT_TRUE(onions->isPlural());
-    EXPECT_DOUBLE_EQ(onions->getAmount(), 12.5);
-    EXPECT_DOUBLE_EQ(onions->getWorkingWeight(), 12.5);
-    EXPECT_TRUE(onions->isImTitel());
-    EXPECT_FALSE(onions->isWertgebend());
-    EXPECT_TRUE(onions->getComponents().isEmpty());
-    EXPECT_TRUE(onions->getQuidList().isEmpty());
-}
-
-TEST_F(IngredientTest, RowWithAllTextsAndFlags) {
-    store(IngredientRow(1037, "Reibekäse")
-              .salesName("Gouda, gerieben")
-              .dativePlural("Gouda")
-              .portion("be")
-              .additiveClass("Farbstoff")
-              .labelled()
-              .declaredMeat(0.25));
-    Held<Ingredient> cheese(readIngredient(1037, 20.0, valueGiving | ofWholeMenu | variableShares));
-    EXPECT_STREQ(cheese->getLabelName().chars(), "Gouda, gerieben");
-    EXPECT_STREQ(cheese->getDativPlural().chars(), "Gouda");
-    EXPECT_TRUE(cheese->isPortionValid());
-    EXPECT_STREQ(cheese->getPortion().chars(), "be");
-    EXPECT_TRUE(cheese->isIngrClassValid());
-    EXPECT_STREQ(cheese->getIngrClass().chars(), "Farbstoff");
-    EXPECT_TRUE(cheese->isKennzPflichtig());
-    EXPECT_DOUBLE_EQ(cheese->getFleischanteil(), 0.25);
-    EXPECT_TRUE(cheese->isFleischanteilAngeben());
-    EXPECT_FALSE(cheese->isMengeAngeben());
-    EXPECT_TRUE(cheese->isWertgebend());
-    EXPECT_TRUE(cheese->isMengeAufMenueBeziehen());
-    EXPECT_TRUE(cheese->isVeraenderlicheAnteile());
-}
-
-TEST_F(IngredientTest, DisplayTextShowsWeightsFromOneTenthGram) {
-    store(IngredientRow(1019, "Zwiebeln"));
-    Held<Ingredient> tiny(readIngredient(1019, 0.05));
-    Held<Ingredient> some(readIngredient(1019, 12.5));
-    Held<Ingredient> tenth(readIngredient(1019, 0.1));
-    EXPECT_STREQ(tiny->toString().chars(), "Zwiebeln");
-    EXPECT_STREQ(some->toString().chars(), "Zwiebeln (12,5 g)");
-    EXPECT_STREQ(tenth->toString().chars(), "Zwiebeln (0,1 g)");
-}
-
-TEST_F(IngredientTest, EverythingBelowVariableSharesShowsSoWhateverItsWeight) {
-    store(IngredientRow(5016, "Gemüsemischung"));
-    store(IngredientRow(5001, "Gemüsebrühe"));
-    store(IngredientRow(1011, "Karotten"));
+TEST_F(IngredientTest, DisplayTextShowsWeightsFromOneTenthGramAndVariableSharesBelowTheFlag) {
+    storePlain({{5016, "Gemüsemischung"}, {5001, "Gemüsebrühe"}, {1011, "Karotten"}});
+    for (const auto& [amount, text] : {std::pair<double, const char*>{0.05, "Karotten"},
+                                       {0.1, "Karotten (0,1 g)"},
+                                       {12.5, "Karotten (12,5 g)"}}) {
+        Held<Ingredient> carrots(readIngredient(1011, amount));
+        EXPECT_STREQ(carrots->toString().chars(), text);
+    }
     Held<Ingredient> mix(readIngredient(5016, 250.0, ownWeight | variableShares));
     Held<Ingredient> broth(readIngredient(5001, 50.0, ownWeight, mix.get()));
     Held<Ingredient> carrots(readIngredient(1011, 20.0, ownWeight, broth.get()));
@@ -98,32 +42,33 @@ TEST_F(IngredientTest, DativePhraseArticleFollowsNumberThenGender) {
     store(IngredientRow(2, "Rahmsauce").female());
     store(IngredientRow(3, "Reibekäse").salesName("Gouda, gerieben").dativePlural("Gouda"));
     store(IngredientRow(4, "Trinkwasser").salesName("Wasser"));
-    Held<Ingredient> peas(readIngredient(1));
-    Held<Ingredient> sauce(readIngredient(2));
-    Held<Ingredient> cheese(readIngredient(3));
-    Held<Ingredient> water(readIngredient(4));
-    EXPECT_STREQ(peas->getDativePhrase().chars(), " in den Erbsen");
-    EXPECT_STREQ(sauce->getDativePhrase().chars(), " in der Rahmsauce");
-    EXPECT_STREQ(cheese->getDativePhrase().chars(), " im Gouda");
-    EXPECT_STREQ(water->getDativePhrase().chars(), " im Wasser");
+    const char* const phrases[] = {" in den Erbsen", " in der Rahmsauce", " im Gouda",
+                                   " im Wasser"};
+    for (int id = 1; id <= 4; ++id) {
+        Held<Ingredient> item(readIngredient(id));
+        EXPECT_STREQ(item->getDativePhrase().chars(), phrases[id - 1]) << "ingredient " << id;
+    }
 }
 
 TEST_F(IngredientTest, FlagIconNamesTheSetFlagsInOrder) {
     store(IngredientRow(1, "Senf").labelled());
     store(IngredientRow(2, "Reis"));
-    Held<Ingredient> titleAndLabelled(readIngredient(1, 10.0, inTitle));
-    Held<Ingredient> all(readIngredient(1, 10.0, inTitle | valueGiving));
-    Held<Ingredient> valueOnly(readIngredient(2, 10.0, valueGiving));
-    Held<Ingredient> none(readIngredient(2, 10.0));
-    EXPECT_EQ(iconFile(*titleAndLabelled), "images/TK.bmp");
-    EXPECT_EQ(iconFile(*all), "images/TWK.bmp");
-    EXPECT_EQ(iconFile(*valueOnly), "images/W.bmp");
-    EXPECT_EQ(iconFile(*none), "images/nothing.bmp");
+    struct Case {
+        int id;
+        int flags;
+        const char* file;
+    };
+    for (const Case& c :
+         {Case{1, inTitle, "images/TK.bmp"}, Case{1, inTitle | valueGiving, "images/TWK.bmp"},
+          Case{2, valueGiving, "images/W.bmp"}, Case{2, 0, "images/nothing.bmp"}}) {
+        Held<Ingredient> item(readIngredient(c.id, 10.0, c.flags));
+        EXPECT_EQ(descriptionOf(item->getIcon()), c.file);
+    }
 }
 
 TEST_F(IngredientTest, PortionIconByTheStartOfTheCode) {
     Ingredient item("Kartoffeln", 1026);
-    EXPECT_EQ(portionIconFile(item), "images/noicon.bmp");
+    EXPECT_EQ(descriptionOf(item.getPortionIcon()), "images/noicon.bmp");
     item.setPortionValid(true);
     for (const auto& [code, file] :
          {std::pair<const char*, const char*>{"be", "images/DoseKleinBeilage.bmp"},
@@ -131,32 +76,22 @@ TEST_F(IngredientTest, PortionIconByTheStartOfTheCode) {
           {"gemischt", "images/DoseKleinGemuese.bmp"},
           {"xx", "images/noicon.bmp"}}) {
         item.setPortion(code);
-        EXPECT_EQ(portionIconFile(item), file) << code;
+        EXPECT_EQ(descriptionOf(item.getPortionIcon()), file) << code;
     }
 }
 
-TEST_F(IngredientTest, NewIngredientHasNoTextsNoWeightAndOwnWeightSet) {
+TEST_F(IngredientTest, NewIngredientHasOnlyOwnWeightSetAndFallsBackToItsName) {
     Ingredient item("<Neue Zutat>", 42);
-    EXPECT_STREQ(item.getName().chars(), "<Neue Zutat>");
-    EXPECT_EQ(item.getId(), 42);
-    EXPECT_STREQ(item.getVerkehrsbezeichnung().chars(), "");
-    EXPECT_STREQ(item.getPortion().chars(), "");
-    EXPECT_STREQ(item.getIngrClass().chars(), "");
-    EXPECT_DOUBLE_EQ(item.getAmount(), 0.0);
-    EXPECT_DOUBLE_EQ(item.getFleischanteil(), 0.0);
     EXPECT_TRUE(item.isMengeAngeben());
     EXPECT_FALSE(item.isImTitel() || item.isWertgebend() || item.isKennzPflichtig() ||
                  item.isFemale() || item.isPlural() || item.isPortionValid() ||
                  item.isIngrClassValid() || item.isFleischanteilAngeben() ||
                  item.isMengeAufMenueBeziehen() || item.isVeraenderlicheAnteile());
-    EXPECT_EQ(item.getParent(), nullptr);
-    EXPECT_DOUBLE_EQ(item.getWorkingWeight(), 0.0);
     EXPECT_STREQ(item.getDativPlural().chars(), "<Neue Zutat>");
 }
 
 TEST_F(IngredientTest, CopyFillsInTheFallbacksAndStartsWithEmptyLists) {
-    store(IngredientRow(5016, "Gemüsemischung"));
-    store(IngredientRow(1012, "Brokkoli"));
+    storePlain({{5016, "Gemüsemischung"}, {1012, "Brokkoli"}});
     Held<Ingredient> mix(readIngredient(5016, 250.0, ownWeight | variableShares));
     Held<Ingredient> original(readIngredient(1012, 75.0, ownWeight | valueGiving, mix.get()));
     original->setWorkingWeight(80.0);
@@ -167,11 +102,9 @@ TEST_F(IngredientTest, CopyFillsInTheFallbacksAndStartsWithEmptyLists) {
     Held<Ingredient> copy(new Ingredient(*original));
     EXPECT_STREQ(copy->getVerkehrsbezeichnung().chars(), "Brokkoli");
     EXPECT_STREQ(copy->getString(Ingredient::dativPluralKey).chars(), "Brokkoli");
-    EXPECT_TRUE(copy->isVeraenderlicheAnteile());
     EXPECT_EQ(copy->getParent(), mix.get());
     EXPECT_DOUBLE_EQ(copy->getWorkingWeight(), 80.0);
-    EXPECT_DOUBLE_EQ(copy->getAmount(), 75.0);
-    EXPECT_TRUE(copy->isWertgebend());
+    EXPECT_TRUE(copy->isWertgebend() && copy->isVeraenderlicheAnteile());
     EXPECT_TRUE(copy->getComponents().isEmpty());
 
     // The copy's values are its own.
@@ -188,7 +121,7 @@ protected:
     }
 };
 
-TEST_F(IngredientRowsTest, InsertWritesNullForTextsEqualToTheirFallback) {
+TEST_F(IngredientRowsTest, TextsEqualToTheirFallbackAreStoredAsNullAndReadBackAsFallback) {
     Ingredient onions("Zwiebeln", 17);
     onions.setVerkehrsbezeichnung("Zwiebeln");
     onions.setDativPlural("Zwiebeln");
@@ -200,13 +133,16 @@ TEST_F(IngredientRowsTest, InsertWritesNullForTextsEqualToTheirFallback) {
                         "weiblich = 1 AND Plural = 1 AND kennzPflichtig = 0 AND "
                         "Fleischanteil = 0 AND fleischanteilAngeben = 0"),
               1);
-    // Read back, the NULL sales name is empty and the dative plural falls back to the name.
-    Held<Ingredient> read(readIngredient(17));
+    Held<Ingredient> read(readIngredient(17, 12.5, ownWeight | inTitle));
     EXPECT_STREQ(read->getVerkehrsbezeichnung().chars(), "");
-    EXPECT_STREQ(read->getDativPlural().chars(), "Zwiebeln");
+    EXPECT_STREQ(read->getLabelName().chars(), "Zwiebeln");
+    EXPECT_STREQ(read->getString(Ingredient::dativPluralKey).chars(), "Zwiebeln");
+    EXPECT_FALSE(read->isPortionValid() || read->isIngrClassValid());
+    EXPECT_TRUE(read->isFemale() && read->isPlural() && read->isImTitel());
+    EXPECT_DOUBLE_EQ(read->getWorkingWeight(), 12.5);
 }
 
-TEST_F(IngredientRowsTest, InsertWritesEveryChosenText) {
+TEST_F(IngredientRowsTest, EveryChosenTextAndFlagIsStoredAndReadBack) {
     Ingredient cheese("Reibekäse", 1037);
     cheese.setVerkehrsbezeichnung("Gouda, gerieben");
     cheese.setDativPlural("Gouda");
@@ -218,21 +154,31 @@ TEST_F(IngredientRowsTest, InsertWritesEveryChosenText) {
     cheese.setFleischanteil(0.3);
     cheese.setFleischanteilAngeben(true);
     cheese.insert(connection);
-    EXPECT_EQ(textsOf("SELECT * FROM Zutaten WHERE ID = 1037;", "Verkehrsbezeichnung"),
-              "Gouda, gerieben");
-    EXPECT_EQ(rowsWhere("ID = 1037 AND Name = 'Reibekäse' AND DativPlural = 'Gouda' AND "
-                        "Portion = 'be' AND Klasse = 'Farbstoff' AND kennzPflichtig = 1 AND "
-                        "Fleischanteil = 0.3 AND fleischanteilAngeben = 1"),
+    EXPECT_EQ(rowsWhere("ID = 1037 AND Name = 'Reibekäse' AND Verkehrsbezeichnung = 'Gouda, "
+                        "gerieben' AND DativPlural = 'Gouda' AND Portion = 'be' AND "
+                        "Klasse = 'Farbstoff' AND kennzPflichtig = 1 AND Fleischanteil = 0.3 AND "
+                        "fleischanteilAngeben = 1"),
               1);
+
+    Held<Ingredient> read(readIngredient(1037, 20.0, valueGiving | ofWholeMenu | variableShares));
+    EXPECT_STREQ(read->getLabelName().chars(), "Gouda, gerieben");
+    EXPECT_STREQ(read->getDativPlural().chars(), "Gouda");
+    EXPECT_TRUE(read->isPortionValid() && read->isIngrClassValid());
+    EXPECT_STREQ(read->getPortion().chars(), "be");
+    EXPECT_STREQ(read->getIngrClass().chars(), "Farbstoff");
+    EXPECT_TRUE(read->isKennzPflichtig() && read->isFleischanteilAngeben());
+    EXPECT_DOUBLE_EQ(read->getFleischanteil(), 0.3);
+    EXPECT_FALSE(read->isMengeAngeben());
+    EXPECT_TRUE(read->isWertgebend() && read->isMengeAufMenueBeziehen() &&
+                read->isVeraenderlicheAnteile());
 }
 
-TEST_F(IngredientRowsTest, EmptySalesNameIsStoredAsEmptyTextNotNull) {
+TEST_F(IngredientRowsTest, EmptySalesNameIsStoredAsEmptyTextUnlessTheNameIsEmptyToo) {
     Ingredient salt("Speisesalz", 1041);
     salt.setDativPlural("Speisesalz");
     salt.insert(connection);
     EXPECT_EQ(rowsWhere("ID = 1041 AND Verkehrsbezeichnung = '' AND DativPlural = 'Speisesalz'"),
               1);
-    // Only when the name is empty too does the empty sales name become NULL.
     Ingredient nameless("", 1042);
     nameless.insert(connection);
     EXPECT_EQ(rowsWhere("ID = 1042 AND Verkehrsbezeichnung IS NULL AND DativPlural IS NULL"), 1);
@@ -281,9 +227,8 @@ TEST_F(IngredientRowsTest, TextsWithApostrophesAreStoredAsTyped) {
 
 TEST_F(IngredientRowsTest, RemoveDeletesTheOwnCompositionButNotUsesElsewhere) {
     store(IngredientRow(5003, "Rahmsauce"));
-    storeShare(5003, 1033, 0.5);
-    storeShare(5003, 1018, 0.5);
-    storeShare(5004, 5003, 0.3);
+    storeShares(5003, {{1033, 0.5}, {1018, 0.5}});
+    storeShares(5004, {{5003, 0.3}});
     storeFill(101, 5003, 100);
     Held<Ingredient> sauce(readIngredient(5003));
     sauce->remove(connection);
@@ -297,8 +242,7 @@ TEST_F(IngredientRowsTest, ExistsAnswersForNumbersOnly) {
     store(IngredientRow(1019, "Zwiebeln"));
     EXPECT_TRUE(Ingredient::exists("1019", connection));
     EXPECT_TRUE(Ingredient::exists("01019", connection));
-    EXPECT_FALSE(Ingredient::exists("1020", connection));
-    EXPECT_FALSE(Ingredient::exists("", connection));
-    EXPECT_FALSE(Ingredient::exists("1019 OR 1=1", connection));
-    EXPECT_FALSE(Ingredient::exists("12a", connection));
+    for (const char* notStored : {"1020", "", "1019 OR 1=1", "12a"}) {
+        EXPECT_FALSE(Ingredient::exists(notStored, connection)) << notStored;
+    }
 }

@@ -8,9 +8,6 @@
 
 #include <gtest/gtest.h>
 #include <string>
-#include <vector>
-
-using Rows = std::vector<std::string>;
 
 class MealComposerTest : public CompositionTest {
 protected:
@@ -24,13 +21,21 @@ protected:
         store(IngredientRow(1023, "Suppengemüse"));
         storeFill(101, 5003, 200, ownWeight | inTitle);
         storeShare(5003, 1033, 0.6, ownWeight | valueGiving);
-        storeShare(5003, 5001, 0.4);
-        storeShare(5001, 1040, 0.9);
+        storeShares(5003, {{5001, 0.4}});
+        storeShares(5001, {{1040, 0.9}});
         storeShare(5001, 1023, 0.1, ownWeight | ofWholeMenu);
+    }
+
+    // Menu 1 with the sauce 30 made of 31 and 32 at the given fill quantity and shares.
+    static void storeSauceMenu(int grams, double first, double second) {
+        storeMenu(1, "Teller");
+        storePlain({{30, "Soße"}, {31, "Sahne"}, {32, "Wasser"}});
+        storeFills(1, {{30, grams}});
+        storeShares(30, {{31, first}, {32, second}});
     }
 };
 
-TEST_F(MealComposerTest, MenuNodeBecomesTheLastChildOfTheModelRoot) {
+TEST_F(MealComposerTest, MenuNodeBecomesTheLastChildOfTheModelRootAndEveryNodeIsAnnounced) {
     storeNestedMenu();
     modelRoot->add(new JovDefaultMutableTreeNode(new JovString("anderer Eintrag")));
     MealComposer composer(modelRoot, this, this);
@@ -39,68 +44,42 @@ TEST_F(MealComposerTest, MenuNodeBecomesTheLastChildOfTheModelRoot) {
     EXPECT_EQ(modelRoot->getChildCount(), 2);
     EXPECT_EQ(modelRoot->getChildAt(1), composer.getRoot());
     EXPECT_STREQ(composer.getMenuName().chars(), "Hähnchen in Rahmsauce");
-    ASSERT_NE(composer.getMenu(), nullptr);
     EXPECT_EQ(composer.getMenu()->getId(), 101);
-    EXPECT_STREQ(composer.toString().chars(), "tarvelund.main.MealComposer");
-    // Every node is announced once it stands in the tree, the menu first.
+    // Each node is announced once it stands in the tree, the menu first.
     const Rows expected = {"+1 Hähnchen in Rahmsauce", "+0 Rahmsauce",   "+0 Sahne",
                            "+1 Gemüsebrühe",           "+0 Trinkwasser", "+1 Suppengemüse"};
     EXPECT_EQ(notifications, expected);
     modelRoot->removeAllChildren();
 }
 
-TEST_F(MealComposerTest, SharesBecomeAbsoluteAmountsAtEveryDepth) {
+TEST_F(MealComposerTest, SharesBecomeAbsoluteAmountsAtEveryDepthUnderTheirParents) {
     storeNestedMenu();
     load(101);
     EXPECT_EQ(childrenOf(composer->getRoot()), "Rahmsauce 200");
     EXPECT_EQ(childrenOf(nodeAt({0})), "Sahne 120; Gemüsebrühe 80");
     EXPECT_EQ(childrenOf(nodeAt({0, 1})), "Trinkwasser 72; Suppengemüse 8");
+    Ingredient* sauce = occurrenceAt({0});
+    Ingredient* vegetables = occurrenceAt({0, 1, 1});
+    ASSERT_TRUE(sauce && vegetables);
+    EXPECT_EQ(sauce->getParent(), composer->getMenu());
+    EXPECT_EQ(occurrenceAt({0, 0})->getParent(), sauce);
+    EXPECT_EQ(vegetables->getParent(), occurrenceAt({0, 1}));
+    EXPECT_TRUE(sauce->isImTitel() && sauce->isKennzPflichtig());
+    EXPECT_TRUE(occurrenceAt({0, 0})->isWertgebend());
+    EXPECT_TRUE(vegetables->isMengeAufMenueBeziehen());
 }
 
 TEST_F(MealComposerTest, EqualSharesOfAFillQuantityGiveEqualAmounts) {
-    storeMenu(1, "Teller");
-    store(IngredientRow(30, "Soße"));
-    store(IngredientRow(31, "Sahne"));
-    store(IngredientRow(32, "Wasser"));
-    storeFill(1, 30, 200);
-    storeShare(30, 31, 0.5);
-    storeShare(30, 32, 0.5);
+    storeSauceMenu(200, 0.5, 0.5);
     load(1);
-    ASSERT_EQ(nodeAt({0})->getChildCount(), 2);
-    EXPECT_DOUBLE_EQ(occurrenceAt({0, 0})->getAmount(), 100.0);
-    EXPECT_DOUBLE_EQ(occurrenceAt({0, 1})->getAmount(), 100.0);
-}
-
-TEST_F(MealComposerTest, OccurrencesCarryTheirRowsFlagsAndTheItemAbove) {
-    storeNestedMenu();
-    load(101);
-    Ingredient* sauce = occurrenceAt({0});
-    Ingredient* cream = occurrenceAt({0, 0});
-    Ingredient* vegetables = occurrenceAt({0, 1, 1});
-    ASSERT_TRUE(sauce && cream && vegetables);
-    EXPECT_EQ(sauce->getParent(), composer->getMenu());
-    EXPECT_EQ(cream->getParent(), sauce);
-    EXPECT_EQ(vegetables->getParent(), occurrenceAt({0, 1}));
-    EXPECT_TRUE(sauce->isImTitel());
-    EXPECT_TRUE(sauce->isKennzPflichtig());
-    EXPECT_TRUE(cream->isWertgebend());
-    EXPECT_FALSE(cream->isImTitel());
-    EXPECT_TRUE(vegetables->isMengeAufMenueBeziehen());
-    EXPECT_DOUBLE_EQ(vegetables->getWorkingWeight(), 8.0);
+    EXPECT_EQ(childrenOf(nodeAt({0})), "Sahne 100; Wasser 100");
 }
 
 TEST_F(MealComposerTest, ChildrenStandInDescendingAmount) {
     storeMenu(1, "Teller");
-    for (int id : {11, 12, 13, 14}) {
-        store(IngredientRow(id, ("Zutat " + std::to_string(id)).c_str()));
-    }
-    storeFill(1, 11, 20);
-    storeFill(1, 12, 150);
-    storeFill(1, 13, 80);
-    storeFill(1, 14, 10);
-    storeShare(13, 11, 0.1);
-    storeShare(13, 12, 0.6);
-    storeShare(13, 14, 0.3);
+    storePlain({{11, "Zutat 11"}, {12, "Zutat 12"}, {13, "Zutat 13"}, {14, "Zutat 14"}});
+    storeFills(1, {{11, 20}, {12, 150}, {13, 80}, {14, 10}});
+    storeShares(13, {{11, 0.1}, {12, 0.6}, {14, 0.3}});
     load(1);
     EXPECT_EQ(childrenOf(composer->getRoot()),
               "Zutat 12 150; Zutat 13 80; Zutat 11 20; Zutat 14 10");
@@ -110,9 +89,8 @@ TEST_F(MealComposerTest, ChildrenStandInDescendingAmount) {
 TEST_F(MealComposerTest, UnknownMenuAndUnknownIngredientsAreSkipped) {
     storeMenu(1, "Teller");
     store(IngredientRow(11, "Reis"));
-    storeFill(1, 11, 100);
-    storeFill(1, 99, 50);
-    storeShare(11, 98, 0.5);
+    storeFills(1, {{11, 100}, {99, 50}});
+    storeShares(11, {{98, 0.5}});
     load(1);
     EXPECT_EQ(childrenOf(composer->getRoot()), "Reis 100");
     EXPECT_TRUE(nodeAt({0})->isLeaf());
@@ -124,17 +102,12 @@ TEST_F(MealComposerTest, UnknownMenuAndUnknownIngredientsAreSkipped) {
     EXPECT_EQ(modelRoot->getChildCount(), 0);
 }
 
-TEST_F(MealComposerTest, CompositionStoredAsContainingItselfStillLoads) {
+TEST_F(MealComposerTest, CompositionStoredAsContainingItselfStillLoadsAndSaves) {
     storeMenu(1, "Teller");
-    store(IngredientRow(21, "Teig"));
-    store(IngredientRow(22, "Füllung"));
-    store(IngredientRow(23, "Mehl"));
-    storeFill(1, 21, 100);
-    storeShare(21, 22, 0.6);
-    storeShare(21, 23, 0.4);
-    storeShare(22, 21, 0.5);
-    storeShare(22, 22, 0.2);
-    storeShare(22, 23, 0.3);
+    storePlain({{21, "Teig"}, {22, "Füllung"}, {23, "Mehl"}});
+    storeFills(1, {{21, 100}});
+    storeShares(21, {{22, 0.6}, {23, 0.4}});
+    storeShares(22, {{21, 0.5}, {22, 0.2}, {23, 0.3}});
     load(1);
     EXPECT_EQ(childrenOf(nodeAt({0})), "Füllung 60; Mehl 40");
     // Teig and Füllung stand above, so only Mehl stays below Füllung.
@@ -146,17 +119,14 @@ TEST_F(MealComposerTest, CompositionStoredAsContainingItselfStillLoads) {
     EXPECT_EQ(shareRowsOf(21), Rows({"22 0.600000 M", "23 0.400000 M"}));
 }
 
+// Menu 1 with children of 80, 50 and 20 g.
 class AddIngredientTest : public MealComposerTest {
 protected:
     void SetUp() override {
         MealComposerTest::SetUp();
         storeMenu(1, "Teller");
-        for (int id : {11, 12, 13, 14}) {
-            store(IngredientRow(id, ("Zutat " + std::to_string(id)).c_str()));
-        }
-        storeFill(1, 11, 80);
-        storeFill(1, 12, 50);
-        storeFill(1, 13, 20);
+        storePlain({{11, "Zutat 11"}, {12, "Zutat 12"}, {13, "Zutat 13"}, {14, "Zutat 14"}});
+        storeFills(1, {{11, 80}, {12, 50}, {13, 20}});
         load(1);
         notifications.clear();
     }
@@ -171,7 +141,7 @@ TEST_F(AddIngredientTest, NewOccurrenceGoesAfterEqualAndBeforeLighterChildren) {
     EXPECT_EQ(notifications, Rows({"+2 Zutat 14"}));
 }
 
-TEST_F(AddIngredientTest, HeaviestAndLightestGoFirstAndLast) {
+TEST_F(AddIngredientTest, HeaviestGoesFirstAndAnyOccurrenceMayTakeComponents) {
     EXPECT_TRUE(composer->addIngredient(composer->getRoot(), readIngredient(14, 81.0)));
     EXPECT_TRUE(composer->addIngredient(nodeAt({1}), readIngredient(13, 0.0)));
     EXPECT_EQ(childrenOf(composer->getRoot()),
@@ -182,8 +152,7 @@ TEST_F(AddIngredientTest, HeaviestAndLightestGoFirstAndLast) {
 
 TEST_F(AddIngredientTest, StoredComponentsLoadWithTheNewAmountAsFactor) {
     store(IngredientRow(30, "Soße"));
-    storeShare(30, 12, 0.75);
-    storeShare(30, 13, 0.25);
+    storeShares(30, {{12, 0.75}, {13, 0.25}});
     EXPECT_TRUE(composer->addIngredient(composer->getRoot(), readIngredient(30, 40.0)));
     EXPECT_EQ(childrenOf(nodeAt({2})), "Zutat 12 30; Zutat 13 10");
     EXPECT_EQ(notifications, Rows({"+2 Soße", "+0 Zutat 12", "+1 Zutat 13"}));
@@ -192,8 +161,7 @@ TEST_F(AddIngredientTest, StoredComponentsLoadWithTheNewAmountAsFactor) {
 TEST_F(AddIngredientTest, ExistingChildUnknownRowAndOwnAncestorsAreRefused) {
     // The fixture's live-object check also proves that refused fresh occurrences are deleted.
     EXPECT_FALSE(composer->addIngredient(composer->getRoot(), readIngredient(12, 999.0)));
-    Ingredient* unknown = new Ingredient("Unbekannt", 99);
-    EXPECT_FALSE(composer->addIngredient(composer->getRoot(), unknown));
+    EXPECT_FALSE(composer->addIngredient(composer->getRoot(), new Ingredient("Unbekannt", 99)));
     EXPECT_FALSE(composer->addIngredient(nodeAt({0}), readIngredient(11, 5.0)));
     EXPECT_TRUE(composer->addIngredient(nodeAt({0}), readIngredient(14, 5.0)));
     EXPECT_FALSE(composer->addIngredient(nodeAt({0, 0}), readIngredient(11, 1.0)));
@@ -205,8 +173,6 @@ TEST_F(AddIngredientTest, ExistingChildUnknownRowAndOwnAncestorsAreRefused) {
 TEST_F(AddIngredientTest, RemoveTakesOnlyTheFirstChildOfThatIngredient) {
     storeFill(1, 12, 10);
     load(1);
-    EXPECT_EQ(childrenOf(composer->getRoot()),
-              "Zutat 11 80; Zutat 12 50; Zutat 13 20; Zutat 12 10");
     notifications.clear();
     EXPECT_TRUE(composer->removeIngredient(composer->getRoot(), 12));
     EXPECT_EQ(childrenOf(composer->getRoot()), "Zutat 11 80; Zutat 13 20; Zutat 12 10");
@@ -217,49 +183,34 @@ TEST_F(AddIngredientTest, RemoveTakesOnlyTheFirstChildOfThatIngredient) {
     EXPECT_EQ(rowCount("SELECT * FROM Mengen WHERE Eltern = 1 AND Kind = 12;"), 2);
 }
 
-class SaveStructureTest : public MealComposerTest {};
+using SaveStructureTest = MealComposerTest;
 
-TEST_F(SaveStructureTest, WeightOfAnOccurrenceWithoutOwnWeightIsItsComponentsSum) {
+TEST_F(SaveStructureTest, OccurrenceWithoutOwnWeightIsSavedWithItsComponentsWeight) {
     storeMenu(1, "Teller");
-    store(IngredientRow(30, "Soße"));
-    store(IngredientRow(31, "Brühe"));
-    store(IngredientRow(32, "Wasser"));
-    store(IngredientRow(33, "Salz"));
+    storePlain({{30, "Soße"}, {31, "Brühe"}, {32, "Wasser"}, {33, "Salz"}});
     storeFill(1, 30, 100, 0);
     storeShare(30, 31, 0.3, 0);
-    storeShare(30, 33, 0.1);
-    storeShare(31, 32, 0.5);
+    storeShares(30, {{33, 0.1}});
+    storeShares(31, {{32, 0.5}});
     load(1);
-    // Brühe: 30 g of its own, not given, so its only component's 15 g count.
+    // Brühe: 30 g of its own, not given, so its only component's 15 g count; a leaf weighs its
+    // amount whatever the flag.
     EXPECT_DOUBLE_EQ(MealComposer::weightOf(nodeAt({0, 0})), 15.0);
+    EXPECT_DOUBLE_EQ(MealComposer::weightOf(nodeAt({0, 1})), 10.0);
     EXPECT_DOUBLE_EQ(MealComposer::weightOf(nodeAt({0})), 25.0);
+    composer->saveStructure(*composer->getMenu());
+    EXPECT_EQ(fillRowsOf(1), Rows({"30 25 "}));
+    EXPECT_EQ(shareRowsOf(30), Rows({"31 0.600000 ", "33 0.400000 M"}));
+    EXPECT_EQ(shareRowsOf(31), Rows({"32 1.000000 M"}));
+
     occurrenceAt({0})->setMengeAngeben(true);
     EXPECT_DOUBLE_EQ(MealComposer::weightOf(nodeAt({0})), 100.0);
-    // A leaf weighs its amount whatever the flag.
-    EXPECT_DOUBLE_EQ(MealComposer::weightOf(nodeAt({0, 1})), 10.0);
-}
-
-TEST_F(SaveStructureTest, ComposedOccurrenceIsSavedWithItsComponentsWeight) {
-    storeMenu(1, "Teller");
-    store(IngredientRow(30, "Soße"));
-    store(IngredientRow(31, "Sahne"));
-    store(IngredientRow(32, "Wasser"));
-    storeFill(1, 30, 100, 0);
-    storeShare(30, 31, 0.3);
-    storeShare(30, 32, 0.1);
-    load(1);
-    composer->saveStructure(*composer->getMenu());
-    EXPECT_EQ(fillRowsOf(1), Rows({"30 40 "}));
-    EXPECT_EQ(shareRowsOf(30), Rows({"31 0.750000 M", "32 0.250000 M"}));
 }
 
 TEST_F(SaveStructureTest, FillQuantitiesRoundAnExactHalfDown) {
     storeMenu(1, "Teller");
-    store(IngredientRow(11, "Reis"));
-    store(IngredientRow(12, "Erbsen"));
-    storeFill(1, 11, 7);
+    storePlain({{11, "Reis"}, {12, "Erbsen"}});
     load(1);
-    composer->removeIngredient(composer->getRoot(), 11);
     composer->addIngredient(composer->getRoot(), readIngredient(11, 12.5, ownWeight | inTitle));
     composer->addIngredient(composer->getRoot(),
                             readIngredient(12, 12.51, ownWeight | valueGiving));
@@ -269,7 +220,7 @@ TEST_F(SaveStructureTest, FillQuantitiesRoundAnExactHalfDown) {
 
 TEST_F(SaveStructureTest, SavedRowsLoadBackIntoTheSameTree) {
     storeNestedMenu();
-    storeShare(5003, 1040, 0.25);
+    storeShares(5003, {{1040, 0.25}});
     load(101);
     occurrenceAt({0, 0})->setImTitel(true);
     composer->saveStructure(*composer->getMenu());
@@ -284,14 +235,11 @@ TEST_F(SaveStructureTest, SavedRowsLoadBackIntoTheSameTree) {
 
 TEST_F(SaveStructureTest, VariableSharesAreWrittenIntoEveryRowBelow) {
     storeMenu(110, "Gemüsepfanne");
-    store(IngredientRow(5016, "Gemüsemischung"));
-    store(IngredientRow(5001, "Gemüsebrühe"));
-    store(IngredientRow(1012, "Brokkoli"));
-    store(IngredientRow(1040, "Wasser"));
+    storePlain(
+        {{5016, "Gemüsemischung"}, {5001, "Gemüsebrühe"}, {1012, "Brokkoli"}, {1040, "Wasser"}});
     storeFill(110, 5016, 250, ownWeight | variableShares);
-    storeShare(5016, 1012, 0.8);
-    storeShare(5016, 5001, 0.2);
-    storeShare(5001, 1040, 1.0);
+    storeShares(5016, {{1012, 0.8}, {5001, 0.2}});
+    storeShares(5001, {{1040, 1.0}});
     load(110);
     composer->saveStructure(*composer->getMenu());
     EXPECT_EQ(fillRowsOf(110), Rows({"5016 250 MV"}));
@@ -301,10 +249,9 @@ TEST_F(SaveStructureTest, VariableSharesAreWrittenIntoEveryRowBelow) {
 
 TEST_F(SaveStructureTest, LeafOccurrenceOfAComposedIngredientDeletesItsComposition) {
     storeMenu(1, "Teller");
-    store(IngredientRow(30, "Soße"));
-    store(IngredientRow(31, "Sahne"));
-    storeFill(1, 31, 50);
-    storeShare(30, 31, 1.0);
+    storePlain({{30, "Soße"}, {31, "Sahne"}});
+    storeFills(1, {{31, 50}});
+    storeShares(30, {{31, 1.0}});
     load(1);
     composer->addIngredient(composer->getRoot(), readIngredient(30, 20.0));
     composer->removeIngredient(nodeAt({1}), 31);
@@ -314,13 +261,7 @@ TEST_F(SaveStructureTest, LeafOccurrenceOfAComposedIngredientDeletesItsCompositi
 }
 
 TEST_F(SaveStructureTest, WeightlessCompositionKeepsItsStoredShares) {
-    storeMenu(1, "Teller");
-    store(IngredientRow(30, "Soße"));
-    store(IngredientRow(31, "Sahne"));
-    store(IngredientRow(32, "Wasser"));
-    storeFill(1, 30, 0);
-    storeShare(30, 31, 0.7);
-    storeShare(30, 32, 0.3);
+    storeSauceMenu(0, 0.7, 0.3);
     load(1);
     composer->saveStructure(*composer->getMenu());
     EXPECT_EQ(fillRowsOf(1), Rows({"30 0 M"}));
@@ -329,12 +270,9 @@ TEST_F(SaveStructureTest, WeightlessCompositionKeepsItsStoredShares) {
 
 TEST_F(SaveStructureTest, ReservedMenuKeepsNoFillQuantitiesButSavesShares) {
     storeMenu(Menu::reservedId, "Arbeitsbereich");
-    store(IngredientRow(30, "Soße"));
-    store(IngredientRow(31, "Sahne"));
-    store(IngredientRow(32, "Wasser"));
-    storeFill(Menu::reservedId, 30, 100);
-    storeShare(30, 31, 0.5);
-    storeShare(30, 32, 0.5);
+    storePlain({{30, "Soße"}, {31, "Sahne"}, {32, "Wasser"}});
+    storeFills(Menu::reservedId, {{30, 100}});
+    storeShares(30, {{31, 0.5}, {32, 0.5}});
     load(Menu::reservedId);
     composer->removeIngredient(nodeAt({0}), 32);
     composer->saveStructure(*composer->getMenu());
