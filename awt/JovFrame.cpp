@@ -3,6 +3,7 @@
 
 #include "awt/JovFrame.h"
 
+#include "awt/JovMenuBar.h"
 #include "awt/windows/JovFramePeer.h"
 
 namespace {
@@ -26,9 +27,7 @@ JovFrame::JovFrame(const JovString& title)
 }
 
 JovFrame::~JovFrame() {
-    if (menuBar != nullptr) {
-        menuBar->release();
-    }
+    setMenuBar(nullptr);
 }
 
 JovFramePeer* JovFrame::framePeer() const {
@@ -50,9 +49,16 @@ void JovFrame::setMenuBar(JovComponent* newMenuBar) {
         newMenuBar->addRef();
     }
     if (menuBar != nullptr) {
+        if (auto* oldBar = dynamic_cast<JovMenuBar*>(menuBar)) {
+            oldBar->uninstall();
+        }
         menuBar->release();
     }
     menuBar = newMenuBar;
+    auto* bar = dynamic_cast<JovMenuBar*>(newMenuBar);
+    if (bar != nullptr && getPeer() != nullptr) {
+        bar->installIn(this);
+    }
 }
 
 void JovFrame::setIconName(const JovString& name) {

@@ -1,39 +1,37 @@
 #include "awt/JovOptionPane.h"
 
-#include <windows.h>
+#include "awt/JovToolkit.h"
+#include "awt/windows/JovOptionPanePeer.h"
 
-unsigned JovOptionPane::boxStyle(int type) {
-    switch (type) {
-    case ERROR_MESSAGE:
-        return MB_ICONHAND | MB_OK;
-    case INFORMATION_MESSAGE:
-        return MB_ICONASTERISK | MB_OK;
-    case WARNING_MESSAGE:
-        return MB_ICONEXCLAMATION | MB_OK;
-    case QUESTION_MESSAGE:
-        return MB_ICONQUESTION | MB_YESNO;
-    default:
-        return MB_OK;
-    }
+JovOptionPane::JovOptionPane(const JovString& message, const JovString& title, int messageType,
+                             JovComponent* parent)
+    : message(message), title(title), messageType(messageType), parentComponent(parent) {
+    setVisibleFlag(false);
 }
 
-int JovOptionPane::answerOf(int pressedButton) {
-    switch (pressedButton) {
-    case IDYES:
-        return YES_OPTION;
-    case IDNO:
-        return NO_OPTION;
-    case IDOK:
-        return OK_OPTION;
-    case IDABORT:
-        return ABORT_OPTION;
-    default:
+int JovOptionPane::show(JovComponent* parent, const JovObject& message, const JovString& title,
+                        int type) {
+    auto* pane = new JovOptionPane(message.toString(), title, type, parent);
+    pane->addRef();
+    const int answer = pane->ask();
+    pane->release();
+    return answer;
+}
+
+int JovOptionPane::ask() {
+    if (JovToolkit::getDefaultToolkit() == nullptr) {
+        return JovOptionPanePeer::showBox(nullptr, message, title, messageType);
+    }
+    addNotify();
+    auto* peer = dynamic_cast<JovOptionPanePeer*>(getPeer());
+    if (peer == nullptr) {
         return CLOSED_OPTION;
     }
+    const int answer = peer->showBox();
+    removeNotify();
+    return answer;
 }
 
-int JovOptionPane::show(const JovObject*, const JovObject& message, const JovString& title,
-                        int type) {
-    const JovString text = message.toString();
-    return answerOf(MessageBoxA(nullptr, text.chars(), title.chars(), boxStyle(type)));
+JovString JovOptionPane::toString() const {
+    return JovString("ool.awt.JovOptionPane[,text=") + message + "]";
 }

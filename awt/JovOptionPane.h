@@ -1,10 +1,10 @@
-// German message and question boxes: the system message box, modal to its owner.
+// German message and question boxes: a component whose peer shows the system message box, modal
+// to the top-level window of the component it is shown for.
 #pragma once
 
-#include "lang/JovObject.h"
-#include "lang/JovString.h"
+#include "awt/JovComponent.h"
 
-class JovOptionPane {
+class JovOptionPane : public JovComponent {
 public:
     static constexpr int ERROR_MESSAGE = 1;
     static constexpr int INFORMATION_MESSAGE = 2;
@@ -17,12 +17,30 @@ public:
     static constexpr int OK_OPTION = 3;
     static constexpr int ABORT_OPTION = 4;
 
-    // Shows message's text form under title; returns the answer as one of the options above.
-    // Without an owner window yet, the box has no parent.
-    static int show(const JovObject* parent, const JovObject& message, const JovString& title,
+    // parent: a component of the owning window, or null. Not counted: the pane lives only while
+    // its box is shown.
+    JovOptionPane(const JovString& message, const JovString& title, int messageType,
+                  JovComponent* parent);
+
+    // Shows message's text form under title and answers the button pressed as one of the options
+    // above; CLOSED_OPTION when no box could be made. Before the toolkit exists (the start-up
+    // checks) the box has no owner.
+    static int show(JovComponent* parent, const JovObject& message, const JovString& title,
                     int type);
 
+    // Shows this pane's box and waits for the answer.
+    int ask();
+
+    const JovString& getMessage() const { return message; }
+    const JovString& getTitle() const { return title; }
+    int getMessageType() const { return messageType; }
+    JovComponent* getParentComponent() const { return parentComponent; }
+
+    JovString toString() const override;
+
 private:
-    static unsigned boxStyle(int type);
-    static int answerOf(int pressedButton);
+    JovString message;
+    JovString title;
+    int messageType;
+    JovComponent* parentComponent;
 };

@@ -1,15 +1,18 @@
 #!/usr/bin/env bash
-# Runs CTest on a Windows build tree under Wine and a virtual display.
+# Runs CTest on a Windows build tree under Wine and a virtual display. Window tests share the
+# display and the focus, so they run one at a time.
 #
 # usage: ctest-wine.sh BUILD_DIR [ctest options]
 set -uo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/env.sh"
-build=$1
-shift
-# Wine's helper processes inherit CTest's pipes: start them detached first so CTest does not wait on them.
-wineserver -p
-"$WINE" cmd /c exit </dev/null >/dev/null 2>&1 &
-xvfb-run -a -s "-screen 0 1280x1024x24" ctest --test-dir "$build" --output-on-failure "$@"
-status=$?
-wineserver -k
-exit $status
+# Everything Wine starts must see the virtual display, its helper processes too. They inherit
+# CTest's pipes, so they are started detached before CTest.
+xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+    build=$1
+    shift
+    wineserver -p
+    "$WINE" cmd /c exit </dev/null >/dev/null 2>&1 &
+    ctest --test-dir "$build" --output-on-failure "$@"
+    status=$?
+    wineserver -k
+    exit $status' ctest-wine "$@"

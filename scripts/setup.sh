@@ -7,7 +7,8 @@ source "$(dirname "${BASH_SOURCE[0]}")/env.sh"
 cd "$ROOT"
 
 PACKAGES=(cmake ninja-build g++ googletest mingw-w64 g++-mingw-w64-x86-64-posix wine wine64
-          unixodbc unixodbc-dev libsqliteodbc sqlite3 xvfb xauth x11-apps xdotool locales
+          unixodbc unixodbc-dev libsqliteodbc sqlite3 xvfb xauth x11-apps x11-utils xdotool
+          imagemagick locales
           libbenchmark-dev python3)
 
 installPackages() {

@@ -6,6 +6,7 @@
 
 #include "awt/JovComponent.h"
 #include "awt/JovContainer.h"
+#include "awt/JovMenuItem.h"
 #include "awt/JovWindow.h"
 #include "awt/event/JovFocusEvent.h"
 #include "awt/event/JovKeyEvent.h"
@@ -379,7 +380,12 @@ std::intptr_t JovComponentPeer::handleNotify(int, void*) {
 void JovComponentPeer::handleScroll(int, int) {
 }
 
-void JovComponentPeer::handleMenuCommand(int) {
+void JovComponentPeer::handleMenuCommand(int commandId) {
+    JovMenuItem::performCommand(commandId);
+}
+
+std::intptr_t JovComponentPeer::handleControlColor(DeviceContext) {
+    return 0;
 }
 
 void JovComponentPeer::handleEvent(JovAWTEvent&) {

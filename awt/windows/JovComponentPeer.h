@@ -97,8 +97,11 @@ public:
     virtual std::intptr_t handleNotify(int code, void* header);
     // A scroll bar notification: the request code and the thumb position.
     virtual void handleScroll(int request, int thumbPosition);
-    // A menu command chosen in this window's menus.
+    // A menu command chosen in this window's menus: the menu item with that command id acts.
     virtual void handleMenuCommand(int commandId);
+    // WM_CTLCOLORSTATIC or WM_CTLCOLOREDIT for this control: sets the colours on context and
+    // answers the background brush, or 0 for the system's colours.
+    virtual std::intptr_t handleControlColor(DeviceContext context);
     // Events of groups the component does not handle itself.
     virtual void handleEvent(JovAWTEvent& event);
 

@@ -4,6 +4,7 @@
 #include "awt/windows/JovFramePeer.h"
 
 #include "awt/JovFrame.h"
+#include "awt/JovMenuBar.h"
 #include "awt/windows/JovMToolkit.h"
 
 #include <windows.h>
@@ -68,6 +69,9 @@ void JovFramePeer::initialize() {
         setNormalBounds(normal);
     }
     pendingState = frame->getExtendedState();
+    if (auto* menuBar = dynamic_cast<JovMenuBar*>(frame->getMenuBar())) {
+        menuBar->installIn(frame);
+    }
 }
 
 void JovFramePeer::setVisible(bool visible) {

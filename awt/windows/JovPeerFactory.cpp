@@ -2,18 +2,46 @@
 
 #include "awt/windows/JovPeerFactory.h"
 
+#include "awt/JovButton.h"
+#include "awt/JovCheckBox.h"
+#include "awt/JovChoice.h"
+#include "awt/JovComboBox.h"
 #include "awt/JovComponent.h"
 #include "awt/JovContainer.h"
 #include "awt/JovDialog.h"
 #include "awt/JovFrame.h"
+#include "awt/JovLabel.h"
+#include "awt/JovOptionPane.h"
 #include "awt/JovPanel.h"
+#include "awt/JovRadioButton.h"
+#include "awt/JovScrollBar.h"
+#include "awt/JovTable.h"
+#include "awt/JovTextArea.h"
+#include "awt/JovTextField.h"
+#include "awt/JovToggleButton.h"
+#include "awt/JovTree.h"
 #include "awt/JovWindow.h"
+#include "awt/TabbedPane.h"
+#include "awt/windows/JovButtonPeer.h"
+#include "awt/windows/JovCheckBoxPeer.h"
+#include "awt/windows/JovChoicePeer.h"
+#include "awt/windows/JovComboBoxPeer.h"
 #include "awt/windows/JovComponentPeer.h"
 #include "awt/windows/JovContainerPeer.h"
 #include "awt/windows/JovDialogPeer.h"
 #include "awt/windows/JovFramePeer.h"
+#include "awt/windows/JovLabelPeer.h"
+#include "awt/windows/JovOptionPanePeer.h"
 #include "awt/windows/JovPanelPeer.h"
+#include "awt/windows/JovRadioButtonPeer.h"
+#include "awt/windows/JovScrollBarPeer.h"
+#include "awt/windows/JovTablePeer.h"
+#include "awt/windows/JovTextAreaPeer.h"
+#include "awt/windows/JovTextFieldPeer.h"
+#include "awt/windows/JovToggleButtonPeer.h"
+#include "awt/windows/JovTreePeer.h"
 #include "awt/windows/JovWindowPeer.h"
+#include "awt/windows/TabbedPanePeer.h"
 
 namespace {
 
@@ -36,9 +64,27 @@ template <typename Component, typename Peer> constexpr PeerRow row() {
 
 // Most derived classes first.
 constexpr PeerRow peerRows[] = {
-    row<JovFrame, JovFramePeer>(),         row<JovDialog, JovDialogPeer>(),
-    row<JovWindow, JovWindowPeer>(),       row<JovPanel, JovPanelPeer>(),
-    row<JovContainer, JovContainerPeer>(), row<JovComponent, JovComponentPeer>(),
+    row<JovFrame, JovFramePeer>(),
+    row<JovDialog, JovDialogPeer>(),
+    row<JovWindow, JovWindowPeer>(),
+    row<JovPanel, JovPanelPeer>(),
+    row<TabbedPane, TabbedPanePeer>(),
+    row<JovTable, JovTablePeer>(),
+    row<JovTree, JovTreePeer>(),
+    row<JovContainer, JovContainerPeer>(),
+    // Widgets: toggle buttons before buttons, combo boxes before choices.
+    row<JovRadioButton, JovRadioButtonPeer>(),
+    row<JovCheckBox, JovCheckBoxPeer>(),
+    row<JovToggleButton, JovToggleButtonPeer>(),
+    row<JovButton, JovButtonPeer>(),
+    row<JovLabel, JovLabelPeer>(),
+    row<JovTextArea, JovTextAreaPeer>(),
+    row<JovTextField, JovTextFieldPeer>(),
+    row<JovComboBox, JovComboBoxPeer>(),
+    row<JovChoice, JovChoicePeer>(),
+    row<JovScrollBar, JovScrollBarPeer>(),
+    row<JovOptionPane, JovOptionPanePeer>(),
+    row<JovComponent, JovComponentPeer>(),
 };
 
 } // namespace

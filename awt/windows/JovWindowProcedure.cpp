@@ -203,6 +203,14 @@ LRESULT onCommand(JovComponentPeer& peer, HWND, UINT, WPARAM wParam, LPARAM lPar
     return 0;
 }
 
+// Controls ask their parent for their colours; the control's own peer answers.
+LRESULT onControlColor(JovComponentPeer&, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    JovComponentPeer* control = toolkit().peerForWindow(reinterpret_cast<HWND>(lParam));
+    const std::intptr_t brush =
+        control != nullptr ? control->handleControlColor(reinterpret_cast<HDC>(wParam)) : 0;
+    return brush != 0 ? brush : defaultProcedure(window, message, wParam, lParam);
+}
+
 LRESULT onScroll(JovComponentPeer&, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     const auto bar = reinterpret_cast<HWND>(lParam);
     JovComponentPeer* scrollBar = toolkit().peerForWindow(bar);
@@ -288,6 +296,8 @@ constexpr Route routes[] = {
     {WM_NOTIFY, onNotify},
     {WM_CONTEXTMENU, onContextMenu},
     {WM_COMMAND, onCommand},
+    {WM_CTLCOLORSTATIC, onControlColor},
+    {WM_CTLCOLOREDIT, onControlColor},
     {WM_HSCROLL, onScroll},
     {WM_VSCROLL, onScroll},
     {WM_MOUSEMOVE, onMouseMove},

@@ -235,27 +235,6 @@ TEST_F(JovComponentTest, EventsOfOtherGroupsReachNoListener) {
     EXPECT_TRUE(log.empty());
 }
 
-TEST_F(JovComponentTest, ListenersAreNotDeletedWithTheComponent) {
-    Recorder survivor("S", log);
-    auto* owner = new JovComponent;
-    owner->addRef();
-    owner->addMouseListener(&survivor);
-    owner->addKeyListener(&survivor);
-    owner->release();
-    JovMouseEvent event = mouseEvent(component, JovMouseEvent::MOUSE_CLICKED);
-    survivor.mouseClicked(event);
-    EXPECT_EQ(log, (std::vector<std::string>{"S:clicked"}));
-}
-
-TEST_F(JovComponentTest, RemovingNullKeepsTheChain) {
-    Recorder recorder("R", log);
-    component->addMouseListener(&recorder);
-    component->removeMouseListener(nullptr);
-    JovMouseEvent event = mouseEvent(component, JovMouseEvent::MOUSE_CLICKED);
-    component->dispatchEvent(event);
-    EXPECT_EQ(log, (std::vector<std::string>{"R:clicked"}));
-}
-
 TEST_F(JovComponentTest, WithoutToolkitShowingCreatesNoPeer) {
     auto* parent = new JovContainer;
     parent->addRef();

@@ -231,24 +231,6 @@ TEST_F(JovContainerTest, DeletingAContainerDeletesItsChildrenAndDetachesHeldOnes
     kept->release();
 }
 
-TEST_F(JovContainerTest, RemoveAllEmptiesTheContainer) {
-    first->add(named("a"));
-    first->add(named("b"));
-    first->removeAll();
-    EXPECT_EQ(first->getComponentCount(), 0);
-    EXPECT_EQ(firstLog.back(), "remove a");
-}
-
-TEST_F(JovContainerTest, AncestorsAreTheParentsAboveAComponent) {
-    auto* nested = new JovPanel;
-    first->add(nested);
-    JovComponent* leaf = nested->add(named("leaf"));
-    EXPECT_TRUE(first->isAncestorOf(leaf));
-    EXPECT_TRUE(nested->isAncestorOf(leaf));
-    EXPECT_FALSE(second->isAncestorOf(leaf));
-    EXPECT_FALSE(first->isAncestorOf(nullptr));
-}
-
 TEST_F(JovContainerTest, TextForms) {
     EXPECT_STREQ(first->toString().chars(), "ool.awt.JovPanel");
     auto* plain = new JovContainer;

@@ -132,14 +132,6 @@ TEST_F(JovTimerTest, DestroyingAWaitingTimerEndsItsThreadWithoutFiring) {
     EXPECT_EQ(log.count(), 0);
 }
 
-TEST_F(JovTimerTest, AnIdleTimerIsDestroyedAtOnce) {
-    const Clock::time_point destroying = Clock::now();
-    timer->release();
-    timer = nullptr;
-    EXPECT_LT(millisecondsBetween(destroying, Clock::now()), 500);
-    EXPECT_EQ(log.count(), 0);
-}
-
 TEST_F(JovTimerTest, TextForm) {
     EXPECT_STREQ(timer->toString().chars(), "ool.awt.JovTimer");
     EXPECT_EQ(timer->getDelay(), 500);

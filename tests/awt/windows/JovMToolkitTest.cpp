@@ -9,6 +9,7 @@
 #include "awt/JovPanel.h"
 #include "awt/windows/JovComponentPeer.h"
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -183,9 +184,14 @@ TEST_F(JovMToolkitTest, TheFocusOwnerIsTheComponentOfTheFocusedWindow) {
     DestroyWindow(foreign);
 }
 
-TEST_F(JovMToolkitTest, TheToolkitIsTheDefaultToolkit) {
-    EXPECT_EQ(JovToolkit::getDefaultToolkit(), &toolkit());
-    EXPECT_STREQ(toolkit().toString().chars(), "ool.awt.windows.JovMToolkit");
-    EXPECT_EQ(JovMToolkit::initialize(GetModuleHandleA(nullptr)), &toolkit());
+TEST_F(JovMToolkitTest, AToolTipTextRegistersAToolThatGoesWithTheText) {
+    JovComponent* child = frame->add(new JovComponent);
+    child->setToolTipText("Dieses Datum wird bei 'Zu verbrauchen bis' eingetragen.");
     frame->show();
+    EXPECT_EQ(SendMessageA(toolkit().getToolTip(), TTM_GETTOOLCOUNT, 0, 0), 1);
+    child->setToolTipText("");
+    EXPECT_EQ(SendMessageA(toolkit().getToolTip(), TTM_GETTOOLCOUNT, 0, 0), 0);
+    child->setToolTipText("Tipp");
+    frame->remove(child);
+    EXPECT_EQ(SendMessageA(toolkit().getToolTip(), TTM_GETTOOLCOUNT, 0, 0), 0);
 }

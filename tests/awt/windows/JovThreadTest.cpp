@@ -104,14 +104,6 @@ TEST_F(JovThreadTest, JoiningBeforeStartCancelsTheThread) {
     thread->release();
 }
 
-TEST_F(JovThreadTest, AThreadWithoutTargetDoesNotStart) {
-    auto* thread = new JovThread(nullptr);
-    thread->addRef();
-    thread->start();
-    EXPECT_FALSE(thread->isRunning());
-    thread->release();
-}
-
 TEST_F(JovThreadTest, SleepOnTheUiThreadBlocksTheWholeTime) {
     const Clock::time_point start = Clock::now();
     JovThread::sleep(100);

@@ -1,0 +1,5 @@
+#include "awt/JovButton.h"
+
+JovString JovButton::toString() const {
+    return labelledText("JovButton");
+}

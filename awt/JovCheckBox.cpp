@@ -1,0 +1,5 @@
+#include "awt/JovCheckBox.h"
+
+JovString JovCheckBox::toString() const {
+    return labelledText("JovCheckBox");
+}

@@ -1,0 +1,5 @@
+#include "awt/JovRadioButton.h"
+
+JovString JovRadioButton::toString() const {
+    return labelledText("JovRadioButton");
+}

@@ -1,0 +1,53 @@
+#include "awt/JovTextField.h"
+
+#include "awt/JovAWTEventMulticaster.h"
+#include "awt/event/JovKeyEvent.h"
+
+JovTextField::JovTextField(const JovString& text)
+    : JovTextComponent(text), alignment(LEFT), commandSet(false), actionListeners(nullptr) {
+}
+
+JovTextField::~JovTextField() {
+    JovAWTEventMulticaster::remove(actionListeners, nullptr);
+}
+
+void JovTextField::setHorizontalAlignment(int newAlignment) {
+    alignment = newAlignment == CENTER || newAlignment == RIGHT ? newAlignment : LEFT;
+}
+
+void JovTextField::setActionCommand(const JovString& command) {
+    actionCommand = command;
+    commandSet = true;
+}
+
+JovString JovTextField::getActionCommand() const {
+    return commandSet ? actionCommand : getText();
+}
+
+void JovTextField::addActionListener(JovActionListener* listener) {
+    actionListeners = JovAWTEventMulticaster::add(actionListeners, listener);
+}
+
+void JovTextField::removeActionListener(JovActionListener* listener) {
+    if (listener != nullptr) {
+        actionListeners = JovAWTEventMulticaster::remove(actionListeners, listener);
+    }
+}
+
+void JovTextField::processKeyEvent(JovKeyEvent& event) {
+    JovTextComponent::processKeyEvent(event);
+    if (event.isConsumed() || event.getID() != JovKeyEvent::KEY_PRESSED ||
+        event.getKeyCode() != JovKeyEvent::KEY_ENTER || event.getSource() != this) {
+        return;
+    }
+    // Taken even without listeners: the edit control would only beep.
+    event.consume();
+    if (actionListeners != nullptr) {
+        JovActionEvent action(this, JovActionEvent::ACTION_PERFORMED, getActionCommand());
+        actionListeners->actionPerformed(action);
+    }
+}
+
+JovString JovTextField::toString() const {
+    return textForm("JovTextField");
+}

@@ -1,0 +1,37 @@
+// A one-line text entry; Enter is its action.
+#pragma once
+
+#include "awt/JovTextComponent.h"
+
+class JovActionListener;
+
+class JovTextField : public JovTextComponent {
+public:
+    static constexpr int LEFT = 0;
+    static constexpr int CENTER = 1;
+    static constexpr int RIGHT = 2;
+
+    explicit JovTextField(const JovString& text = JovString());
+    ~JovTextField() override;
+
+    // Takes effect when the control is made; values other than LEFT, CENTER and RIGHT mean LEFT.
+    void setHorizontalAlignment(int alignment);
+    int getHorizontalAlignment() const { return alignment; }
+    // The text until a command of its own is set.
+    void setActionCommand(const JovString& command);
+    JovString getActionCommand() const;
+
+    void addActionListener(JovActionListener* listener);
+    void removeActionListener(JovActionListener* listener);
+
+    // Enter while the field has the focus is its action.
+    void processKeyEvent(JovKeyEvent& event) override;
+
+    JovString toString() const override;
+
+private:
+    int alignment;
+    JovString actionCommand;
+    bool commandSet;
+    JovAWTEventMulticaster* actionListeners;
+};

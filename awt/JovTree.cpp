@@ -1,0 +1,300 @@
+// The tree's own state (model root, selection, expanded nodes) and how it follows model events.
+
+#include "awt/JovTree.h"
+
+#include "awt/JovAWTEventMulticaster.h"
+#include "awt/JovDefaultMutableTreeNode.h"
+#include "awt/JovTreeCellRenderer.h"
+#include "awt/event/JovTreeSelectionEvent.h"
+#include "awt/windows/JovTreePeer.h"
+
+JovTree::JovTree(JovDefaultMutableTreeNode* root)
+    : root(root), selected(nullptr), cellRenderer(nullptr), editable(false),
+      selectionListeners(nullptr), modelListeners(nullptr) {
+    if (root != nullptr) {
+        root->addRef();
+    }
+}
+
+JovTree::~JovTree() {
+    selectionListeners = JovAWTEventMulticaster::remove(selectionListeners, nullptr);
+    modelListeners = JovAWTEventMulticaster::remove(modelListeners, nullptr);
+    if (selected != nullptr) {
+        selected->release();
+    }
+    if (root != nullptr) {
+        root->release();
+    }
+}
+
+JovTreePeer* JovTree::treePeer() const {
+    return dynamic_cast<JovTreePeer*>(getPeer());
+}
+
+void JovTree::setRoot(JovDefaultMutableTreeNode* newRoot) {
+    if (newRoot != nullptr) {
+        newRoot->addRef();
+    }
+    JovDefaultMutableTreeNode* old = root;
+    root = newRoot;
+    // The old root may hold the selection: the rebuild still reads its labels.
+    rebuild();
+    if (old != nullptr) {
+        old->release();
+    }
+}
+
+void JovTree::setCellRenderer(JovTreeCellRenderer* renderer) {
+    cellRenderer = renderer;
+    if (treePeer() != nullptr) {
+        treePeer()->rebuild();
+    }
+}
+
+JovImage* JovTree::getNodeImage(JovDefaultMutableTreeNode* node) {
+    return cellRenderer != nullptr ? cellRenderer->getNodeImage(*this, node) : nullptr;
+}
+
+bool JovTree::isInTree(const JovDefaultMutableTreeNode* node) const {
+    return node != nullptr && root != nullptr && node->isNodeAncestor(root);
+}
+
+void JovTree::setSelectedNode(JovDefaultMutableTreeNode* node) {
+    if (node != nullptr && !isInTree(node)) {
+        return;
+    }
+    if (node == selected) {
+        return;
+    }
+    select(node);
+    if (treePeer() != nullptr) {
+        treePeer()->selectNode(node);
+    }
+}
+
+void JovTree::select(JovDefaultMutableTreeNode* node) {
+    if (node == selected) {
+        return;
+    }
+    JovDefaultMutableTreeNode* old = selected;
+    selected = node;
+    if (selected != nullptr) {
+        selected->addRef();
+    }
+    if (selectionListeners != nullptr) {
+        JovTreeSelectionEvent event(this, old, selected);
+        selectionListeners->valueChanged(event);
+    }
+    if (old != nullptr) {
+        old->release();
+    }
+}
+
+void JovTree::expandNode(JovDefaultMutableTreeNode* node) {
+    if (!isInTree(node) || isExpanded(node)) {
+        return;
+    }
+    if (!expanded.contains(node)) {
+        expanded.addElement(node);
+    }
+    if (treePeer() != nullptr) {
+        treePeer()->expandNode(node, true);
+    }
+}
+
+void JovTree::collapseNode(JovDefaultMutableTreeNode* node) {
+    if (!isExpanded(node)) {
+        return;
+    }
+    if (treePeer() != nullptr) {
+        treePeer()->expandNode(node, false);
+    }
+    expanded.removeElement(node);
+}
+
+bool JovTree::isExpanded(const JovDefaultMutableTreeNode* node) const {
+    // The control also expands nodes without telling (TVM_EXPAND sends no notification).
+    if (treePeer() != nullptr && treePeer()->isShown(node)) {
+        return treePeer()->isExpandedInControl(node);
+    }
+    return expanded.contains(node);
+}
+
+bool JovTree::isExpansionRecorded(const JovDefaultMutableTreeNode* node) const {
+    return expanded.contains(node);
+}
+
+void JovTree::removeNotify() {
+    if (treePeer() != nullptr) {
+        treePeer()->readExpansion();
+    }
+    JovComponent::removeNotify();
+}
+
+void JovTree::expandAll() {
+    if (root != nullptr) {
+        expandAllBelow(root);
+    }
+}
+
+void JovTree::expandAllBelow(JovDefaultMutableTreeNode* node) {
+    if (node->isLeaf()) {
+        return;
+    }
+    expandNode(node);
+    for (int i = 0; i < node->getChildCount(); ++i) {
+        expandAllBelow(node->getChildAt(i));
+    }
+}
+
+void JovTree::addTreeSelectionListener(JovTreeSelectionListener* listener) {
+    selectionListeners = JovAWTEventMulticaster::add(selectionListeners, listener);
+}
+
+void JovTree::removeTreeSelectionListener(JovTreeSelectionListener* listener) {
+    if (listener != nullptr) {
+        selectionListeners = JovAWTEventMulticaster::remove(selectionListeners, listener);
+    }
+}
+
+void JovTree::addTreeModelListener(JovTreeModelListener* listener) {
+    modelListeners = JovAWTEventMulticaster::add(modelListeners, listener);
+}
+
+void JovTree::removeTreeModelListener(JovTreeModelListener* listener) {
+    if (listener != nullptr) {
+        modelListeners = JovAWTEventMulticaster::remove(modelListeners, listener);
+    }
+}
+
+void JovTree::treeNodesChanged(JovTreeModelEvent& event) {
+    JovDefaultMutableTreeNode* node =
+        event.getChild() != nullptr ? event.getChild() : event.getParentNode();
+    if (treePeer() != nullptr && node != nullptr) {
+        treePeer()->updateNode(node);
+    }
+    if (modelListeners != nullptr) {
+        modelListeners->treeNodesChanged(event);
+    }
+}
+
+void JovTree::treeNodesInserted(JovTreeModelEvent& event) {
+    JovDefaultMutableTreeNode* parent = event.getParentNode();
+    JovDefaultMutableTreeNode* child = event.getChild();
+    if (treePeer() != nullptr && parent != nullptr && child != nullptr && isInTree(child)) {
+        treePeer()->insertNode(parent, child);
+    }
+    if (modelListeners != nullptr) {
+        modelListeners->treeNodesInserted(event);
+    }
+}
+
+void JovTree::treeNodesRemoved(JovTreeModelEvent& event) {
+    JovDefaultMutableTreeNode* child = event.getChild();
+    if (child != nullptr) {
+        const bool selectionGoes = selected != nullptr && selected->isNodeAncestor(child);
+        if (treePeer() != nullptr) {
+            treePeer()->removeNode(child);
+        }
+        forgetSubtree(child);
+        if (selectionGoes) {
+            setSelectedNode(isInTree(event.getParentNode()) ? event.getParentNode() : nullptr);
+        }
+    }
+    if (modelListeners != nullptr) {
+        modelListeners->treeNodesRemoved(event);
+    }
+}
+
+void JovTree::forgetSubtree(JovDefaultMutableTreeNode* node) {
+    for (int i = expanded.size() - 1; i >= 0; --i) {
+        auto* open = static_cast<JovDefaultMutableTreeNode*>(expanded.elementAt(i));
+        if (open->isNodeAncestor(node)) {
+            expanded.removeElementAt(i);
+        }
+    }
+}
+
+void JovTree::treeStructureChanged(JovTreeModelEvent& event) {
+    rebuild();
+    if (modelListeners != nullptr) {
+        modelListeners->treeStructureChanged(event);
+    }
+}
+
+void JovTree::rebuild() {
+    if (treePeer() != nullptr) {
+        treePeer()->readExpansion();
+    }
+    std::vector<LabelPath> openPaths;
+    for (int i = 0; i < expanded.size(); ++i) {
+        openPaths.push_back(pathOf(static_cast<JovDefaultMutableTreeNode*>(expanded.elementAt(i))));
+    }
+    const LabelPath selectedPath = selected != nullptr ? pathOf(selected) : LabelPath();
+    expanded.removeAllElements();
+    for (const LabelPath& path : openPaths) {
+        JovDefaultMutableTreeNode* node = nodeAt(path);
+        if (node != nullptr && !expanded.contains(node)) {
+            expanded.addElement(node);
+        }
+    }
+    JovDefaultMutableTreeNode* again = selected != nullptr ? nodeAt(selectedPath) : nullptr;
+    if (treePeer() != nullptr) {
+        treePeer()->rebuild();
+    }
+    // The rebuilt control selected nothing yet; the same node or its namesake is selected again.
+    select(again);
+    if (treePeer() != nullptr) {
+        treePeer()->selectNode(again);
+    }
+}
+
+JovTree::LabelPath JovTree::pathOf(JovDefaultMutableTreeNode* node) const {
+    // The control still shows where a node was, even when the model already moved it away.
+    if (treePeer() != nullptr && treePeer()->isShown(node)) {
+        return treePeer()->labelPath(node);
+    }
+    LabelPath path;
+    for (const JovDefaultMutableTreeNode* at = node; at != nullptr; at = at->getParent()) {
+        path.insert(path.begin(), at->toString());
+    }
+    return path;
+}
+
+JovDefaultMutableTreeNode* JovTree::nodeAt(const LabelPath& path) const {
+    if (root == nullptr || path.empty() || !(root->toString() == path.front())) {
+        return nullptr;
+    }
+    JovDefaultMutableTreeNode* node = root;
+    for (std::size_t depth = 1; depth < path.size() && node != nullptr; ++depth) {
+        JovDefaultMutableTreeNode* next = nullptr;
+        for (int i = 0; i < node->getChildCount() && next == nullptr; ++i) {
+            if (node->getChildAt(i)->toString() == path[depth]) {
+                next = node->getChildAt(i);
+            }
+        }
+        node = next;
+    }
+    return node;
+}
+
+void JovTree::selectionChangedInControl(JovDefaultMutableTreeNode* node) {
+    select(node);
+}
+
+void JovTree::expansionChangedInControl(JovDefaultMutableTreeNode* node, bool open) {
+    if (node == nullptr) {
+        return;
+    }
+    if (!open) {
+        expanded.removeElement(node);
+        return;
+    }
+    if (!expanded.contains(node)) {
+        expanded.addElement(node);
+    }
+}
+
+JovString JovTree::toString() const {
+    return "ool.awt.JovTree[,text=" + (root != nullptr ? root->toString() : JovString()) + "]";
+}

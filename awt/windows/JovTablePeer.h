@@ -1,0 +1,58 @@
+// The native side of a table: a report-style list view with check boxes, whole-row selection and
+// grid lines. It copies the table's columns, rows, marks and selection into the control and turns
+// the control's notifications back into the table's state and events.
+#pragma once
+
+#include "awt/windows/JovComponentPeer.h"
+
+class JovImageList;
+class JovTable;
+
+class JovTablePeer : public JovComponentPeer {
+public:
+    explicit JovTablePeer(JovTable* table);
+    ~JovTablePeer() override;
+
+    void insertRows(int first, int last);
+    void updateRows(int first, int last);
+    void deleteRows(int first, int last);
+    // Drops every item and fills the control from the table again.
+    void reloadRows();
+
+    void setColumnWidth(int column, int width);
+    void setColumnAlignment(int column, int alignment);
+    // The width the control shows now, or 0 for a column it does not have.
+    int columnWidth(int column) const;
+    // Check boxes, whole-row selection and grid lines, as the table asks.
+    void applyExtendedStyles();
+
+    // Program changes: no check event, no selection event from the control.
+    void setChecked(int row, bool checked);
+    void setSelected(int row, bool selected);
+
+    std::intptr_t handleNotify(int code, void* header) override;
+
+    JovString toString() const override;
+
+protected:
+    const char* windowClass() const override;
+    unsigned long windowStyle() const override;
+    unsigned long windowExStyle() const override;
+    JovString windowTitle() const override;
+    void initialize() override;
+
+private:
+    void insertColumns();
+    void writeRow(int row, bool insert);
+    void setItemState(int row, unsigned int state, unsigned int mask);
+    // LVN_ITEMCHANGING: answers nonzero to refuse the user's check-box change.
+    std::intptr_t itemChanging(void* header);
+    void itemChanged(void* header);
+    // Clicks on the rows; the popup request comes as the control's context menu message.
+    void deliverClick(void* header, int clickCount);
+
+    JovTable* table;
+    JovImageList* images;
+    // Set while the program writes states into the control, whose notifications it then ignores.
+    bool applying;
+};

@@ -1,0 +1,110 @@
+// Push buttons on real BUTTON controls: clicks, Enter, accelerators and the state kept before
+// the control exists.
+#include "awt/JovButton.h"
+#include "WidgetFixture.h"
+#include "awt/JovKeyStroke.h"
+#include "awt/JovTextField.h"
+#include "awt/event/JovKeyEvent.h"
+#include "awt/windows/JovComponentPeer.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+using Log = std::vector<std::string>;
+
+class JovButtonTest : public WidgetFixture {
+protected:
+    void SetUp() override {
+        WidgetFixture::SetUp();
+        button = new JovButton("Speichern");
+        button->addActionListener(&log);
+        button->addMouseListener(&log);
+        buttonWindow = place(button, 10, 10, 120, 30);
+    }
+
+    JovButton* button = nullptr;
+    HWND buttonWindow = nullptr;
+};
+
+TEST_F(JovButtonTest, TheControlIsAPushButtonShowingTheLabel) {
+    ASSERT_NE(buttonWindow, nullptr);
+    char className[32] = {};
+    GetClassNameA(buttonWindow, className, sizeof className);
+    EXPECT_STREQ(className, "Button");
+    EXPECT_EQ(styleOf(buttonWindow) & BS_TYPEMASK, BS_PUSHBUTTON);
+    EXPECT_EQ(windowText(buttonWindow), "Speichern");
+}
+
+TEST_F(JovButtonTest, AClickGivesPressedReleasedAndOneAction) {
+    SendMessageA(buttonWindow, BM_CLICK, 0, 0);
+    pumpFor(30);
+    EXPECT_EQ(log.entries, (Log{"pressed", "released", "action Speichern"}));
+}
+
+TEST_F(JovButtonTest, TheActionCarriesItsOwnCommandOnceSet) {
+    button->setActionCommand("save");
+    SendMessageA(buttonWindow, BM_CLICK, 0, 0);
+    EXPECT_EQ(log.entries.back(), "action save");
+    EXPECT_EQ(button->getLabel(), JovString("Speichern"));
+}
+
+TEST_F(JovButtonTest, EnterOnTheFocusedButtonIsItsAction) {
+    SetFocus(buttonWindow);
+    pressKey(buttonWindow, VK_RETURN);
+    EXPECT_EQ(log.entries, (Log{"action Speichern"}));
+}
+
+TEST_F(JovButtonTest, EnterInAnotherComponentDoesNotClickTheButton) {
+    auto* field = new JovTextField;
+    HWND fieldWindow = place(field, 10, 60, 120, 24);
+    SetFocus(fieldWindow);
+    pressKey(fieldWindow, VK_RETURN);
+    EXPECT_EQ(log.entries, Log{});
+}
+
+TEST_F(JovButtonTest, TheAcceleratorActsFromAnyComponentOfTheWindow) {
+    button->setAccelerator(new JovKeyStroke('S', JovKeyEvent::CTRL_MASK));
+    auto* field = new JovTextField;
+    HWND fieldWindow = place(field, 10, 60, 120, 24);
+    SetFocus(fieldWindow);
+    // The key state the toolkit reads the modifiers from.
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = 0x80;
+    SetKeyboardState(keys);
+    pressKey(fieldWindow, 'S');
+    keys[VK_CONTROL] = 0;
+    SetKeyboardState(keys);
+    EXPECT_EQ(log.entries, (Log{"action Speichern"}));
+    pressKey(fieldWindow, 'S');
+    EXPECT_EQ(log.entries.size(), 1u) << "without Ctrl the key is no accelerator";
+}
+
+TEST_F(JovButtonTest, ADisabledButtonDoesNotAct) {
+    button->setEnabled(false);
+    button->doClick();
+    SendMessageA(buttonWindow, BM_CLICK, 0, 0);
+    EXPECT_FALSE(IsWindowEnabled(buttonWindow));
+    EXPECT_EQ(std::count(log.entries.begin(), log.entries.end(), "action Speichern"), 1)
+        << "only the programmatic click acts";
+}
+
+TEST_F(JovButtonTest, ALabelSetLaterReachesTheControl) {
+    button->setLabel("Abbrechen");
+    EXPECT_EQ(windowText(buttonWindow), "Abbrechen");
+    EXPECT_EQ(button->getActionCommand(), JovString("Abbrechen"));
+}
+
+TEST_F(JovButtonTest, ThePreferredSizeFitsTheLabel) {
+    const JovDimension shortLabel = button->getPreferredSize();
+    button->setLabel("Ein viel längerer Knopftext");
+    const JovDimension longLabel = button->getPreferredSize();
+    EXPECT_GT(longLabel.width, shortLabel.width);
+    EXPECT_GT(shortLabel.height, 0);
+}
+
+TEST_F(JovButtonTest, TextFormNamesTheLabel) {
+    EXPECT_EQ(button->toString(), JovString("ool.awt.JovButton[,label=Speichern]"));
+    EXPECT_EQ(button->getPeer()->toString(), JovString("ool.awt.windows.JovButtonPeer"));
+}

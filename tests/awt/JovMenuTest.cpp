@@ -1,0 +1,161 @@
+// Menus in a frame's real Win32 menu bar: commands by id, separators, check marks, labels
+// changed in place and accelerators.
+#include "awt/JovMenu.h"
+#include "WidgetFixture.h"
+#include "awt/JovCheckboxMenuItem.h"
+#include "awt/JovKeyStroke.h"
+#include "awt/JovMenuBar.h"
+#include "awt/JovPopupMenu.h"
+#include "awt/JovTextField.h"
+#include "awt/event/JovKeyEvent.h"
+
+#include <gtest/gtest.h>
+
+using Log = std::vector<std::string>;
+
+class JovMenuTest : public WidgetFixture {
+protected:
+    void SetUp() override {
+        WidgetFixture::SetUp();
+        menuBar = new JovMenuBar;
+        fileMenu = menuBar->add(new JovMenu("&Datei"));
+        printItem = fileMenu->add(new JovMenuItem("&Drucken", new JovKeyStroke('P', 0)));
+        printItem->setActionCommand("print");
+        fileMenu->addSeparator();
+        separator = fileMenu->getItem(1);
+        setupItem = new JovCheckboxMenuItem("&Eingabemodus");
+        fileMenu->add(setupItem);
+        for (JovMenuItem* item : {printItem, separator, static_cast<JovMenuItem*>(setupItem)}) {
+            item->addActionListener(&log);
+        }
+        frame->setMenuBar(menuBar);
+        pumpFor(30);
+        nativeFile = GetSubMenu(GetMenu(windowOf(frame)), 0);
+    }
+    void choose(const JovMenuItem* item) {
+        SendMessageA(windowOf(frame), WM_COMMAND, MAKEWPARAM(item->getCommandId(), 0), 0);
+    }
+    std::string nativeLabel(const JovMenuItem* item) {
+        char text[64] = {};
+        GetMenuStringA(nativeFile, item->getCommandId(), text, sizeof text, MF_BYCOMMAND);
+        return text;
+    }
+
+    JovMenuBar* menuBar = nullptr;
+    JovMenu* fileMenu = nullptr;
+    JovMenuItem* printItem = nullptr;
+    JovMenuItem* separator = nullptr;
+    JovCheckboxMenuItem* setupItem = nullptr;
+    HMENU nativeFile = nullptr;
+};
+
+TEST_F(JovMenuTest, TheFrameShowsTheMenusWithTheirItems) {
+    HMENU bar = GetMenu(windowOf(frame));
+    ASSERT_NE(bar, nullptr);
+    char title[32] = {};
+    GetMenuStringA(bar, 0, title, sizeof title, MF_BYPOSITION);
+    EXPECT_STREQ(title, "&Datei");
+    ASSERT_NE(nativeFile, nullptr);
+    EXPECT_EQ(GetMenuItemCount(nativeFile), 3);
+    EXPECT_EQ(nativeLabel(printItem), "&Drucken");
+    EXPECT_NE(GetMenuState(nativeFile, 1, MF_BYPOSITION) & MF_SEPARATOR, 0u);
+}
+
+TEST_F(JovMenuTest, AChosenCommandIsTheItemsAction) {
+    choose(printItem);
+    EXPECT_EQ(log.entries, (Log{"action print"}));
+}
+
+TEST_F(JovMenuTest, ASeparatorNeverActs) {
+    EXPECT_TRUE(separator->isSeparator());
+    choose(separator);
+    separator->doClick();
+    EXPECT_EQ(log.entries, Log{});
+}
+
+TEST_F(JovMenuTest, ACheckboxItemFlipsItsCheckMarkAndActs) {
+    choose(setupItem);
+    EXPECT_TRUE(setupItem->getState());
+    EXPECT_NE(GetMenuState(nativeFile, setupItem->getCommandId(), MF_BYCOMMAND) & MF_CHECKED, 0u);
+    choose(setupItem);
+    EXPECT_FALSE(setupItem->getState());
+    EXPECT_EQ(GetMenuState(nativeFile, setupItem->getCommandId(), MF_BYCOMMAND) & MF_CHECKED, 0u);
+    EXPECT_EQ(log.entries, (Log{"action &Eingabemodus", "action &Eingabemodus"}));
+}
+
+TEST_F(JovMenuTest, ALabelChangedLaterIsChangedInPlace) {
+    printItem->setLabel("Etiketten &drucken");
+    EXPECT_EQ(nativeLabel(printItem), "Etiketten &drucken");
+    EXPECT_EQ(GetMenuItemCount(nativeFile), 3);
+    printItem->setLabel(JovMenuItem::SEPARATOR_LABEL);
+    EXPECT_NE(GetMenuState(nativeFile, 0, MF_BYPOSITION) & MF_SEPARATOR, 0u);
+}
+
+TEST_F(JovMenuTest, TheAcceleratorActsFromAComponentOfTheFrame) {
+    auto* field = new JovTextField;
+    HWND window = place(field, 10, 10, 100, 24);
+    SetFocus(window);
+    pressKey(window, 'P');
+    EXPECT_EQ(log.entries, (Log{"action print"}));
+}
+
+TEST_F(JovMenuTest, EveryItemHasItsOwnCommandId) {
+    EXPECT_NE(printItem->getCommandId(), separator->getCommandId());
+    EXPECT_NE(separator->getCommandId(), setupItem->getCommandId());
+    EXPECT_EQ(JovMenuItem::itemForCommand(setupItem->getCommandId()), setupItem);
+}
+
+TEST_F(JovMenuTest, ADeletedItemsCommandIsIgnored) {
+    auto* item = new JovMenuItem("weg");
+    item->addRef();
+    const int id = item->getCommandId();
+    item->release();
+    EXPECT_EQ(JovMenuItem::itemForCommand(id), nullptr);
+    SendMessageA(windowOf(frame), WM_COMMAND, MAKEWPARAM(id, 0), 0);
+    EXPECT_EQ(log.entries, Log{});
+}
+
+TEST_F(JovMenuTest, RemovingTheMenuBarTakesTheNativeMenuAway) {
+    menuBar->addRef();
+    frame->setMenuBar(nullptr);
+    EXPECT_EQ(GetMenu(windowOf(frame)), nullptr);
+    EXPECT_EQ(printItem->getNativeMenu(), nullptr);
+    choose(printItem);
+    EXPECT_EQ(log.entries, (Log{"action print"})) << "the item still acts by its id";
+    menuBar->release();
+}
+
+TEST_F(JovMenuTest, AnItemsActionCommandIsItsLabelUntilSet) {
+    JovMenuItem* item = fileMenu->add("Beenden");
+    EXPECT_EQ(item->getActionCommand(), JovString("Beenden"));
+    EXPECT_EQ(item->toString(), JovString("ool.awt.JovMenuItem[,label=Beenden]"));
+    EXPECT_EQ(fileMenu->getItemCount(), 4);
+    fileMenu->remove(9);
+    EXPECT_EQ(fileMenu->getItemCount(), 4);
+}
+
+class JovPopupMenuTest : public WidgetFixture {};
+
+TEST_F(JovPopupMenuTest, TheChosenEntryOfAnOpenPopupActs) {
+    auto* popup = new JovPopupMenu;
+    popup->addRef();
+    JovMenuItem* edit = popup->add("Bearbeiten");
+    popup->addSeparator();
+    edit->addActionListener(&log);
+    auto* field = new JovTextField;
+    place(field, 10, 10, 100, 24);
+    // The menu runs its own loop: a timer chooses the first entry and closes it.
+    SetTimer(windowOf(frame), 1, 200, [](HWND, UINT, UINT_PTR id, DWORD) {
+        KillTimer(nullptr, id);
+        keybd_event(VK_DOWN, 0, 0, 0);
+        keybd_event(VK_DOWN, 0, KEYEVENTF_KEYUP, 0);
+        keybd_event(VK_RETURN, 0, 0, 0);
+        keybd_event(VK_RETURN, 0, KEYEVENTF_KEYUP, 0);
+    });
+    popup->show(field, 5, 5);
+    KillTimer(windowOf(frame), 1);
+    pumpFor(50);
+    EXPECT_EQ(log.entries, (Log{"action Bearbeiten"}));
+    EXPECT_EQ(edit->getNativeMenu(), nullptr) << "the native menu is gone after it closed";
+    popup->release();
+}

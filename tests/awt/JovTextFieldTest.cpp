@@ -1,0 +1,77 @@
+// Text fields on real EDIT controls: document events per change, Enter, and the state kept
+// before the control exists.
+#include "awt/JovTextField.h"
+#include "WidgetFixture.h"
+
+#include <gtest/gtest.h>
+
+using Log = std::vector<std::string>;
+
+class JovTextFieldTest : public WidgetFixture {
+protected:
+    void SetUp() override {
+        WidgetFixture::SetUp();
+        field = new JovTextField("Brot");
+        field->addDocumentListener(&log);
+        field->addActionListener(&log);
+    }
+
+    JovTextField* field = nullptr;
+};
+
+TEST_F(JovTextFieldTest, TheTextSetBeforeTheControlIsCopiedIntoIt) {
+    HWND window = place(field, 10, 10, 150, 24);
+    char className[16] = {};
+    GetClassNameA(window, className, sizeof className);
+    EXPECT_STREQ(className, "Edit");
+    EXPECT_EQ(windowText(window), "Brot");
+    EXPECT_NE(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_CLIENTEDGE, 0);
+    EXPECT_EQ(log.entries, Log{}) << "making the control is no change";
+}
+
+TEST_F(JovTextFieldTest, EveryTypedCharacterIsOneDocumentEventWithTheWholeText) {
+    HWND window = place(field, 10, 10, 150, 24);
+    SendMessageA(window, EM_SETSEL, 4, 4);
+    type(window, "e!");
+    EXPECT_EQ(log.entries, (Log{"document Brote", "document Brote!"}));
+    EXPECT_EQ(field->getText(), JovString("Brote!"));
+}
+
+TEST_F(JovTextFieldTest, SettingTheTextIsOneChange) {
+    HWND window = place(field, 10, 10, 150, 24);
+    field->setText("Käse");
+    EXPECT_EQ(windowText(window), "K\xE4se");
+    EXPECT_EQ(log.entries, (Log{"document K\xE4se"}));
+}
+
+TEST_F(JovTextFieldTest, EnterIsTheActionWithTheTextAsCommand) {
+    HWND window = place(field, 10, 10, 150, 24);
+    SetFocus(window);
+    pressKey(window, VK_RETURN);
+    EXPECT_EQ(log.entries, (Log{"action Brot"}));
+    field->setActionCommand("search");
+    pressKey(window, VK_RETURN);
+    EXPECT_EQ(log.entries.back(), "action search");
+}
+
+TEST_F(JovTextFieldTest, AFieldThatIsNotEditableIsReadOnly) {
+    field->setEditable(false);
+    field->setHorizontalAlignment(JovTextField::RIGHT);
+    HWND window = place(field, 10, 10, 150, 24);
+    EXPECT_NE(styleOf(window) & ES_READONLY, 0);
+    EXPECT_NE(styleOf(window) & ES_RIGHT, 0);
+    field->setEditable(true);
+    EXPECT_EQ(styleOf(window) & ES_READONLY, 0);
+}
+
+TEST_F(JovTextFieldTest, TheTextSurvivesTheControl) {
+    HWND window = place(field, 10, 10, 150, 24);
+    SendMessageA(window, EM_SETSEL, 0, -1);
+    type(window, "Milch");
+    field->addRef();
+    frame->remove(field);
+    EXPECT_EQ(field->getPeer(), nullptr);
+    EXPECT_EQ(field->getText(), JovString("Milch"));
+    EXPECT_EQ(field->toString(), JovString("ool.awt.JovTextField[,text=Milch]"));
+    field->release();
+}

@@ -1,0 +1,127 @@
+// The tabbed pane on a real tab control under Wine: the chosen tab's page is shown and the others
+// hidden, a click on a tab switches pages and notifies, and the pages sit below the tab strip.
+#include "awt/TabbedPane.h"
+
+#include "ViewFixture.h"
+#include "awt/JovPanel.h"
+#include "awt/event/ChangeListener.h"
+
+#include <commctrl.h>
+
+namespace {
+
+constexpr int paneWidth = 400;
+constexpr int paneHeight = 300;
+
+class ChangeCounter : public ChangeListener {
+public:
+    void stateChanged(ChangeEvent&) override { ++changes; }
+    int changes = 0;
+};
+
+class TabbedPaneTest : public ViewFixture {
+protected:
+    void SetUp() override {
+        ViewFixture::SetUp();
+        pane = new TabbedPane();
+        ingredients = new JovPanel();
+        menus = new JovPanel();
+        pane->addTab("Zutaten", ingredients);
+        pane->addTab("Menüs", menus);
+        pane->addChangeListener(&counter);
+    }
+
+    void show() { showInFrame(pane, 10, 10, paneWidth, paneHeight); }
+    HWND control() const { return windowOf(pane); }
+
+    void clickTab(int index) {
+        RECT tab = {};
+        SendMessageA(control(), TCM_GETITEMRECT, index, reinterpret_cast<LPARAM>(&tab));
+        click(control(), (tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2);
+    }
+
+    TabbedPane* pane = nullptr;
+    JovPanel* ingredients = nullptr;
+    JovPanel* menus = nullptr;
+    ChangeCounter counter;
+};
+
+TEST_F(TabbedPaneTest, TheFirstTabIsChosenAndOnlyItsPageShown) {
+    show();
+    EXPECT_EQ(pane->getSelectedIndex(), 0);
+    EXPECT_EQ(SendMessageA(control(), TCM_GETITEMCOUNT, 0, 0), 2);
+    EXPECT_EQ(SendMessageA(control(), TCM_GETCURSEL, 0, 0), 0);
+    EXPECT_TRUE(IsWindowVisible(windowOf(ingredients)));
+    EXPECT_FALSE(IsWindowVisible(windowOf(menus)));
+}
+
+TEST_F(TabbedPaneTest, ClickingATabShowsItsPageAndHidesTheOthers) {
+    show();
+    clickTab(1);
+    EXPECT_EQ(pane->getSelectedIndex(), 1);
+    EXPECT_EQ(pane->getSelectedComponent(), menus);
+    EXPECT_TRUE(IsWindowVisible(windowOf(menus)));
+    EXPECT_FALSE(IsWindowVisible(windowOf(ingredients)));
+    EXPECT_EQ(counter.changes, 1);
+    clickTab(0);
+    EXPECT_TRUE(IsWindowVisible(windowOf(ingredients)));
+    EXPECT_FALSE(IsWindowVisible(windowOf(menus)));
+    EXPECT_EQ(counter.changes, 2);
+}
+
+TEST_F(TabbedPaneTest, TabChosenBeforeThePeerIsChosenInTheControl) {
+    pane->setSelectedIndex(1);
+    show();
+    EXPECT_EQ(SendMessageA(control(), TCM_GETCURSEL, 0, 0), 1);
+    EXPECT_TRUE(IsWindowVisible(windowOf(menus)));
+    EXPECT_FALSE(IsWindowVisible(windowOf(ingredients)));
+}
+
+TEST_F(TabbedPaneTest, PagesFillTheAreaBelowTheTabStrip) {
+    show();
+    RECT tab = {};
+    SendMessageA(control(), TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&tab));
+    const JovRectangle page = ingredients->getBounds();
+    EXPECT_GE(page.y, tab.bottom);
+    EXPECT_GT(page.width, paneWidth - 20);
+    EXPECT_LE(page.x + page.width, paneWidth);
+    EXPECT_LE(page.y + page.height, paneHeight);
+    EXPECT_GT(page.height, paneHeight / 2);
+}
+
+TEST_F(TabbedPaneTest, RemovingTheChosenPageChoosesTheFirstTabLeft) {
+    auto* labels = new JovPanel();
+    pane->addTab("Etiketten", labels);
+    pane->setSelectedIndex(1);
+    show();
+    pane->remove(menus);
+    EXPECT_EQ(pane->getTabCount(), 2);
+    EXPECT_EQ(SendMessageA(control(), TCM_GETITEMCOUNT, 0, 0), 2);
+    EXPECT_EQ(pane->getTitleAt(1), JovString("Etiketten"));
+    EXPECT_EQ(pane->getSelectedIndex(), 0);
+    EXPECT_TRUE(IsWindowVisible(windowOf(ingredients)));
+    pane->setSelectedIndex(1);
+    EXPECT_TRUE(IsWindowVisible(windowOf(labels)));
+    pane->remove(ingredients);
+    EXPECT_EQ(pane->getSelectedIndex(), 0);
+    EXPECT_EQ(pane->getSelectedComponent(), labels);
+}
+
+TEST_F(TabbedPaneTest, TitlesAndBadIndexesAreHandled) {
+    pane->setSelectedIndex(5);
+    EXPECT_EQ(pane->getSelectedIndex(), 0);
+    EXPECT_EQ(pane->getTitleAt(1), JovString("Menüs"));
+    EXPECT_EQ(pane->getTitleAt(2), JovString());
+    show();
+    pane->setTitleAt(0, "Zutaten (12)");
+    char text[32] = {};
+    TCITEMA item = {};
+    item.mask = TCIF_TEXT;
+    item.pszText = text;
+    item.cchTextMax = sizeof(text);
+    SendMessageA(control(), TCM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    EXPECT_EQ(JovString(text), JovString("Zutaten (12)"));
+    EXPECT_EQ(counter.changes, 0);
+}
+
+} // namespace
