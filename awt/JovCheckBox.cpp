@@ -1,5 +1,30 @@
 #include "awt/JovCheckBox.h"
 
+#include "awt/JovImage.h"
+#include "awt/windows/JovCheckBoxPeer.h"
+
+JovCheckBox::~JovCheckBox() {
+    setImage(nullptr);
+}
+
+void JovCheckBox::setImage(JovImage* newImage) {
+    if (newImage == image) {
+        return;
+    }
+    if (newImage != nullptr) {
+        newImage->addRef();
+    }
+    JovImage* old = image;
+    image = newImage;
+    if (auto* peer = dynamic_cast<JovCheckBoxPeer*>(getPeer())) {
+        peer->setImage(newImage);
+    }
+    if (old != nullptr) {
+        old->release();
+    }
+    invalidate();
+}
+
 JovString JovCheckBox::toString() const {
     return labelledText("JovCheckBox");
 }

@@ -61,6 +61,14 @@ void JovFrame::setMenuBar(JovComponent* newMenuBar) {
     }
 }
 
+void JovFrame::addNotify() {
+    JovWindow::addNotify();
+    auto* bar = dynamic_cast<JovMenuBar*>(menuBar);
+    if (bar != nullptr && getPeer() != nullptr) {
+        bar->installIn(this);
+    }
+}
+
 void JovFrame::setIconName(const JovString& name) {
     iconName = name;
     if (framePeer() != nullptr) {

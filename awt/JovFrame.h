@@ -31,6 +31,10 @@ public:
     void setNormalBounds(const JovRectangle& bounds);
     JovRectangle getNormalBounds() const;
 
+    // Installs the menu bar once the native window is the frame's: the menu peer finds the
+    // window through the frame, and the children are laid out below the bar.
+    void addNotify() override;
+
     JovString toString() const override;
 
 private:

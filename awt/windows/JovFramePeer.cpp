@@ -4,7 +4,6 @@
 #include "awt/windows/JovFramePeer.h"
 
 #include "awt/JovFrame.h"
-#include "awt/JovMenuBar.h"
 #include "awt/windows/JovMToolkit.h"
 
 #include <windows.h>
@@ -69,9 +68,6 @@ void JovFramePeer::initialize() {
         setNormalBounds(normal);
     }
     pendingState = frame->getExtendedState();
-    if (auto* menuBar = dynamic_cast<JovMenuBar*>(frame->getMenuBar())) {
-        menuBar->installIn(frame);
-    }
 }
 
 void JovFramePeer::setVisible(bool visible) {

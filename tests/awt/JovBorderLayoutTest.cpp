@@ -83,17 +83,12 @@ TEST_F(JovBorderLayoutTest, HiddenPlacesAreSkipped) {
     EXPECT_EQ(boundsOf(center), (Bounds{40, 0, 190, 166}));
 }
 
-TEST_F(JovBorderLayoutTest, ChildWithoutConstraintsBecomesTheCentre) {
-    makeContainer(new JovBorderLayout(), 300, 200);
-    JovComponent* only = addSized(10, 10);
-    layOut();
-    EXPECT_EQ(boundsOf(only), (Bounds{0, 0, 300, 200}));
-}
-
-TEST_F(JovBorderLayoutTest, SecondCentreRemovesTheFirstFromTheContainer) {
+TEST_F(JovBorderLayoutTest, ChildWithoutConstraintsIsTheCentreUntilASecondCentreRemovesIt) {
     makeContainer(new JovBorderLayout(), 300, 200);
     JovComponent* first = addSized(10, 10);
     first->addRef();
+    layOut();
+    EXPECT_EQ(boundsOf(first), (Bounds{0, 0, 300, 200}));
     JovComponent* second = addSized(20, 20, JovString(JovBorderLayout::CENTER));
     EXPECT_EQ(container->getComponentCount(), 1);
     EXPECT_EQ(container->getComponent(0), second);
@@ -145,26 +140,16 @@ TEST_F(JovBorderLayoutTest, PreferredSizeAddsGapsOnlyBetweenFilledPlaces) {
     EXPECT_EQ(preferred().height, 50 + 20 + 30 + 2 * 4 + 1 + 3);
 }
 
-TEST_F(JovBorderLayoutTest, PreferredSizeOfEdgesAlone) {
+TEST_F(JovBorderLayoutTest, PreferredSizeLeavesOutTheGapsOfEmptyPlaces) {
     makeContainer(new JovBorderLayout(4, 6), 300, 200);
     addSized(50, 20, JovString(JovBorderLayout::NORTH));
     addSized(60, 30, JovString(JovBorderLayout::SOUTH));
+    // North and south alone: one row gap, no column gap.
+    EXPECT_EQ(preferred().width, 60);
+    EXPECT_EQ(preferred().height, 20 + 30 + 4);
     addSized(40, 10, JovString(JovBorderLayout::WEST));
     addSized(70, 10, JovString(JovBorderLayout::EAST));
-    // No centre: one column gap between west and east; north and south with a middle: two row gaps.
+    // No centre: one column gap between west and east; with a middle row: two row gaps.
     EXPECT_EQ(preferred().width, 40 + 70 + 6);
     EXPECT_EQ(preferred().height, 20 + 10 + 30 + 8);
-}
-
-TEST_F(JovBorderLayoutTest, PreferredSizeOfNorthAndSouthWithoutMiddle) {
-    makeContainer(new JovBorderLayout(4, 6), 300, 200);
-    addSized(50, 20, JovString(JovBorderLayout::NORTH));
-    addSized(80, 30, JovString(JovBorderLayout::SOUTH));
-    EXPECT_EQ(preferred().width, 80);
-    EXPECT_EQ(preferred().height, 20 + 30 + 4);
-}
-
-TEST_F(JovBorderLayoutTest, TextForm) {
-    const JovBorderLayout layout;
-    EXPECT_STREQ(layout.toString().chars(), "ool.awt.JovBorderLayout");
 }

@@ -27,13 +27,16 @@ protected:
     HWND buttonWindow = nullptr;
 };
 
-TEST_F(JovButtonTest, TheControlIsAPushButtonShowingTheLabel) {
+TEST_F(JovButtonTest, TheControlIsAPushButtonShowingTheLabelAsItChanges) {
     ASSERT_NE(buttonWindow, nullptr);
     char className[32] = {};
     GetClassNameA(buttonWindow, className, sizeof className);
     EXPECT_STREQ(className, "Button");
     EXPECT_EQ(styleOf(buttonWindow) & BS_TYPEMASK, BS_PUSHBUTTON);
     EXPECT_EQ(windowText(buttonWindow), "Speichern");
+    button->setLabel("Abbrechen");
+    EXPECT_EQ(windowText(buttonWindow), "Abbrechen");
+    EXPECT_EQ(button->getActionCommand(), JovString("Abbrechen"));
 }
 
 TEST_F(JovButtonTest, AClickGivesPressedReleasedAndOneAction) {
@@ -49,18 +52,15 @@ TEST_F(JovButtonTest, TheActionCarriesItsOwnCommandOnceSet) {
     EXPECT_EQ(button->getLabel(), JovString("Speichern"));
 }
 
-TEST_F(JovButtonTest, EnterOnTheFocusedButtonIsItsAction) {
-    SetFocus(buttonWindow);
-    pressKey(buttonWindow, VK_RETURN);
-    EXPECT_EQ(log.entries, (Log{"action Speichern"}));
-}
-
-TEST_F(JovButtonTest, EnterInAnotherComponentDoesNotClickTheButton) {
+TEST_F(JovButtonTest, EnterIsTheActionOfTheFocusedButtonOnly) {
     auto* field = new JovTextField;
     HWND fieldWindow = place(field, 10, 60, 120, 24);
     SetFocus(fieldWindow);
     pressKey(fieldWindow, VK_RETURN);
     EXPECT_EQ(log.entries, Log{});
+    SetFocus(buttonWindow);
+    pressKey(buttonWindow, VK_RETURN);
+    EXPECT_EQ(log.entries, (Log{"action Speichern"}));
 }
 
 TEST_F(JovButtonTest, TheAcceleratorActsFromAnyComponentOfTheWindow) {
@@ -90,12 +90,6 @@ TEST_F(JovButtonTest, ADisabledButtonDoesNotAct) {
         << "only the programmatic click acts";
 }
 
-TEST_F(JovButtonTest, ALabelSetLaterReachesTheControl) {
-    button->setLabel("Abbrechen");
-    EXPECT_EQ(windowText(buttonWindow), "Abbrechen");
-    EXPECT_EQ(button->getActionCommand(), JovString("Abbrechen"));
-}
-
 TEST_F(JovButtonTest, ThePreferredSizeFitsTheLabel) {
     const JovDimension shortLabel = button->getPreferredSize();
     button->setLabel("Ein viel längerer Knopftext");
@@ -106,5 +100,4 @@ TEST_F(JovButtonTest, ThePreferredSizeFitsTheLabel) {
 
 TEST_F(JovButtonTest, TextFormNamesTheLabel) {
     EXPECT_EQ(button->toString(), JovString("ool.awt.JovButton[,label=Speichern]"));
-    EXPECT_EQ(button->getPeer()->toString(), JovString("ool.awt.windows.JovButtonPeer"));
 }

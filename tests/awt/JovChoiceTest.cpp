@@ -133,20 +133,14 @@ TEST_F(JovComboBoxTest, TypingIsADocumentEventWithTheWholeText) {
     EXPECT_EQ(comboBox->getText(), JovString("Apf"));
 }
 
-TEST_F(JovComboBoxTest, EnterInTheEditFieldIsReturnPressed) {
+TEST_F(JovComboBoxTest, EnterInTheEditFieldIsReturnPressedAndTabMovesTheFocusOn) {
     HWND window = place(comboBox, 10, 10, 150, 24);
+    HWND next = place(new JovTextField, 10, 50, 150, 24);
     HWND edit = editOf(window);
     SetFocus(edit);
     pressKey(edit, VK_RETURN);
     pressKey(edit, VK_ESCAPE);
     EXPECT_EQ(log.entries, (Log{"action returnPressed"}));
-}
-
-TEST_F(JovComboBoxTest, TabMovesTheFocusToTheNextComponent) {
-    HWND window = place(comboBox, 10, 10, 150, 24);
-    HWND next = place(new JovTextField, 10, 50, 150, 24);
-    HWND edit = editOf(window);
-    SetFocus(edit);
     pressKey(edit, VK_TAB);
     EXPECT_EQ(GetFocus(), next);
 }

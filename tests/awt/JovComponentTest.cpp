@@ -148,10 +148,12 @@ TEST_F(JovComponentTest, SetBoundsInvalidatesTheComponentAndAValidParent) {
     parent->release();
 }
 
-TEST_F(JovComponentTest, ReplacingTheBorderDeletesTheOldOne) {
+TEST_F(JovComponentTest, TheBorderGivesTheInsetsAndReplacingItDeletesTheOldOne) {
     bool firstDeleted = false;
     bool secondDeleted = false;
     component->setBorder(new FlaggedBorder(firstDeleted));
+    // Without a peer the insets are the border's.
+    EXPECT_STREQ(component->getInsets().toString().chars(), "JovInsets [1, 2, 3, 4]");
     component->setBorder(new FlaggedBorder(secondDeleted));
     EXPECT_TRUE(firstDeleted);
     EXPECT_FALSE(secondDeleted);
@@ -159,28 +161,18 @@ TEST_F(JovComponentTest, ReplacingTheBorderDeletesTheOldOne) {
     EXPECT_TRUE(secondDeleted);
 }
 
-TEST_F(JovComponentTest, InsetsWithoutPeerAreTheBorderInsets) {
-    component->setBorder(new JovEmptyBorder(8, 7, 6, 5));
-    const JovInsets insets = component->getInsets();
-    EXPECT_STREQ(insets.toString().chars(), "JovInsets [8, 7, 6, 5]");
-}
-
-TEST_F(JovComponentTest, ThePopupMenuIsACountedReferenceReleasedWithTheComponent) {
-    bool deleted = false;
+TEST_F(JovComponentTest, ThePopupMenuIsACountedReferenceReleasedOnRemovalOrWithTheComponent) {
+    bool removedDeleted = false;
+    component->setPopupMenu(new DeletionFlag(removedDeleted));
+    component->removePopupMenu();
+    EXPECT_TRUE(removedDeleted);
+    EXPECT_EQ(component->getPopupMenu(), nullptr);
+    bool ownedDeleted = false;
     auto* owner = new JovComponent;
     owner->addRef();
-    owner->setPopupMenu(new DeletionFlag(deleted));
-    EXPECT_NE(owner->getPopupMenu(), nullptr);
+    owner->setPopupMenu(new DeletionFlag(ownedDeleted));
     owner->release();
-    EXPECT_TRUE(deleted);
-}
-
-TEST_F(JovComponentTest, RemovingThePopupMenuDeletesItWhenNobodyElseHoldsIt) {
-    bool deleted = false;
-    component->setPopupMenu(new DeletionFlag(deleted));
-    component->removePopupMenu();
-    EXPECT_TRUE(deleted);
-    EXPECT_EQ(component->getPopupMenu(), nullptr);
+    EXPECT_TRUE(ownedDeleted);
 }
 
 TEST_F(JovComponentTest, MouseListenersAreNotifiedInOrderAndRemovalKeepsTheOthers) {
@@ -247,8 +239,7 @@ TEST_F(JovComponentTest, WithoutToolkitShowingCreatesNoPeer) {
     parent->release();
 }
 
-TEST_F(JovComponentTest, TextFormAndDefaults) {
-    EXPECT_STREQ(component->toString().chars(), "ool.awt.JovComponent");
+TEST_F(JovComponentTest, ANewComponentIsVisibleEnabledFocusableAndTransparent) {
     EXPECT_TRUE(component->isVisible());
     EXPECT_TRUE(component->isEnabled());
     EXPECT_TRUE(component->isFocusable());

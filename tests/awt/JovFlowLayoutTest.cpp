@@ -9,75 +9,42 @@ using JovFlowLayoutTest = LayoutFixture;
 TEST_F(JovFlowLayoutTest, DefaultIsLeftAlignedWithGapsOfFive) {
     auto* layout = new JovFlowLayout();
     makeContainer(layout, 200, 100);
-    JovComponent* low = addSized(30, 10);
-    JovComponent* high = addSized(30, 20);
-    JovComponent* last = addSized(30, 10);
-    layOut();
     EXPECT_EQ(layout->getAlignment(), JovFlowLayout::LEFT);
     // Lower children are centred on the row's height of 20.
-    EXPECT_EQ(boundsOf(low), (Bounds{0, 5, 30, 10}));
-    EXPECT_EQ(boundsOf(high), (Bounds{35, 0, 30, 20}));
-    EXPECT_EQ(boundsOf(last), (Bounds{70, 5, 30, 10}));
+    expectLaidOutAs({{0, 5, 30, 10}, {35, 0, 30, 20}, {70, 5, 30, 10}});
 }
 
-TEST_F(JovFlowLayoutTest, ChildThatWouldPassTheRightEdgeStartsANewRow) {
-    makeContainer(new JovFlowLayout(), 100, 100);
-    addSized(40, 10);
-    JovComponent* second = addSized(40, 20);
-    JovComponent* third = addSized(40, 10);
-    layOut();
-    // 40 + 5 + 40 = 85; another 5 + 40 would reach 130.
-    EXPECT_EQ(boundsOf(second), (Bounds{45, 0, 40, 20}));
-    EXPECT_EQ(boundsOf(third), (Bounds{0, 25, 40, 10}));
+TEST_F(JovFlowLayoutTest, ARowBreaksOnlyBeforeAChildThatWouldPassTheRightEdge) {
+    const std::vector<Bounds> cases[] = {
+        // 40 + 5 + 40 = 85; another 5 + 40 would reach 130.
+        {{0, 5, 40, 10}, {45, 0, 40, 20}, {0, 25, 40, 10}},
+        // Ending exactly at the edge stays in the row.
+        {{0, 0, 45, 10}, {50, 0, 50, 10}},
+        // Wider than the container: a row of its own.
+        {{0, 0, 150, 10}, {0, 15, 20, 10}},
+    };
+    for (const std::vector<Bounds>& expected : cases) {
+        SCOPED_TRACE(expected.size());
+        makeContainer(new JovFlowLayout(), 100, 100);
+        expectLaidOutAs(expected);
+        dropContainer();
+    }
 }
 
-TEST_F(JovFlowLayoutTest, ChildEndingExactlyAtTheEdgeStaysInTheRow) {
-    makeContainer(new JovFlowLayout(), 100, 100);
-    addSized(45, 10);
-    JovComponent* second = addSized(50, 10);
-    layOut();
-    EXPECT_EQ(boundsOf(second), (Bounds{50, 0, 50, 10}));
-}
-
-TEST_F(JovFlowLayoutTest, ChildWiderThanTheContainerTakesARowOfItsOwn) {
-    makeContainer(new JovFlowLayout(), 100, 100);
-    JovComponent* wide = addSized(150, 10);
-    JovComponent* next = addSized(20, 10);
-    layOut();
-    EXPECT_EQ(boundsOf(wide), (Bounds{0, 0, 150, 10}));
-    EXPECT_EQ(boundsOf(next), (Bounds{0, 15, 20, 10}));
-}
-
-TEST_F(JovFlowLayoutTest, RightAlignmentShiftsEachRowByItsFreeWidth) {
+TEST_F(JovFlowLayoutTest, AlignmentShiftsEachRowByAllOrHalfItsFreeWidth) {
+    // First row 55 wide, free 45; the right-aligned second row 60 wide, free 40.
     makeContainer(new JovFlowLayout(JovFlowLayout::RIGHT), 100, 100);
-    JovComponent* first = addSized(20, 10);
-    JovComponent* second = addSized(30, 10);
-    JovComponent* wrapped = addSized(60, 10);
-    layOut();
-    // First row 55 wide, free 45; second row 60 wide, free 40.
-    EXPECT_EQ(boundsOf(first), (Bounds{45, 0, 20, 10}));
-    EXPECT_EQ(boundsOf(second), (Bounds{70, 0, 30, 10}));
-    EXPECT_EQ(boundsOf(wrapped), (Bounds{40, 15, 60, 10}));
-}
-
-TEST_F(JovFlowLayoutTest, CentredAlignmentShiftsByHalfTheFreeWidth) {
+    expectLaidOutAs({{45, 0, 20, 10}, {70, 0, 30, 10}, {40, 15, 60, 10}});
+    dropContainer();
     makeContainer(new JovFlowLayout(JovFlowLayout::CENTER), 100, 100);
-    JovComponent* first = addSized(20, 10);
-    JovComponent* second = addSized(30, 10);
-    layOut();
-    EXPECT_EQ(boundsOf(first), (Bounds{22, 0, 20, 10}));
-    EXPECT_EQ(boundsOf(second), (Bounds{47, 0, 30, 10}));
+    expectLaidOutAs({{22, 0, 20, 10}, {47, 0, 30, 10}});
 }
 
 TEST_F(JovFlowLayoutTest, InsetsNarrowTheRowsAndMoveTheirOrigin) {
     makeContainer(new JovFlowLayout(JovFlowLayout::LEFT, 10, 0), 100, 100);
     setInsets(3, 7, 0, 9);
-    JovComponent* first = addSized(40, 10);
-    JovComponent* second = addSized(40, 10);
-    layOut();
     // 84 pixels wide inside: 40 + 10 + 40 = 90 does not fit.
-    EXPECT_EQ(boundsOf(first), (Bounds{7, 3, 40, 10}));
-    EXPECT_EQ(boundsOf(second), (Bounds{7, 13, 40, 10}));
+    expectLaidOutAs({{7, 3, 40, 10}, {7, 13, 40, 10}});
 }
 
 TEST_F(JovFlowLayoutTest, HiddenChildrenTakeNoRoom) {
@@ -109,9 +76,4 @@ TEST_F(JovFlowLayoutTest, PreferredSizeOfAnEmptyContainerIsItsInsets) {
     setInsets(1, 2, 3, 4);
     EXPECT_EQ(preferred().width, 6);
     EXPECT_EQ(preferred().height, 4);
-}
-
-TEST_F(JovFlowLayoutTest, TextForm) {
-    const JovFlowLayout layout;
-    EXPECT_STREQ(layout.toString().chars(), "ool.awt.JovFlowLayout");
 }

@@ -68,29 +68,21 @@ protected:
 
     bool inked(int x, int y) const { return pixel(x, y) != white; }
 
-    // The lowest row with ink in it, or -1 on a blank bitmap.
-    int lowestInkedRow() const {
-        for (int y = side - 1; y >= 0; --y) {
+    // The lowest (or highest) row with ink in it, or -1 (side) on a blank bitmap.
+    int inkedRow(bool lowest) const {
+        for (int row = 0; row < side; ++row) {
+            const int y = lowest ? side - 1 - row : row;
             for (int x = 0; x < side; ++x) {
                 if (inked(x, y)) {
                     return y;
                 }
             }
         }
-        return -1;
+        return lowest ? -1 : side;
     }
 
-    // The highest row with ink in it, or side on a blank bitmap.
-    int highestInkedRow() const {
-        for (int y = 0; y < side; ++y) {
-            for (int x = 0; x < side; ++x) {
-                if (inked(x, y)) {
-                    return y;
-                }
-            }
-        }
-        return side;
-    }
+    int lowestInkedRow() const { return inkedRow(true); }
+    int highestInkedRow() const { return inkedRow(false); }
 
     void clear() {
         GdiFlush();
@@ -128,7 +120,6 @@ TEST_F(JovGraphicsTest, DrawRectOutlinesTheSameRectangleAndLeavesItsInsideAlone)
         EXPECT_EQ(pixel(10, i), white) << i;
     }
     EXPECT_EQ(pixel(5, 5), white);
-    EXPECT_EQ(pixel(1, 1), white);
 }
 
 TEST_F(JovGraphicsTest, CoordinatesRoundHalfUpToDevicePixels) {

@@ -38,8 +38,3 @@ TEST_F(JovGridBagConstraintsTest, CloneIsAnIndependentCopy) {
     EXPECT_EQ(copy->insets.top, 5);
     EXPECT_EQ(copy->ipady, 10);
 }
-
-TEST_F(JovGridBagConstraintsTest, TextForm) {
-    const JovGridBagConstraints constraints;
-    EXPECT_STREQ(constraints.toString().chars(), "ool.awt.JovGridBagConstraints");
-}

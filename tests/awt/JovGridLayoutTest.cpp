@@ -65,8 +65,3 @@ TEST_F(JovGridLayoutTest, PreferredSizeMakesEveryCellAsLargeAsTheLargestChild) {
     EXPECT_EQ(preferred().width, 2 * 30 + 3 + 2 + 4);
     EXPECT_EQ(preferred().height, 2 * 25 + 4 + 1 + 3);
 }
-
-TEST_F(JovGridLayoutTest, TextForm) {
-    const JovGridLayout layout(1, 1);
-    EXPECT_STREQ(layout.toString().chars(), "ool.awt.JovGridLayout");
-}

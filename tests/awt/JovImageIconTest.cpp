@@ -14,37 +14,26 @@
 
 namespace {
 
+// The item, flag and portion icons share one size so that they fit the tree's and the tables'
+// image lists; the label backgrounds have the label view's size.
+constexpr int iconSide = 16;
+
+const char* const flagPictures[] = {"images/nothing.bmp", "images/T.bmp",  "images/W.bmp",
+                                    "images/K.bmp",       "images/TW.bmp", "images/TK.bmp",
+                                    "images/WK.bmp",      "images/TWK.bmp"};
+
+const char* const otherIcons[] = {
+    "images/noicon.bmp",           "images/DoseKleinBeilage.bmp", "images/DoseKleinHauptessen.bmp",
+    "images/DoseKleinGemuese.bmp", "images/DoseKleinMenue.bmp",   "images/top.bmp"};
+
 struct Picture {
     const char* fileName;
     int width;
     int height;
 };
 
-// The item, flag and portion icons share one size so that they fit the tree's and the tables'
-// image lists; the label background has the label view's size.
-constexpr int iconSide = 16;
-const Picture programPictures[] = {
-    {"images/nothing.bmp", iconSide, iconSide},
-    {"images/T.bmp", iconSide, iconSide},
-    {"images/W.bmp", iconSide, iconSide},
-    {"images/K.bmp", iconSide, iconSide},
-    {"images/TW.bmp", iconSide, iconSide},
-    {"images/TK.bmp", iconSide, iconSide},
-    {"images/WK.bmp", iconSide, iconSide},
-    {"images/TWK.bmp", iconSide, iconSide},
-    {"images/noicon.bmp", iconSide, iconSide},
-    {"images/DoseKleinBeilage.bmp", iconSide, iconSide},
-    {"images/DoseKleinHauptessen.bmp", iconSide, iconSide},
-    {"images/DoseKleinGemuese.bmp", iconSide, iconSide},
-    {"images/DoseKleinMenue.bmp", iconSide, iconSide},
-    {"images/top.bmp", iconSide, iconSide},
-    {"images/etikett.bmp", 128, 160},
-    {"images/etikettdemo.bmp", 605, 454},
-};
-
-const char* const flagPictures[] = {"images/nothing.bmp", "images/T.bmp",  "images/W.bmp",
-                                    "images/K.bmp",       "images/TW.bmp", "images/TK.bmp",
-                                    "images/WK.bmp",      "images/TWK.bmp"};
+const Picture labelPictures[] = {{"images/etikett.bmp", 128, 160},
+                                 {"images/etikettdemo.bmp", 605, 454}};
 
 std::string pixelBytes(const JovImage& image) {
     const auto* rows = reinterpret_cast<const char*>(image.getRows());
@@ -61,11 +50,19 @@ std::uint32_t little32(const std::vector<unsigned char>& bytes, std::size_t at) 
 using JovImageIconTest = LiveObjectTest;
 
 TEST_F(JovImageIconTest, EveryPictureOfTheProgramLoadsWithItsSize) {
-    for (const Picture& picture : programPictures) {
+    std::vector<Picture> pictures(std::begin(labelPictures), std::end(labelPictures));
+    for (const char* icon : flagPictures) {
+        pictures.push_back({icon, iconSide, iconSide});
+    }
+    for (const char* icon : otherIcons) {
+        pictures.push_back({icon, iconSide, iconSide});
+    }
+    for (const Picture& picture : pictures) {
+        SCOPED_TRACE(picture.fileName);
         const JovImageIcon icon(picture.fileName);
-        ASSERT_NE(icon.getImage(), nullptr) << picture.fileName;
-        EXPECT_EQ(icon.getIconWidth(), picture.width) << picture.fileName;
-        EXPECT_EQ(icon.getIconHeight(), picture.height) << picture.fileName;
+        ASSERT_NE(icon.getImage(), nullptr);
+        EXPECT_EQ(icon.getIconWidth(), picture.width);
+        EXPECT_EQ(icon.getIconHeight(), picture.height);
     }
 }
 
@@ -82,13 +79,7 @@ TEST_F(JovImageIconTest, EachFlagCombinationHasItsOwnPicture) {
     }
 }
 
-TEST_F(JovImageIconTest, DescriptionIsTheFileNameAsGiven) {
-    const JovImageIcon icon("images/TWK.bmp");
-    EXPECT_STREQ(icon.getDescription().chars(), "images/TWK.bmp");
-    EXPECT_STREQ(icon.toString().chars(), "ool.awt.JovImageIcon");
-}
-
-TEST_F(JovImageIconTest, MissingFileGivesAnEmptyIcon) {
+TEST_F(JovImageIconTest, MissingFileGivesAnEmptyIconDescribedByTheNameAsGiven) {
     const JovImageIcon icon("images/nosuchpicture.bmp");
     EXPECT_EQ(icon.getImage(), nullptr);
     EXPECT_EQ(icon.getIconWidth(), 0);
@@ -96,24 +87,17 @@ TEST_F(JovImageIconTest, MissingFileGivesAnEmptyIcon) {
     EXPECT_STREQ(icon.getDescription().chars(), "images/nosuchpicture.bmp");
 }
 
-TEST_F(JovImageIconTest, CutCompressedOrMislabelledFileGivesAnEmptyIcon) {
-    constexpr std::size_t compressionField = 30;
-    constexpr char runLength8 = 1;
+// The decoder's refusals are tested on their own; this is the path from a damaged file.
+TEST_F(JovImageIconTest, CutFileGivesAnEmptyIcon) {
     const TempFolder folder;
     std::ifstream good("images/T.bmp", std::ios::binary);
-    std::string bytes((std::istreambuf_iterator<char>(good)), std::istreambuf_iterator<char>());
+    const std::string bytes((std::istreambuf_iterator<char>(good)),
+                            std::istreambuf_iterator<char>());
     ASSERT_GT(bytes.size(), 100u);
     folder.write("cut.bmp", bytes.substr(0, bytes.size() - 1));
-    std::string compressed = bytes;
-    compressed[compressionField] = runLength8;
-    folder.write("compressed.bmp", compressed);
-    bytes[1] = 'A';
-    folder.write("magic.bmp", bytes);
-    for (const char* name : {"cut.bmp", "compressed.bmp", "magic.bmp"}) {
-        const JovImageIcon icon(folder.file(name).c_str());
-        EXPECT_EQ(icon.getImage(), nullptr) << name;
-        EXPECT_EQ(icon.getIconWidth(), 0) << name;
-    }
+    const JovImageIcon icon(folder.file("cut.bmp").c_str());
+    EXPECT_EQ(icon.getImage(), nullptr);
+    EXPECT_EQ(icon.getIconWidth(), 0);
 }
 
 // The program icon is linked into the program as a resource; the window system picks the

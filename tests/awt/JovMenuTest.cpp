@@ -125,6 +125,48 @@ TEST_F(JovMenuTest, RemovingTheMenuBarTakesTheNativeMenuAway) {
     menuBar->release();
 }
 
+namespace {
+// The window rectangle's size that the client rectangle needs with a menu bar of one row.
+SIZE windowSizeWithMenuFor(HWND window) {
+    RECT client = {};
+    GetClientRect(window, &client);
+    AdjustWindowRectEx(&client, static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE)), TRUE,
+                       static_cast<DWORD>(GetWindowLongA(window, GWL_EXSTYLE)));
+    return SIZE{client.right - client.left, client.bottom - client.top};
+}
+
+void expectMenuBarShown(HWND window) {
+    MENUBARINFO info = {};
+    info.cbSize = sizeof info;
+    ASSERT_TRUE(GetMenuBarInfo(window, OBJID_MENU, 0, &info));
+    EXPECT_GT(info.rcBar.bottom - info.rcBar.top, 0) << "the bar has a row on the screen";
+    RECT outer = {};
+    GetWindowRect(window, &outer);
+    const SIZE expected = windowSizeWithMenuFor(window);
+    EXPECT_EQ(outer.right - outer.left, expected.cx);
+    EXPECT_EQ(outer.bottom - outer.top, expected.cy) << "the client area leaves room for the bar";
+}
+} // namespace
+
+TEST_F(JovMenuTest, TheBarTakesItsRowAboveTheClientArea) {
+    expectMenuBarShown(windowOf(frame));
+}
+
+class JovMenuBarTest : public ToolkitTest {};
+
+TEST_F(JovMenuBarTest, ABarSetBeforeTheFrameIsShownAppearsWithIt) {
+    auto* frame = new JovFrame("Menüleiste");
+    frame->setLayout(nullptr);
+    frame->setBounds(40, 40, 400, 300);
+    auto* bar = new JovMenuBar;
+    bar->add(new JovMenu("&Datei"))->add(new JovMenuItem("&Beenden"));
+    frame->setMenuBar(bar);
+    frame->show();
+    pumpFor(30);
+    expectMenuBarShown(windowOf(frame));
+    frame->dispose();
+}
+
 TEST_F(JovMenuTest, AnItemsActionCommandIsItsLabelUntilSet) {
     JovMenuItem* item = fileMenu->add("Beenden");
     EXPECT_EQ(item->getActionCommand(), JovString("Beenden"));

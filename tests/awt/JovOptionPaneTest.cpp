@@ -55,22 +55,10 @@ TEST_F(JovOptionPaneTest, AQuestionAnsweredNoReturnsOne) {
     EXPECT_EQ(user.text(), "\xC4nderungen speichern?");
 }
 
-TEST_F(JovOptionPaneTest, AQuestionAnsweredYesReturnsZero) {
-    MessageBoxAnswerer user("Löschen...", IDYES);
-    EXPECT_EQ(JovOptionPane::show(frame, JovString("Wirklich?"), "Löschen...", 4), 0);
-}
-
 TEST_F(JovOptionPaneTest, AnInformationClosedWithTheCloseBoxReturnsTwo) {
     BoxCloser closer("Hinweis...", windowOf(frame));
     EXPECT_EQ(JovOptionPane::show(frame, JovString("Gespeichert."), "Hinweis...", 2),
               JovOptionPane::CLOSED_OPTION);
-}
-
-TEST_F(JovOptionPaneTest, OkReturnsThree) {
-    MessageBoxAnswerer user("Name fehlt...", IDOK);
-    EXPECT_EQ(JovOptionPane::show(frame, JovString("Bitte einen Namen eingeben."), "Name fehlt...",
-                                  JovOptionPane::ERROR_MESSAGE),
-              JovOptionPane::OK_OPTION);
 }
 
 TEST_F(JovOptionPaneTest, TheBoxIsModalToTheTopLevelWindowOfTheParent) {

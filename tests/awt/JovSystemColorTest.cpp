@@ -21,13 +21,6 @@ TEST_F(JovSystemColorTest, ComponentsAreThoseOfTheWindowSystem) {
     }
 }
 
-TEST_F(JovSystemColorTest, IndexesAreTheWindowSystemOnes) {
-    EXPECT_EQ(JovSystemColor::menu, COLOR_MENU);
-    EXPECT_EQ(JovSystemColor::control, COLOR_BTNFACE);
-    EXPECT_EQ(JovSystemColor::window, COLOR_WINDOW);
-    EXPECT_EQ(JovSystemColor::windowText, COLOR_WINDOWTEXT);
-}
-
 TEST_F(JovSystemColorTest, CloneKeepsTheIndexAndTheColour) {
     const JovSystemColor control(JovSystemColor::control);
     const std::unique_ptr<JovObject> clone(control.clone());

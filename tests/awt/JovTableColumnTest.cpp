@@ -9,19 +9,13 @@ namespace {
 
 class JovTableColumnTest : public LiveObjectTest {};
 
-TEST_F(JovTableColumnTest, WidthBelowTheMinimumIsRaisedToIt) {
+TEST_F(JovTableColumnTest, WidthNeverFallsBelowTheMinimumAndNegativeMinimumCountsAsZero) {
     JovTableColumn column("Art.-Nr.", 70);
+    column.setMinWidth(80);
+    EXPECT_EQ(column.getWidth(), 80);
     column.setMinWidth(40);
     column.setWidth(12);
     EXPECT_EQ(column.getWidth(), 40);
-    column.setWidth(90);
-    EXPECT_EQ(column.getWidth(), 90);
-}
-
-TEST_F(JovTableColumnTest, LargerMinimumWidensTheColumnAndNegativeCountsAsZero) {
-    JovTableColumn column("Name", 50);
-    column.setMinWidth(80);
-    EXPECT_EQ(column.getWidth(), 80);
     column.setMinWidth(-5);
     EXPECT_EQ(column.getMinWidth(), 0);
     column.setWidth(0);

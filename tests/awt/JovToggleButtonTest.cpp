@@ -4,6 +4,7 @@
 #include "awt/JovButtonGroup.h"
 #include "awt/JovCheckBox.h"
 #include "awt/JovRadioButton.h"
+#include "awt/windows/JovWImage.h"
 
 #include <gtest/gtest.h>
 
@@ -118,4 +119,84 @@ TEST_F(JovButtonGroupTest, AButtonLeavesItsGroupWhenRemoved) {
     radios[0]->setSelected(true);
     radios[2]->setSelected(true);
     EXPECT_TRUE(radios[0]->isSelected());
+}
+
+// A check box with a picture: the control shows it as an icon made from the picture's rows.
+class JovCheckBoxImageTest : public WidgetFixture {
+protected:
+    static constexpr int side = 16;
+
+    void SetUp() override {
+        WidgetFixture::SetUp();
+        picture = new JovWImage(side, side);
+        picture->addRef();
+        picture->setPixel(3, 5, pictureColor);
+    }
+    void TearDown() override {
+        picture->release();
+        WidgetFixture::TearDown();
+    }
+    static HICON iconOf(HWND box) {
+        return reinterpret_cast<HICON>(SendMessageA(box, BM_GETIMAGE, IMAGE_ICON, 0));
+    }
+
+    const JovColor pictureColor = JovColor(200, 40, 10);
+    JovWImage* picture = nullptr;
+};
+
+TEST_F(JovCheckBoxImageTest, WithoutAPictureTheLabelMayWrap) {
+    HWND box = place(new JovCheckBox("Vegan und laktosefrei"), 10, 10, 80, 40);
+    EXPECT_NE(styleOf(box) & BS_MULTILINE, 0);
+    EXPECT_EQ(styleOf(box) & BS_ICON, 0);
+    EXPECT_EQ(iconOf(box), nullptr);
+}
+
+TEST_F(JovCheckBoxImageTest, APictureSetBeforeTheControlBecomesItsIcon) {
+    auto* checkBox = new JovCheckBox("Vegan");
+    checkBox->setImage(picture);
+    HWND box = place(checkBox, 10, 10, 60, 30);
+    EXPECT_NE(styleOf(box) & BS_ICON, 0);
+    EXPECT_EQ(styleOf(box) & BS_MULTILINE, 0);
+    HICON icon = iconOf(box);
+    ASSERT_NE(icon, nullptr);
+    ICONINFO info = {};
+    ASSERT_TRUE(GetIconInfo(icon, &info));
+    EXPECT_TRUE(info.fIcon);
+    BITMAP colorBitmap = {};
+    GetObjectA(info.hbmColor, sizeof colorBitmap, &colorBitmap);
+    EXPECT_EQ(colorBitmap.bmWidth, side);
+    EXPECT_EQ(colorBitmap.bmHeight, side);
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HGDIOBJ old = SelectObject(memory, info.hbmColor);
+    EXPECT_EQ(GetPixel(memory, 3, 5),
+              RGB(pictureColor.getRed(), pictureColor.getGreen(), pictureColor.getBlue()));
+    EXPECT_EQ(GetPixel(memory, 0, 0), RGB(0, 0, 0));
+    SelectObject(memory, old);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+}
+
+TEST_F(JovCheckBoxImageTest, APictureChangedOnTheLiveControlSwitchesItsStyle) {
+    auto* checkBox = new JovCheckBox("Vegan");
+    HWND box = place(checkBox, 10, 10, 60, 30);
+    checkBox->setImage(picture);
+    EXPECT_NE(styleOf(box) & BS_ICON, 0);
+    EXPECT_NE(iconOf(box), nullptr);
+    checkBox->setImage(nullptr);
+    EXPECT_NE(styleOf(box) & BS_MULTILINE, 0);
+    EXPECT_EQ(styleOf(box) & BS_ICON, 0);
+    EXPECT_EQ(iconOf(box), nullptr);
+    EXPECT_EQ(checkBox->getImage(), nullptr);
+}
+
+TEST_F(JovCheckBoxImageTest, ThePictureIsMeasuredInsteadOfTheLabel) {
+    auto* checkBox = new JovCheckBox("Ein sehr langer Text neben dem Kästchen");
+    place(checkBox, 10, 10, 60, 30);
+    const int labelWidth = checkBox->getPreferredSize().width;
+    checkBox->setImage(picture);
+    EXPECT_LT(checkBox->getPreferredSize().width, labelWidth);
+    EXPECT_GT(checkBox->getPreferredSize().width, side);
 }

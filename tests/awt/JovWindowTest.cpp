@@ -77,11 +77,18 @@ bool contains(const std::vector<int>& events, int id) {
 
 class JovWindowTest : public ToolkitTest {
 protected:
+    EventFrame* shownFrame(bool disposeOnClose = false) {
+        auto* frame = new EventFrame(events, deleted, disposeOnClose);
+        frame->setBounds(50, 50, 300, 200);
+        frame->show();
+        return frame;
+    }
+
     std::vector<int> events;
     bool deleted = false;
 };
 
-TEST_F(JovWindowTest, ShowingRegistersTheWindowWithTheRootContainer) {
+TEST_F(JovWindowTest, ShowingRegistersTheWindowWithTheRootContainerUntilDisposed) {
     auto* frame = new EventFrame(events, deleted, false);
     frame->setBounds(50, 50, 300, 200);
     const int before = JovWindow::getRootPane()->getComponentCount();
@@ -91,15 +98,15 @@ TEST_F(JovWindowTest, ShowingRegistersTheWindowWithTheRootContainer) {
     ASSERT_NE(windowOf(frame), nullptr);
     EXPECT_TRUE(IsWindowVisible(windowOf(frame)));
     EXPECT_TRUE(toolkit().isMessageLoopRequested());
+    // Disposing twice is harmless.
+    frame->dispose();
     frame->dispose();
     EXPECT_TRUE(pumpUntil([this] { return deleted; }));
     EXPECT_EQ(JovWindow::getRootPane()->getComponentCount(), before);
 }
 
 TEST_F(JovWindowTest, DisposingTheLastWindowFromItsCloseHandlerEndsTheLoopWithZero) {
-    auto* frame = new EventFrame(events, deleted, true);
-    frame->setBounds(50, 50, 300, 200);
-    frame->show();
+    EventFrame* frame = shownFrame(true);
     const HWND window = windowOf(frame);
     PostMessageA(window, WM_CLOSE, 0, 0);
     Watchdog watchdog;
@@ -110,9 +117,7 @@ TEST_F(JovWindowTest, DisposingTheLastWindowFromItsCloseHandlerEndsTheLoopWithZe
 }
 
 TEST_F(JovWindowTest, TheWindowOutlivesTheHandlerThatDisposesIt) {
-    auto* frame = new EventFrame(events, deleted, true);
-    frame->setBounds(50, 50, 300, 200);
-    frame->show();
+    EventFrame* frame = shownFrame(true);
     SendMessageA(windowOf(frame), WM_CLOSE, 0, 0);
     EXPECT_TRUE(frame->aliveAfterDispose);
     EXPECT_TRUE(pumpUntil([this] { return deleted; }));
@@ -120,9 +125,7 @@ TEST_F(JovWindowTest, TheWindowOutlivesTheHandlerThatDisposesIt) {
 }
 
 TEST_F(JovWindowTest, TheCloseBoxDeliversTheCloseRequestAndLeavesTheWindowOpen) {
-    auto* frame = new EventFrame(events, deleted, false);
-    frame->setBounds(50, 50, 300, 200);
-    frame->show();
+    EventFrame* frame = shownFrame();
     const HWND window = windowOf(frame);
     SendMessageA(window, WM_CLOSE, 0, 0);
     SendMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
@@ -138,18 +141,8 @@ TEST_F(JovWindowTest, TheCloseBoxDeliversTheCloseRequestAndLeavesTheWindowOpen) 
     frame->dispose();
 }
 
-TEST_F(JovWindowTest, DisposingTwiceIsHarmless) {
-    auto* frame = new EventFrame(events, deleted, false);
-    frame->show();
-    frame->dispose();
-    frame->dispose();
-    EXPECT_TRUE(pumpUntil([this] { return deleted; }));
-}
-
 TEST_F(JovWindowTest, HidingDeliversTheCloseRequestAndShowingAgainOpened) {
-    auto* frame = new EventFrame(events, deleted, false);
-    frame->setBounds(50, 50, 300, 200);
-    frame->show();
+    EventFrame* frame = shownFrame();
     events.clear();
     frame->hide();
     ASSERT_FALSE(events.empty());
@@ -162,9 +155,7 @@ TEST_F(JovWindowTest, HidingDeliversTheCloseRequestAndShowingAgainOpened) {
 }
 
 TEST_F(JovWindowTest, MinimisingDeliversIconifiedAndTheStateFollows) {
-    auto* frame = new EventFrame(events, deleted, false);
-    frame->setBounds(50, 50, 300, 200);
-    frame->show();
+    EventFrame* frame = shownFrame();
     frame->setExtendedState(JovFrame::ICONIFIED);
     pumpFor(100);
     EXPECT_TRUE(contains(events, JovWindowEvent::WINDOW_ICONIFIED));
@@ -216,9 +207,7 @@ TEST_F(JovWindowTest, AnOwnedDialogNeverShownIsDeletedWithItsOwner) {
 }
 
 TEST_F(JovWindowTest, AShownOwnedDialogSitsAboveItsOwnersWindow) {
-    auto* frame = new EventFrame(events, deleted, false);
-    frame->setBounds(50, 50, 300, 200);
-    frame->show();
+    EventFrame* frame = shownFrame();
     auto* dialog = new JovDialog(frame, "Über...");
     dialog->setBounds(80, 80, 200, 100);
     dialog->show();
@@ -289,20 +278,6 @@ TEST_F(JovWindowTest, WindowsLayOutWithABorderLayoutWithoutGapsAndDialogsWithGap
     }
     EXPECT_EQ(frame->getComponent(1)->getY(), 10);
     EXPECT_EQ(dialog->getComponent(1)->getY(), 18);
-    frame->show();
-    frame->dispose();
-}
-
-TEST_F(JovWindowTest, TextForms) {
-    auto* frame = new EventFrame(events, deleted, false);
-    auto* dialog = new JovDialog(frame);
-    auto* window = new JovWindow(frame);
-    EXPECT_STREQ(frame->toString().chars(), "ool.awt.JovFrame");
-    EXPECT_STREQ(dialog->toString().chars(), "ool.awt.JovDialog");
-    EXPECT_STREQ(window->toString().chars(), "ool.awt.JovWindow");
-    EXPECT_STREQ(JovWindow::getRootPane()->toString().chars(), "ool.awt.JovWindow.JovRootPane");
-    EXPECT_STREQ(frame->getFocusManager().toString().chars(), "ool.awt.JovWindow.FocusManager");
-    EXPECT_FALSE(frame->isVisible());
     frame->show();
     frame->dispose();
 }

@@ -10,6 +10,7 @@
 #include <array>
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 
 // x, y, width, height.
 using Bounds = std::array<int, 4>;
@@ -51,6 +52,23 @@ protected:
     }
 
     void layOut() { container->validate(); }
+
+    // Adds one child sized as each expected bounds, lays out and checks where each one went.
+    void expectLaidOutAs(const std::vector<Bounds>& expected) {
+        std::vector<JovComponent*> children;
+        for (const Bounds& bounds : expected) {
+            children.push_back(addSized(bounds[2], bounds[3]));
+        }
+        layOut();
+        for (std::size_t i = 0; i < children.size(); ++i) {
+            EXPECT_EQ(boundsOf(children[i]), expected[i]) << "child " << i;
+        }
+    }
+
+    void dropContainer() {
+        container->release();
+        container = nullptr;
+    }
 
     JovDimension preferred() { return container->getPreferredSize(); }
 

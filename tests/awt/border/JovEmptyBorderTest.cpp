@@ -21,11 +21,6 @@ TEST_F(JovEmptyBorderTest, TheBaseBorderTakesNoSpace) {
     EXPECT_EQ(insets.top + insets.left + insets.bottom + insets.right, 0);
 }
 
-TEST_F(JovEmptyBorderTest, TextForms) {
-    EXPECT_STREQ(JovEmptyBorder(8, 8, 8, 8).toString().chars(), "ool.awt.border.JovEmptyBorder");
-    EXPECT_STREQ(JovAbstractBorder().toString().chars(), "ool.awt.border.JovAbstractBorder");
-}
-
 TEST_F(JovEmptyBorderTest, ABorderIsDeletedThroughItsInterface) {
     const int live = JovObject::liveObjectCount();
     JovBorder* border = new JovEmptyBorder(8, 8, 8, 8);

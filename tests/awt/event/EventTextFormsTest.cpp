@@ -24,9 +24,6 @@ TEST_F(EventTextFormsTest, KeyEventNamesItsKindCodeAndCharacter) {
     const JovKeyEvent released(nullptr, JovKeyEvent::KEY_RELEASED, 0, 0, 13, '\r');
     EXPECT_STREQ(released.toString().chars(),
                  "ool.awt.event.JovKeyEvent[id=KEY_RELEASED,keyCode=13,keyChar=\r]");
-    const JovKeyEvent typed(nullptr, JovKeyEvent::KEY_TYPED, 0, 0, 69, 'E');
-    EXPECT_STREQ(typed.toString().chars(),
-                 "ool.awt.event.JovKeyEvent[id=KEY_TYPED,keyCode=69,keyChar=E]");
 }
 
 TEST_F(EventTextFormsTest, KeyEventIdsAndModifierMasks) {
@@ -43,25 +40,9 @@ TEST_F(EventTextFormsTest, KeyEventIdsAndModifierMasks) {
 }
 
 TEST_F(EventTextFormsTest, MouseEventNamesItsKindPositionAndPopupTrigger) {
-    const struct {
-        int id;
-        const char* text;
-    } kinds[] = {
-        {JovMouseEvent::MOUSE_CLICKED,
-         "ool.awt.event.JovMouseEvent[MOUSE_CLICKED,(3,-4),popupTrigger=false]"},
-        {JovMouseEvent::MOUSE_ENTERED,
-         "ool.awt.event.JovMouseEvent[MOUSE_ENTERED,(3,-4),popupTrigger=false]"},
-        {JovMouseEvent::MOUSE_EXITED,
-         "ool.awt.event.JovMouseEvent[MOUSE_EXITED,(3,-4),popupTrigger=false]"},
-        {JovMouseEvent::MOUSE_PRESSED,
-         "ool.awt.event.JovMouseEvent[MOUSE_PRESSED,(3,-4),popupTrigger=false]"},
-        {JovMouseEvent::MOUSE_RELEASED,
-         "ool.awt.event.JovMouseEvent[MOUSE_RELEASED,(3,-4),popupTrigger=false]"},
-    };
-    for (const auto& kind : kinds) {
-        const JovMouseEvent event(nullptr, kind.id, 0, 0, 3, -4, 1, false);
-        EXPECT_STREQ(event.toString().chars(), kind.text);
-    }
+    const JovMouseEvent clicked(nullptr, JovMouseEvent::MOUSE_CLICKED, 0, 0, 3, -4, 1, false);
+    EXPECT_STREQ(clicked.toString().chars(),
+                 "ool.awt.event.JovMouseEvent[MOUSE_CLICKED,(3,-4),popupTrigger=false]");
     const JovMouseEvent popup(nullptr, JovMouseEvent::MOUSE_RELEASED, 0, 0, 0, 0, 1, true);
     EXPECT_STREQ(popup.toString().chars(),
                  "ool.awt.event.JovMouseEvent[MOUSE_RELEASED,(0,0),popupTrigger=true]");
@@ -96,26 +77,8 @@ TEST_F(EventTextFormsTest, MouseEventTranslatesItsPoint) {
 TEST_F(EventTextFormsTest, OtherEventsAnswerTheirClassName) {
     EXPECT_STREQ(JovActionEvent(nullptr, 256, "new").toString().chars(),
                  "ool.awt.event.JovActionEvent");
-    EXPECT_STREQ(JovWindowEvent(nullptr, 513).toString().chars(), "ool.awt.event.JovWindowEvent");
-    EXPECT_STREQ(JovFocusEvent(nullptr, 8192).toString().chars(), "ool.awt.event.JovFocusEvent");
     EXPECT_STREQ(JovAWTEvent(nullptr, 1).toString().chars(), "ool.awt.JovAWTEvent");
     EXPECT_STREQ(JovEventObject(nullptr).toString().chars(), "ool.util.JovEventObject");
-    EXPECT_STREQ(ChangeEvent(nullptr).toString().chars(), "ool.awt.event.ChangeEvent");
-    EXPECT_STREQ(DocumentEvent(nullptr, "x").toString().chars(), "ool.awt.event.DocumentEvent");
-    EXPECT_STREQ(JovAdjustmentEvent(nullptr, JovAdjustmentEvent::ADJUSTMENT_VALUE_CHANGED,
-                                    JovAdjustmentEvent::TRACK, 5)
-                     .toString()
-                     .chars(),
-                 "ool.awt.event.JovAdjustmentEvent");
-    EXPECT_STREQ(JovListSelectionEvent(nullptr, 0, 1, false).toString().chars(),
-                 "ool.awt.event.JovListSelectionEvent");
-    EXPECT_STREQ(JovTreeSelectionEvent(nullptr, nullptr, nullptr).toString().chars(),
-                 "ool.awt.event.JovTreeSelectionEvent");
-    EXPECT_STREQ(
-        JovTreeModelEvent(nullptr, JovTreeModelEvent::TREE_NODES_INSERTED, nullptr, 0, nullptr)
-            .toString()
-            .chars(),
-        "ool.awt.event.JovTreeModelEvent");
 }
 
 TEST_F(EventTextFormsTest, WidgetEventIdsStayOutOfTheListenerGroupsOfComponents) {

@@ -158,11 +158,21 @@ TEST_F(JovBmpReaderTest, LaterInfoHeaderVersionsPutThePaletteAfterTheirLongerHea
     EXPECT_EQ(rgbAt(*image, 0, 0), "255,0,0");
 }
 
-TEST_F(JovBmpReaderTest, CompressedFilesAreRefused) {
+TEST_F(JovBmpReaderTest, CompressedForeignOrUnknownHeaderVersionFilesAreRefused) {
     for (const std::uint32_t compression : {rle8, rle4, bitFields}) {
         BmpFileBuilder file = paletteFile();
         file.compression = compression;
-        EXPECT_EQ(decode(file.build()), nullptr) << compression;
+        EXPECT_EQ(decode(file.build()), nullptr) << "compression " << compression;
+    }
+    for (const char* magic : {"BA", "MB", "bm", "\0\0"}) {
+        BmpFileBuilder file = paletteFile();
+        file.magic = std::string(magic, 2);
+        EXPECT_EQ(decode(file.build()), nullptr) << magic;
+    }
+    for (const std::uint32_t infoSize : {0u, 12u, 39u, 125u, 0xFFFFFFFFu}) {
+        BmpFileBuilder file = paletteFile();
+        file.infoSize = infoSize;
+        EXPECT_EQ(decode(file.build()), nullptr) << "info header " << infoSize;
     }
 }
 
@@ -171,14 +181,6 @@ TEST_F(JovBmpReaderTest, BitCountsOtherThanOneFourEightAndTwentyFourAreRefused) 
         BmpFileBuilder file(1, 1, bitCount);
         file.rows = {std::string(8, '\0')};
         EXPECT_EQ(decode(file.build()), nullptr) << bitCount;
-    }
-}
-
-TEST_F(JovBmpReaderTest, FilesNotStartingWithBMAreRefused) {
-    for (const char* magic : {"BA", "MB", "bm", "\0\0"}) {
-        BmpFileBuilder file = paletteFile();
-        file.magic = std::string(magic, 2);
-        EXPECT_EQ(decode(file.build()), nullptr) << magic;
     }
 }
 
@@ -228,14 +230,6 @@ TEST_F(JovBmpReaderTest, PixelOffsetOutsideThePixelAreaIsRefused) {
     for (const std::uint32_t offset : {fileSize, fileSize - 1, 0xFFFFFFF0u, 0xFFFFFFFFu, 0u, 20u}) {
         file.pixelOffset = offset;
         EXPECT_EQ(decode(file.build()), nullptr) << offset;
-    }
-}
-
-TEST_F(JovBmpReaderTest, InfoHeaderSizesOutsideTheKnownVersionsAreRefused) {
-    for (const std::uint32_t infoSize : {0u, 12u, 39u, 125u, 0xFFFFFFFFu}) {
-        BmpFileBuilder file = paletteFile();
-        file.infoSize = infoSize;
-        EXPECT_EQ(decode(file.build()), nullptr) << infoSize;
     }
 }
 

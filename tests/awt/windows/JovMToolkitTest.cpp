@@ -130,14 +130,10 @@ TEST_F(JovMToolkitTest, ChildWindowsArePlacedInTheClientAreaBelowTheFrame) {
     EXPECT_EQ(rect.bottom - rect.top, 30);
 }
 
-TEST_F(JovMToolkitTest, QuitEndsTheMessageLoopWithItsExitCode) {
+TEST_F(JovMToolkitTest, QuitFromThisOrAnotherThreadEndsTheMessageLoopWithItsExitCode) {
     frame->show();
     toolkit().quit(5);
     EXPECT_EQ(toolkit().runMessageLoop(), 5);
-}
-
-TEST_F(JovMToolkitTest, QuitFromAnotherThreadEndsTheMessageLoop) {
-    frame->show();
     std::thread other([] {
         Sleep(50);
         JovMToolkit::getToolkit()->quit(6);
