@@ -2,6 +2,7 @@
 // state images, and the control's item and header notifications read back into the table.
 
 #include "awt/windows/JovTablePeer.h"
+#include "awt/windows/JovFlagGuard.h"
 
 #include "awt/JovTable.h"
 #include "awt/JovTableColumn.h"
@@ -36,19 +37,6 @@ int columnFormat(int alignment) {
     }
     return alignment == JovTableColumn::CENTER ? LVCFMT_CENTER : LVCFMT_LEFT;
 }
-
-// Sets a flag for the lifetime of the guard.
-class Applying {
-public:
-    explicit Applying(bool& flag) : flag(flag), previous(flag) { flag = true; }
-    ~Applying() { flag = previous; }
-    Applying(const Applying&) = delete;
-    Applying& operator=(const Applying&) = delete;
-
-private:
-    bool& flag;
-    bool previous;
-};
 
 } // namespace
 
@@ -96,7 +84,7 @@ void JovTablePeer::applyExtendedStyles() {
     if (table->getShowGrid()) {
         styles |= LVS_EX_GRIDLINES;
     }
-    Applying guard(applying);
+    JovFlagGuard guard(applying);
     SendMessageA(getWindow(), LVM_SETEXTENDEDLISTVIEWSTYLE, 0, styles);
 }
 
@@ -114,7 +102,7 @@ void JovTablePeer::insertColumns() {
 }
 
 void JovTablePeer::reloadRows() {
-    Applying guard(applying);
+    JovFlagGuard guard(applying);
     SendMessageA(getWindow(), LVM_DELETEALLITEMS, 0, 0);
     if (table->getRowCount() > 0) {
         insertRows(0, table->getRowCount() - 1);
@@ -122,7 +110,7 @@ void JovTablePeer::reloadRows() {
 }
 
 void JovTablePeer::insertRows(int first, int last) {
-    Applying guard(applying);
+    JovFlagGuard guard(applying);
     for (int row = first; row <= last; ++row) {
         writeRow(row, true);
         setItemState(row, checkState(table->isChecked(row)), LVIS_STATEIMAGEMASK);
@@ -131,14 +119,14 @@ void JovTablePeer::insertRows(int first, int last) {
 }
 
 void JovTablePeer::updateRows(int first, int last) {
-    Applying guard(applying);
+    JovFlagGuard guard(applying);
     for (int row = first; row <= last; ++row) {
         writeRow(row, false);
     }
 }
 
 void JovTablePeer::deleteRows(int first, int last) {
-    Applying guard(applying);
+    JovFlagGuard guard(applying);
     for (int row = last; row >= first; --row) {
         SendMessageA(getWindow(), LVM_DELETEITEM, row, 0);
     }
@@ -170,12 +158,12 @@ void JovTablePeer::setItemState(int row, unsigned int state, unsigned int mask) 
 }
 
 void JovTablePeer::setChecked(int row, bool checked) {
-    Applying guard(applying);
+    JovFlagGuard guard(applying);
     setItemState(row, checkState(checked), LVIS_STATEIMAGEMASK);
 }
 
 void JovTablePeer::setSelected(int row, bool selected) {
-    Applying guard(applying);
+    JovFlagGuard guard(applying);
     setItemState(row, selected ? LVIS_SELECTED : 0, LVIS_SELECTED);
 }
 

@@ -2,6 +2,7 @@
 // control's selection, expansion and deletion notifications read back into the tree.
 
 #include "awt/windows/JovTreePeer.h"
+#include "awt/windows/JovFlagGuard.h"
 
 #include "awt/JovDefaultMutableTreeNode.h"
 #include "awt/JovTree.h"
@@ -19,19 +20,6 @@ namespace {
 constexpr int singleClick = 1;
 constexpr int doubleClick = 2;
 constexpr int labelLength = 260;
-
-// Sets a flag for the lifetime of the guard.
-class Applying {
-public:
-    explicit Applying(bool& flag) : flag(flag), previous(flag) { flag = true; }
-    ~Applying() { flag = previous; }
-    Applying(const Applying&) = delete;
-    Applying& operator=(const Applying&) = delete;
-
-private:
-    bool& flag;
-    bool previous;
-};
 
 JovDefaultMutableTreeNode* nodeOfItem(const TVITEMA& item) {
     return reinterpret_cast<JovDefaultMutableTreeNode*>(item.lParam);
@@ -78,7 +66,7 @@ void JovTreePeer::initialize() {
 }
 
 void JovTreePeer::rebuild() {
-    Applying guard(applying);
+    JovFlagGuard guard(applying);
     SendMessageA(getWindow(), TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
     JovDefaultMutableTreeNode* root = tree->getRoot();
     if (root != nullptr) {
@@ -165,7 +153,7 @@ void JovTreePeer::insertNode(JovDefaultMutableTreeNode* parent, JovDefaultMutabl
         ItemHandle previous = itemOf(parent->getChildAt(index - 1));
         after = previous != nullptr ? previous : TVI_LAST;
     }
-    Applying guard(applying);
+    JovFlagGuard guard(applying);
     insertSubtree(child, parentItem, after);
     applyExpansion(parent);
 }
@@ -175,7 +163,7 @@ void JovTreePeer::removeNode(JovDefaultMutableTreeNode* node) {
     if (item == nullptr) {
         return;
     }
-    Applying guard(applying);
+    JovFlagGuard guard(applying);
     SendMessageA(getWindow(), TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(item));
 }
 
@@ -203,13 +191,13 @@ void JovTreePeer::expandNode(JovDefaultMutableTreeNode* node, bool expand) {
     if (item == nullptr) {
         return;
     }
-    Applying guard(applying);
+    JovFlagGuard guard(applying);
     SendMessageA(getWindow(), TVM_EXPAND, expand ? TVE_EXPAND : TVE_COLLAPSE,
                  reinterpret_cast<LPARAM>(item));
 }
 
 void JovTreePeer::selectNode(JovDefaultMutableTreeNode* node) {
-    Applying guard(applying);
+    JovFlagGuard guard(applying);
     SendMessageA(getWindow(), TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(itemOf(node)));
 }
 
