@@ -20,8 +20,22 @@ installPackages() {
     local sudo=""
     [ "$(id -u)" -eq 0 ] || sudo=sudo
     echo "Installing: ${missing[*]}"
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    # The packages' own scripts register drivers with the system's unixODBC: they must not see the
+    # project's ODBC folder, which does not exist yet.
+    $sudo env -u ODBCSYSINI -u ODBCINI apt-get update -qq
+    $sudo env -u ODBCSYSINI -u ODBCINI DEBIAN_FRONTEND=noninteractive \
+        apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    checkPackagesConfigured
+}
+
+# A failed post-install script leaves a package half-configured while apt may still exit 0.
+checkPackagesConfigured() {
+    local audit
+    audit=$(dpkg --audit 2>&1)
+    [ -z "$audit" ] && return
+    echo "Set-up stopped: dpkg reports packages that are not fully installed:" >&2
+    echo "$audit" >&2
+    exit 1
 }
 
 # The native tests run in the German locale, as the program does.
