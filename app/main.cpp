@@ -1,54 +1,31 @@
-// Process entry of the program: German locale, the command line echoed, the toolkit, the
-// application's main routine, then the message loop when a window asked for one.
+// Process entry of the program: the toolkit's program start runs the application's main routine.
 #include "app/DatabaseStartup.h"
 #include "app/model/MealsDatabase.h"
-#include "awt/windows/JovMToolkit.h"
+#include "awt/windows/JovProgramStart.h"
 #include "io/JovPrintWriter.h"
 #include "lang/JovException.h"
-#include "lang/JovPlatform.h"
-#include "util/JovStringTokenizer.h"
-
-#include <clocale>
-#include <windows.h>
 
 namespace {
 
+// The exit code when the database could not be opened and the user has been told.
+constexpr int startFailedExit = 1;
+
 // The application's main routine. The arguments are split but not used.
-void runApplication(const JovString*, int) {
+int runApplication(const JovString*, int) {
     try {
         DatabaseStartup::open(MealsDatabase::dataSourceName);
     } catch (const JovException&) {
-        // The user has been told; start-up ends without a window.
-        return;
+        return startFailedExit;
     }
     JovPrintWriter& out = JovPrintWriter::standardOutput();
     out.println(JovString("Start erfolgreich: Datenbank 'meals' bereit, Version ") +
                 JovString::valueOf(MealsDatabase::programVersion) + " eingetragen.");
     out.flush();
-}
-
-// As many arguments as the text has runs of non-blanks, each the tokenizer's next token.
-JovString* splitArguments(const JovString& text, int& count) {
-    JovStringTokenizer tokenizer(text);
-    count = tokenizer.countTokens();
-    auto* arguments = new JovString[count];
-    for (int i = 0; i < count; ++i) {
-        arguments[i] = tokenizer.nextToken();
-    }
-    return arguments;
+    return 0;
 }
 
 } // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR argumentText, int) {
-    std::setlocale(LC_ALL, JovPlatform::germanLocaleName());
-    JovPrintWriter::standardOutput().println(GetCommandLineA());
-    JovMToolkit* toolkit = JovMToolkit::initialize(instance);
-    int count = 0;
-    JovString* arguments = splitArguments(argumentText, count);
-    runApplication(arguments, count);
-    delete[] arguments;
-    const int exitCode = toolkit->isMessageLoopRequested() ? toolkit->runMessageLoop() : 0;
-    JovMToolkit::shutdown();
-    return exitCode;
+int main() {
+    return JovProgramStart::runWindowProgram(&runApplication);
 }

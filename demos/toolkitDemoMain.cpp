@@ -1,16 +1,17 @@
-// Entry of the toolkit demo program.
+// Entry of the toolkit demo program: shows its frame until it is closed.
 
 #include "ToolkitDemo.h"
-#include "DemoStart.h"
+#include "awt/windows/JovProgramStart.h"
 
 namespace {
 
-JovFrame* makeDemo() {
-    return new ToolkitDemo();
+int showToolkitDemo(const JovString*, int) {
+    (new ToolkitDemo())->show();
+    return 0;
 }
 
 } // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-    return DemoStart::run(instance, &makeDemo);
+int main() {
+    return JovProgramStart::runWindowProgram(&showToolkitDemo);
 }

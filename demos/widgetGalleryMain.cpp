@@ -1,16 +1,17 @@
-// Entry of the widget gallery program.
+// Entry of the widget gallery program: shows its frame until it is closed.
 
 #include "WidgetGallery.h"
-#include "DemoStart.h"
+#include "awt/windows/JovProgramStart.h"
 
 namespace {
 
-JovFrame* makeGallery() {
-    return new WidgetGallery();
+int showWidgetGallery(const JovString*, int) {
+    (new WidgetGallery())->show();
+    return 0;
 }
 
 } // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-    return DemoStart::run(instance, &makeGallery);
+int main() {
+    return JovProgramStart::runWindowProgram(&showWidgetGallery);
 }

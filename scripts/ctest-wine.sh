@@ -5,13 +5,14 @@
 # usage: ctest-wine.sh BUILD_DIR [ctest options]
 set -uo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/env.sh"
-# Everything Wine starts must see the virtual display, its helper processes too. They inherit
-# CTest's pipes, so they are started detached before CTest.
+# Everything Wine starts must see the virtual display, its helper processes too. They would inherit
+# CTest's pipes, so the wine server and one long-lived GUI process (which keeps Wine's desktop
+# process alive for the whole run) are started detached before CTest.
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
     build=$1
     shift
     wineserver -p
-    "$WINE" cmd /c exit </dev/null >/dev/null 2>&1 &
+    "$WINE" "$build/tests/desktopKeeper.exe" </dev/null >/dev/null 2>&1 &
     ctest --test-dir "$build" --output-on-failure "$@"
     status=$?
     wineserver -k

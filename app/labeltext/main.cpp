@@ -3,20 +3,14 @@
 #include "app/labeltext/LabelTextArguments.h"
 #include "app/labeltext/LabelTextTool.h"
 #include "app/model/MealsDatabase.h"
+#include "awt/windows/JovProgramStart.h"
 #include "lang/JovException.h"
-#include "lang/JovPlatform.h"
 
-#include <clocale>
 #include <cstdio>
-#include <windows.h>
 
-int main(int argc, char** argv) {
-    std::setlocale(LC_ALL, JovPlatform::germanLocaleName());
-    // The tool writes UTF-8 with plain line feeds, also when its output goes to a console.
-    JovPlatform::useBinaryMode(stdout);
-    JovPlatform::useBinaryMode(stderr);
-    SetConsoleOutputCP(CP_UTF8);
+namespace {
 
+int runLabelText(int argc, char** argv) {
     const LabelTextArguments arguments(argc - 1, argv + 1);
     if (!arguments.isValid()) {
         LabelTextTool::report(stderr, arguments.getError().c_str());
@@ -30,4 +24,10 @@ int main(int argc, char** argv) {
         LabelTextTool::report(stderr, exception.getMessage().chars());
         return LabelTextTool::databaseExit;
     }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    return JovProgramStart::runConsoleProgram(argc, argv, &runLabelText);
 }

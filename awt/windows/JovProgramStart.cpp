@@ -1,0 +1,76 @@
+// Process start and end of the library's window and console programs.
+
+#include "awt/windows/JovProgramStart.h"
+
+#include "awt/windows/JovMToolkit.h"
+#include "io/JovPrintWriter.h"
+#include "lang/JovPlatform.h"
+#include "util/JovStringTokenizer.h"
+
+#include <clocale>
+#include <cstdio>
+#include <memory>
+#include <windows.h>
+
+namespace {
+
+// The command line without the program's name, as the system hands it to a window program:
+// a quoted name ends at its closing quote, an unquoted one at the first blank.
+const char* argumentText(const char* commandLine) {
+    const char* text = commandLine;
+    if (*text == '"') {
+        ++text;
+        while (*text != '\0' && *text != '"')
+            ++text;
+        if (*text == '"')
+            ++text;
+    } else {
+        while (*text != '\0' && *text != ' ' && *text != '\t')
+            ++text;
+    }
+    while (*text == ' ' || *text == '\t')
+        ++text;
+    return text;
+}
+
+// As many arguments as the text has runs of non-blanks, each the tokenizer's next token.
+std::unique_ptr<JovString[]> splitArguments(const JovString& text, int& count) {
+    JovStringTokenizer tokenizer(text);
+    count = tokenizer.countTokens();
+    std::unique_ptr<JovString[]> arguments(new JovString[count]);
+    for (int i = 0; i < count; ++i)
+        arguments[i] = tokenizer.nextToken();
+    return arguments;
+}
+
+void useGermanLocale() {
+    std::setlocale(LC_ALL, JovPlatform::germanLocaleName());
+}
+
+} // namespace
+
+int JovProgramStart::runWindowProgram(MainRoutine mainRoutine) {
+    useGermanLocale();
+    const char* commandLine = GetCommandLineA();
+    JovPrintWriter::standardOutput().println(commandLine);
+    JovMToolkit* toolkit = JovMToolkit::initialize(GetModuleHandleA(nullptr));
+    int count = 0;
+    int exitCode = 0;
+    {
+        const std::unique_ptr<JovString[]> arguments =
+            splitArguments(argumentText(commandLine), count);
+        exitCode = mainRoutine(arguments.get(), count);
+    }
+    if (toolkit->isMessageLoopRequested())
+        exitCode = toolkit->runMessageLoop();
+    JovMToolkit::shutdown();
+    return exitCode;
+}
+
+int JovProgramStart::runConsoleProgram(int argc, char** argv, ConsoleRoutine routine) {
+    useGermanLocale();
+    JovPlatform::useBinaryMode(stdout);
+    JovPlatform::useBinaryMode(stderr);
+    SetConsoleOutputCP(CP_UTF8);
+    return routine(argc, argv);
+}

@@ -1,0 +1,14 @@
+// Keeps one GUI process of the Wine prefix alive for a whole test run. Wine's desktop process then
+// starts once and stays, instead of being started by every window test, inheriting its output
+// pipe and holding the test's end back by about a second.
+#include <windows.h>
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    // A message-only window is enough to make this a GUI process; it is never shown.
+    CreateWindowExA(0, "STATIC", "DesktopKeeper", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr,
+                    nullptr);
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0)
+        DispatchMessageA(&message);
+    return 0;
+}
