@@ -19,6 +19,8 @@ namespace {
 // The menu search for "*" outside setup mode: every menu except the reserved row.
 constexpr const char* allMenusQuery = "SELECT * FROM Menues WHERE (Name LIKE '%%%' OR "
                                       "ID LIKE '%%%') AND ID <> 0 ORDER BY ID ASC;";
+constexpr const char* unreadableIdText =
+    "Ein Menü mit einer Art.-Nr. außerhalb des Zahlenbereichs wird übergangen.";
 
 void write(std::FILE* stream, const std::string& bytes) {
     std::fwrite(bytes.data(), 1, bytes.size(), stream);
@@ -32,7 +34,7 @@ LabelTextTool::LabelTextTool(Connection* connection, std::FILE* out, std::FILE* 
 
 int LabelTextTool::run(const LabelTextArguments& arguments) {
     const std::vector<int> menuIds = arguments.isAll() ? allMenuIds() : arguments.getMenuIds();
-    int exitCode = 0;
+    int exitCode = unreadableIds ? unknownMenuExit : 0;
     bool written = false;
     for (const int menuId : menuIds) {
         // Readable blocks are set apart by an empty line; JSON lines stand one below the other.
@@ -58,11 +60,18 @@ void LabelTextTool::warnNotStored(std::FILE* err, const JovString& what,
     report(err, "Warnung: " + what + " nicht gespeichert: " + diagnostic);
 }
 
-std::vector<int> LabelTextTool::allMenuIds() const {
+std::vector<int> LabelTextTool::allMenuIds() {
     std::vector<int> ids;
     ScopedStatement statement(connection);
     ResultSet* rows = statement.executeQuery(allMenusQuery);
     while (rows != nullptr && rows->next()) {
+        // An ID the 32-bit article number cannot hold arrives as no value.
+        const JovString* id = rows->getString("ID");
+        if (id == nullptr || id->length() == 0) {
+            report(err, unreadableIdText);
+            unreadableIds = true;
+            continue;
+        }
         ids.push_back(rows->getInt("ID"));
     }
     return ids;

@@ -36,8 +36,9 @@ public:
     static void warnNotStored(std::FILE* err, const JovString& what, const JovString& diagnostic);
 
 private:
-    // Every menu but the reserved one, in ascending order.
-    std::vector<int> allMenuIds() const;
+    // Every menu but the reserved one, in ascending order; a menu whose ID cannot be read is
+    // reported and left out.
+    std::vector<int> allMenuIds();
     // Writes separator and the menu's texts and answers the menu's exit code.
     int writeMenu(int menuId, bool json, const char* separator);
     int composeAndWrite(MealComposer& composer, int menuId, bool json, const char* separator);
@@ -45,4 +46,5 @@ private:
     Connection* connection;
     std::FILE* out;
     std::FILE* err;
+    bool unreadableIds = false;
 };

@@ -268,8 +268,10 @@ void MealComposer::loadFillQuantities(const ResultSet& menuRow) {
 
 void MealComposer::loadOccurrence(JovDefaultMutableTreeNode* parent, const ResultSet& shareRow,
                                   double amount, int depth) {
+    // A Kind the 32-bit article number cannot hold arrives as no value, never as another ID.
+    const JovString* kind = shareRow.getString("Kind");
     const int id = shareRow.getInt("Kind");
-    if (standsAbove(parent, id)) {
+    if (kind == nullptr || kind->length() == 0 || standsAbove(parent, id)) {
         return;
     }
     // The measure taken before loading sees each stored composition once; this guard holds

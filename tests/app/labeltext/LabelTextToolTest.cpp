@@ -139,3 +139,18 @@ TEST_F(LabelTextToolTest, RunawayCompositionIsReportedAndTheOthersStillWritten) 
                           "Men\xC3\xBC wird nicht geladen.\n");
     EXPECT_EQ(out.text().rfind("{\"id\":7,", 0), 0u);
 }
+
+// IDs beyond 32 bits written by another tool: 2^32 + 1 must not read as Erbsen (1), and menu
+// 2^32 + 3 must not stand in for menu 3.
+TEST_F(LabelTextToolTest, IdsOutsideThirtyTwoBitsAreNeverReadAsOtherIds) {
+    ASSERT_GE(execute("INSERT INTO Mengen (Eltern,Kind,Fuellmenge) VALUES (3,4294967297,50);"), 0);
+    ASSERT_GE(execute("INSERT INTO Menues (ID,Name) VALUES (4294967299,'Fremd');"), 0);
+    EXPECT_EQ(run({"--json", "--all"}), LabelTextTool::unknownMenuExit);
+    EXPECT_EQ(err.text(), "labeltext: Ein Men\xC3\xBC mit einer Art.-Nr. au\xC3\x9F"
+                          "erhalb des Zahlenbereichs wird \xC3\xBC"
+                          "bergangen.\n");
+    const std::string printed = out.text();
+    EXPECT_EQ(printed.rfind("{\"id\":3,\"menuName\":\"Gr\xC3\xBCne Bohnen\",", 0), 0u) << printed;
+    EXPECT_NE(printed.find("\"ingredientList\":\"\""), std::string::npos) << printed;
+    EXPECT_EQ(printed.find("Fremd"), std::string::npos);
+}
