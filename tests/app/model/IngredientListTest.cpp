@@ -8,11 +8,18 @@
 #include "lang/JovException.h"
 
 #include <gtest/gtest.h>
+#include <sstream>
+#include <string>
+#include <vector>
 
-// A composition of menu 1 and the texts it must give.
+// A composition of menu 1 and the texts it must give. Each use reads "parent child amount flags"
+// with M for the menu (then the amount is in grams, else a share) and the flags as the letters
+// M, T, W, A, V of mengeAngeben, imTitel, wertgebend, mengeAufMenueBeziehen,
+// veraenderlicheAnteile.
 struct ListCase {
     const char* behaviour;
-    void (*store)();
+    std::vector<IngredientRow> items;
+    std::string uses;
     const char* list;
     const char* titleWithQuid;
     const char* meatText;
@@ -29,47 +36,28 @@ protected:
         storeMenu(1, "Teller");
     }
 
-    // The labelling rules' worked example: 400 g of chicken breast, rice and a cream sauce with
-    // declared mushrooms.
-    static void storeWorkedExample(bool sauceLabelled) {
-        store(IngredientRow(1001, "Hähnchenbrust").portion("he"));
-        store(IngredientRow(1027, "Reis").portion("be"));
-        IngredientRow sauce(5003, "Rahmsauce");
-        sauce.female().dativePlural("Rahmsauce");
-        store(sauceLabelled ? sauce.labelled() : sauce);
-        store(IngredientRow(1033, "Sahne").female());
-        store(IngredientRow(1018, "Champignons").plural());
-        store(IngredientRow(1040, "Wasser"));
-        storeFill(1, 1001, 160, ownWeight | inTitle | valueGiving);
-        storeFill(1, 1027, 140, ownWeight | inTitle);
-        storeFill(1, 5003, 100);
-        storeShares(5003, {{1033, 0.5}, {1040, 0.1}});
-        storeShare(5003, 1018, 0.4, ownWeight | valueGiving);
-    }
-
-    // A sauce of 200 g and a stew, each with bacon; the stew's bacon is stewBaconId.
-    static void storeBaconInTwoDishes(int stewGrams, double stewPotatoes, double stewBacon,
-                                      int baconFlags, int stewBaconId = 1008,
-                                      int stewBaconFlags = -1) {
-        store(IngredientRow(30, "Soße").female());
-        storePlain({{31, "Eintopf"}, {1033, "Sahne"}, {1026, "Kartoffeln"}});
-        store(IngredientRow(1008, "Schinkenspeck").salesName("Speck"));
-        store(IngredientRow(1009, "Bauchspeck").salesName("Speck"));
-        storeFills(1, {{30, 200}, {31, stewGrams}});
-        storeShares(30, {{1033, 0.85}});
-        storeShare(30, 1008, 0.15, baconFlags);
-        storeShares(31, {{1026, stewPotatoes}});
-        storeShare(31, stewBaconId, stewBacon, stewBaconFlags < 0 ? baconFlags : stewBaconFlags);
-    }
-
-    // A salad whose declared meat weighs the given grams in two pieces.
-    static void storeSaladWithMeat(double bacon, double ham) {
-        store(IngredientRow(40, "Salat").labelled());
-        storePlain({{1012, "Eisbergsalat"}});
-        store(IngredientRow(1008, "Speck").declaredMeat(1.0));
-        store(IngredientRow(1010, "Schinken").declaredMeat(1.0));
-        storeFills(1, {{40, 100}});
-        storeShares(40, {{1012, 0.9}, {1008, bacon / 100}, {1010, ham / 100}});
+    static void storeComposition(const std::vector<IngredientRow>& items, const std::string& uses) {
+        for (const IngredientRow& row : items) {
+            store(row);
+        }
+        std::istringstream lines(uses);
+        std::string use;
+        while (std::getline(lines, use, ';')) {
+            std::istringstream fields(use);
+            std::string parent, flagLetters;
+            int child = 0;
+            double amount = 0.0;
+            fields >> parent >> child >> amount >> flagLetters;
+            int flags = 0;
+            for (const char letter : flagLetters) {
+                flags |= 1 << std::string("MTWAV").find(letter);
+            }
+            if (parent == "M") {
+                storeFill(1, child, static_cast<int>(amount), flags);
+            } else {
+                storeShare(std::stoi(parent), child, amount, flags);
+            }
+        }
     }
 
     MealComposer& compose(int menuId = 1) {
@@ -83,186 +71,154 @@ protected:
     }
 };
 
+namespace {
+
+IngredientRow item(int id, const char* name) {
+    return IngredientRow(id, name);
+}
+
+// The labelling rules' worked example: 400 g of chicken breast, rice and a cream sauce with
+// declared mushrooms.
+std::vector<IngredientRow> workedExample(bool sauceLabelled) {
+    IngredientRow sauce = item(5003, "Rahmsauce").female().dativePlural("Rahmsauce");
+    return {item(1001, "Hähnchenbrust").portion("he"), item(1027, "Reis").portion("be"),
+            sauceLabelled ? sauce.labelled() : sauce,  item(1033, "Sahne").female(),
+            item(1018, "Champignons").plural(),        item(1040, "Wasser")};
+}
+constexpr const char* workedExampleUses = "M 1001 160 MTW; M 1027 140 MT; M 5003 100 M;"
+                                          "5003 1033 .5 M; 5003 1040 .1 M; 5003 1018 .4 MW";
+
+// A sauce of 200 g and a stew, each with bacon labelled Speck.
+const std::vector<IngredientRow> baconInTwoDishes = {item(30, "Soße").female(),
+                                                     item(31, "Eintopf"),
+                                                     item(1033, "Sahne"),
+                                                     item(1026, "Kartoffeln"),
+                                                     item(1008, "Schinkenspeck").salesName("Speck"),
+                                                     item(1009, "Bauchspeck").salesName("Speck")};
+constexpr const char* sauceWithBacon = "M 30 200 M; M 31 100 M; 30 1033 .85 M; 31 1026 .7 M;";
+
+// A salad of 100 g with two kinds of declared meat.
+const std::vector<IngredientRow> salad = {item(40, "Salat").labelled(), item(1012, "Eisbergsalat"),
+                                          item(1008, "Speck").declaredMeat(1.0),
+                                          item(1010, "Schinken").declaredMeat(1.0)};
+
+} // namespace
+
+// Rows: behaviour; ingredients; uses; list, designation with percentages, meat text.
+// clang-format off
 std::vector<ListCase> IngredientListTest::cases() {
     return {
-        {"UnlabelledSauceIsDissolvedIntoItsComponents", [] { storeWorkedExample(false); },
+        {"UnlabelledSauceIsDissolvedIntoItsComponents", workedExample(false), workedExampleUses,
          "Hähnchenbrust, Reis, Sahne, Champignons (40% in der Rahmsauce), Wasser",
          "Hähnchenbrust_(40%), Reis", "Fleischlos"},
         {"AdditivesStandUnderTheirClassWithBracketsOnlyForSeveral",
-         [] {
-             store(IngredientRow(1, "Milchpudding"));
-             store(IngredientRow(3004, "Guarkernmehl").additiveClass("Verdickungsmittel"));
-             store(IngredientRow(3005, "Johannisbrotkernmehl").additiveClass("Verdickungsmittel"));
-             store(IngredientRow(3001, "Natriumbenzoat").additiveClass("Konservierungsstoff"));
-             storeFills(1, {{1, 200}, {3004, 3}, {3005, 2}, {3001, 1}});
-         },
+         {item(1, "Milchpudding"), item(3004, "Guarkernmehl").additiveClass("Verdickungsmittel"),
+          item(3005, "Johannisbrotkernmehl").additiveClass("Verdickungsmittel"),
+          item(3001, "Natriumbenzoat").additiveClass("Konservierungsstoff")},
+         "M 1 200 M; M 3004 3 M; M 3005 2 M; M 3001 1 M",
          "Milchpudding, Verdickungsmittel (Guarkernmehl, Johannisbrotkernmehl), "
-         "Konservierungsstoff Natriumbenzoat",
-         "", "Fleischlos"},
+         "Konservierungsstoff Natriumbenzoat", "", "Fleischlos"},
         {"ClassGroupIsPlacedByTheMergedWeightOfItsMembers",
-         [] {
-             store(IngredientRow(3004, "Guarkernmehl").additiveClass("Verdickungsmittel"));
-             storePlain({{1, "Salz"}});
-             storeFills(1, {{1, 5}, {3004, 3}, {3004, 3}});
-         },
+         {item(3004, "Guarkernmehl").additiveClass("Verdickungsmittel"), item(1, "Salz")},
+         "M 1 5 M; M 3004 3 M; M 3004 3 M",
          "Verdickungsmittel Guarkernmehl, Salz", "", "Fleischlos"},
         {"RepeatedIngredientIsOneEntryPlacedByItsSumWithMergedComponents",
-         [] {
-             store(IngredientRow(30, "Soße").female().labelled());
-             storePlain({{31, "Sahne"}, {32, "Wasser"}, {11, "Erbsen"}, {12, "Reis"}});
-             storeFills(1, {{30, 60}, {11, 50}, {12, 80}, {30, 40}, {11, 40}});
-             storeShares(30, {{31, 0.7}, {32, 0.3}});
-         },
+         {item(30, "Soße").female().labelled(), item(31, "Sahne"), item(32, "Wasser"),
+          item(11, "Erbsen"), item(12, "Reis")},
+         "M 30 60 M; M 11 50 M; M 12 80 M; M 30 40 M; M 11 40 M; 30 31 .7 M; 30 32 .3 M",
          "Soße (Sahne, Wasser), Erbsen, Reis", "", "Fleischlos"},
         {"EntriesWithTheSameLabelNameMerge",
-         [] {
-             store(IngredientRow(1040, "Wasser"));
-             for (int id : {1041, 1042, 1043}) {
-                 store(IngredientRow(id, ("Salz " + std::to_string(id)).c_str()).salesName("Salz"));
-             }
-             storeFills(1, {{1040, 12}, {1041, 5}, {1042, 5}, {1043, 5}});
-         },
-         "Salz, Wasser", "", "Fleischlos"},
+         {item(1040, "Wasser"), item(1041, "Salz 1").salesName("Salz"),
+          item(1042, "Salz 2").salesName("Salz"), item(1043, "Salz 3").salesName("Salz")},
+         "M 1040 12 M; M 1041 5 M; M 1042 5 M; M 1043 5 M", "Salz, Wasser", "", "Fleischlos"},
+        // Wasser 27 + 16 g; Karotten 4 g move before Salz 3 g.
         {"MergedEntriesJoinTheirComponentsAndMergeThemToo",
-         [] {
-             store(IngredientRow(40, "Brühe").female().labelled());
-             store(IngredientRow(41, "Gemüsebrühe").salesName("Brühe").female().labelled());
-             store(IngredientRow(1042, "Trinkwasser").salesName("Wasser"));
-             storePlain({{1040, "Wasser"}, {1041, "Salz"}, {1011, "Karotten"}});
-             storeFills(1, {{40, 30}, {41, 20}});
-             storeShares(40, {{1040, 0.9}, {1041, 0.1}});
-             storeShares(41, {{1042, 0.8}, {1011, 0.2}});
-         },
+         {item(40, "Brühe").female().labelled(),
+          item(41, "Gemüsebrühe").salesName("Brühe").female().labelled(),
+          item(1042, "Trinkwasser").salesName("Wasser"), item(1040, "Wasser"), item(1041, "Salz"),
+          item(1011, "Karotten")},
+         "M 40 30 M; M 41 20 M; 40 1040 .9 M; 40 1041 .1 M; 41 1042 .8 M; 41 1011 .2 M",
          "Brühe (Wasser, Karotten, Salz)", "", "Fleischlos"},
         {"EqualWeightsKeepTheOrderTheyCameIn",
-         [] {
-             storePlain(
-                 {{30, "Soße"}, {31, "Sahne"}, {32, "Wasser"}, {33, "Mehl"}, {12, "Erbsen"}});
-             storeFills(1, {{30, 100}, {12, 50}});
-             storeShares(30, {{31, 0.5}, {32, 0.3}, {33, 0.2}});
-         },
+         {item(30, "Soße"), item(31, "Sahne"), item(32, "Wasser"), item(33, "Mehl"),
+          item(12, "Erbsen")},
+         "M 30 100 M; M 12 50 M; 30 31 .5 M; 30 32 .3 M; 30 33 .2 M",
          "Sahne, Erbsen, Wasser, Mehl", "", "Fleischlos"},
-        {"MenuRelatedPercentagesOfOneIngredientAreSummed",
-         [] { storeBaconInTwoDishes(200, 0.85, 0.15, ownWeight | valueGiving | ofWholeMenu); },
+        {"MenuRelatedPercentagesOfOneIngredientAreSummed", baconInTwoDishes,
+         "M 30 200 M; M 31 200 M; 30 1033 .85 M; 31 1026 .85 M; 30 1008 .15 MWA; 31 1008 .15 MWA",
          "Sahne, Kartoffeln, Speck (15%)", "", "Fleischlos"},
-        {"PercentagesRelateToTheParentWithItsDativePhrase",
-         [] { storeBaconInTwoDishes(100, 0.7, 0.3, ownWeight | valueGiving); },
+        {"PercentagesRelateToTheParentWithItsDativePhrase", baconInTwoDishes,
+         std::string(sauceWithBacon) + "30 1008 .15 MW; 31 1008 .3 MW",
          "Sahne, Kartoffeln, Speck (15% in der Soße, 30% im Eintopf)", "", "Fleischlos"},
-        {"IngredientsMergedByLabelNameKeepEachPercentage",
-         [] { storeBaconInTwoDishes(100, 0.7, 0.3, ownWeight | valueGiving, 1009); },
+        {"IngredientsMergedByLabelNameKeepEachPercentage", baconInTwoDishes,
+         std::string(sauceWithBacon) + "30 1008 .15 MW; 31 1009 .3 MW",
          "Sahne, Kartoffeln, Speck (15% in der Soße, 30% im Eintopf)", "", "Fleischlos"},
-        {"OneValueGivingAmongNamesakesDeclaresOnePercentage",
-         [] { storeBaconInTwoDishes(100, 0.7, 0.3, ownWeight | valueGiving, 1009, ownWeight); },
+        {"OneValueGivingAmongNamesakesDeclaresOnePercentage", baconInTwoDishes,
+         std::string(sauceWithBacon) + "30 1008 .15 MW; 31 1009 .3 M",
          "Sahne, Kartoffeln, Speck (15% in der Soße)", "", "Fleischlos"},
         {"WholeOfItsParentIsDeclaredAgainstTheMenu",
-         [] {
-             store(IngredientRow(20, "Teig"));
-             store(IngredientRow(21, "Füllung").female().labelled());
-             store(IngredientRow(1030, "Sauerkirschen").plural());
-             storeFills(1, {{20, 320}, {21, 80}});
-             storeShare(21, 1030, 1.0, ownWeight | valueGiving);
-         },
+         {item(20, "Teig"), item(21, "Füllung").female().labelled(),
+          item(1030, "Sauerkirschen").plural()},
+         "M 20 320 M; M 21 80 M; 21 1030 1 MW",
          "Teig, Füllung (Sauerkirschen (20%))", "", "Fleischlos"},
+        // Beta-Carotin stands in its class group, which has no weight of its own: the menu counts.
         {"PercentagesUseTwoSignificantDigitsAndADecimalComma",
-         [] {
-             storePlain({{11, "Kartoffeln"}, {12, "Speck"}, {13, "Zimt"}});
-             store(IngredientRow(14, "Beta-Carotin").additiveClass("Farbstoff"));
-             storeFill(1, 11, 367);
-             storeFill(1, 12, 30, ownWeight | valueGiving);
-             storeFill(1, 13, 1, ownWeight | valueGiving);
-             storeFill(1, 14, 2, ownWeight | valueGiving);
-         },
-         // Beta-Carotin stands in its class group, which has no weight of its own: the menu counts.
-         "Kartoffeln, Speck (7,5%), Farbstoff Beta-Carotin (0,5%), Zimt (0,25%)", "", "Fleischlos"},
+         {item(11, "Kartoffeln"), item(12, "Speck"), item(13, "Zimt"),
+          item(14, "Beta-Carotin").additiveClass("Farbstoff")},
+         "M 11 367 M; M 12 30 MW; M 13 1 MW; M 14 2 MW",
+         "Kartoffeln, Speck (7,5%), Farbstoff Beta-Carotin (0,5%), Zimt (0,25%)", "",
+         "Fleischlos"},
         {"PercentageJustBelowHundredIsWrittenWithoutExponent",
-         [] {
-             storePlain({{11, "Speck"}, {12, "Salz"}});
-             storeFill(1, 11, 997, ownWeight | valueGiving);
-             storeFill(1, 12, 3);
-         },
-         "Speck (100%), Salz", "", "Fleischlos"},
+         {item(11, "Speck"), item(12, "Salz")},
+         "M 11 997 MW; M 12 3 M", "Speck (100%), Salz", "", "Fleischlos"},
         {"PercentageBelowNinetyNineAndAHalfKeepsTwoDigits",
-         [] {
-             storePlain({{11, "Speck"}, {12, "Salz"}});
-             storeFill(1, 11, 994, ownWeight | valueGiving);
-             storeFill(1, 12, 6);
-         },
-         "Speck (99%), Salz", "", "Fleischlos"},
+         {item(11, "Speck"), item(12, "Salz")},
+         "M 11 994 MW; M 12 6 M", "Speck (99%), Salz", "", "Fleischlos"},
         {"TitlePercentageJustBelowHundredIsWrittenWithoutExponent",
-         [] {
-             storePlain({{11, "Gulasch"}, {12, "Salz"}});
-             storeFill(1, 11, 997, ownWeight | inTitle | valueGiving);
-             storeFill(1, 12, 3);
-         },
-         "Gulasch, Salz", "Gulasch_(100%)", "Fleischlos"},
+         {item(11, "Gulasch"), item(12, "Salz")},
+         "M 11 997 MTW; M 12 3 M", "Gulasch, Salz", "Gulasch_(100%)", "Fleischlos"},
         {"VariableSharesAreNamedAtEveryDepthBelowTheFlag",
-         [] {
-             store(IngredientRow(5016, "Gemüsemischung").female().labelled());
-             store(IngredientRow(5011, "Kräuterbutter").female().labelled());
-             storePlain({{1012, "Brokkoli"}, {1035, "Butter"}, {1025, "Petersilie"}});
-             storeFill(1, 5016, 250, ownWeight | variableShares);
-             storeShares(5016, {{1012, 0.6}, {5011, 0.4}});
-             storeShares(5011, {{1035, 0.9}, {1025, 0.1}});
-         },
+         {item(5016, "Gemüsemischung").female().labelled(),
+          item(5011, "Kräuterbutter").female().labelled(), item(1012, "Brokkoli"),
+          item(1035, "Butter"), item(1025, "Petersilie")},
+         "M 5016 250 MV; 5016 1012 .6 M; 5016 5011 .4 M; 5011 1035 .9 M; 5011 1025 .1 M",
          "Gemüsemischung (Brokkoli, Kräuterbutter (Butter, Petersilie in veränderlichen "
-         "Gewichtsanteilen) in veränderlichen Gewichtsanteilen)",
-         "", "Fleischlos"},
+         "Gewichtsanteilen) in veränderlichen Gewichtsanteilen)", "", "Fleischlos"},
+        // Title items declare their percentage in the title only.
         {"TitleNamesMainDishVegetablesSideDishThenTheRest",
-         [] {
-             store(IngredientRow(1, "Bratensoße"));
-             store(IngredientRow(2, "Langkornreis").salesName("Reis").portion("be"));
-             store(IngredientRow(3, "Erbsen").portion("ge"));
-             store(IngredientRow(4, "Schweineschnitzel").portion("he"));
-             store(IngredientRow(5, "Beilagensalat").portion("xx"));
-             storeFill(1, 1, 200, ownWeight | inTitle);
-             storeFill(1, 2, 150, ownWeight | inTitle);
-             storeFill(1, 3, 100, ownWeight | inTitle | valueGiving);
-             storeFill(1, 4, 30, ownWeight | inTitle | valueGiving);
-             storeFill(1, 5, 20, ownWeight | inTitle);
-         },
-         // Title items declare their percentage in the title only.
+         {item(1, "Bratensoße"), item(2, "Langkornreis").salesName("Reis").portion("be"),
+          item(3, "Erbsen").portion("ge"), item(4, "Schweineschnitzel").portion("he"),
+          item(5, "Beilagensalat").portion("xx")},
+         "M 1 200 MT; M 2 150 MT; M 3 100 MTW; M 4 30 MTW; M 5 20 MT",
          "Bratensoße, Reis, Erbsen, Schweineschnitzel, Beilagensalat",
          "Schweineschnitzel_(6%), Erbsen_(20%), Reis, Bratensoße", "Fleischlos"},
+        // Wildreis, not part of the title, does not count although it is labelled Reis.
         {"TitleNamesEachLabelNameOnceWithThePercentageOfAll",
-         [] {
-             store(IngredientRow(1, "Bratensoße"));
-             store(IngredientRow(2, "Langkornreis").salesName("Reis").portion("be"));
-             store(IngredientRow(3, "Reis").portion("be"));
-             store(IngredientRow(4, "Wildreis").salesName("Reis").portion("xx"));
-             storeFill(1, 1, 200, ownWeight | inTitle);
-             storeFill(1, 2, 150, ownWeight | inTitle);
-             storeFill(1, 3, 40, ownWeight | inTitle | valueGiving);
-             // Not part of the title (no title portion kind), so its 10 g do not count.
-             storeFill(1, 4, 10, ownWeight | inTitle);
-         },
-         "Bratensoße, Reis", "Reis_(48%), Bratensoße", "Fleischlos"},
-        {"TitleItemOfTheWholeMenuIsDeclaredAsHundredPercent",
-         [] {
-             store(IngredientRow(1, "Erbsensuppe").female());
-             storeFill(1, 1, 300, ownWeight | inTitle | valueGiving);
-         },
-         "Erbsensuppe", "Erbsensuppe_(100%)", "Fleischlos"},
+         {item(1, "Bratensoße"), item(2, "Langkornreis").salesName("Reis").portion("be"),
+          item(3, "Reis").portion("be"), item(4, "Wildreis").salesName("Reis").portion("xx")},
+         "M 1 200 MT; M 2 150 MT; M 3 40 MTW; M 4 10 MT", "Bratensoße, Reis",
+         "Reis_(48%), Bratensoße", "Fleischlos"},
+        {"TitleItemOfTheWholeMenuIsDeclaredAsHundredPercent", {item(1, "Erbsensuppe").female()},
+         "M 1 300 MTW", "Erbsensuppe", "Erbsensuppe_(100%)", "Fleischlos"},
+        // 37.5 g, not looking below the meatball, and the bacon's 18 g inside the sauce.
         {"MeatIsDeclaredAtTheFlaggedOccurrenceAndRoundedOnceHalfDown",
-         [] {
-             store(IngredientRow(50, "Frikadelle").declaredMeat(0.5));
-             store(IngredientRow(1003, "Rinderhackfleisch").declaredMeat(1.0));
-             store(IngredientRow(1008, "Schinkenspeck").declaredMeat(0.9));
-             storePlain({{30, "Soße"}, {1033, "Sahne"}, {1034, "Semmelbrösel"}});
-             storeFills(1, {{50, 75}, {30, 100}});
-             storeShares(50, {{1003, 0.7}, {1034, 0.3}});
-             storeShares(30, {{1008, 0.2}, {1033, 0.8}});
-         },
-         // 37.5 g, not looking below the meatball, and the bacon's 18 g inside the sauce.
+         {item(50, "Frikadelle").declaredMeat(0.5),
+          item(1003, "Rinderhackfleisch").declaredMeat(1.0),
+          item(1008, "Schinkenspeck").declaredMeat(0.9), item(30, "Soße"), item(1033, "Sahne"),
+          item(1034, "Semmelbrösel")},
+         "M 50 75 M; M 30 100 M; 50 1003 .7 M; 50 1034 .3 M; 30 1008 .2 M; 30 1033 .8 M",
          "Sahne, Rinderhackfleisch, Semmelbrösel, Schinkenspeck", "", "55 g"},
-        {"MeatPiecesRoundingToNothingAddUpBeforeRounding", [] { storeSaladWithMeat(0.45, 0.4); },
+        {"MeatPiecesRoundingToNothingAddUpBeforeRounding", salad,
+         "M 40 100 M; 40 1012 .9 M; 40 1008 .0045 M; 40 1010 .004 M",
          "Salat (Eisbergsalat, Speck, Schinken)", "", "1 g"},
-        {"MeatBelowHalfAGramIsStillDeclared", [] { storeSaladWithMeat(0.3, 0.0); },
-         "Salat (Eisbergsalat, Speck, Schinken)", "", "< 1 g"},
+        {"MeatBelowHalfAGramIsStillDeclared", salad, "M 40 100 M; 40 1012 .9 M; 40 1008 .003 M",
+         "Salat (Eisbergsalat, Speck)", "", "< 1 g"},
     };
 }
+// clang-format on
 
 TEST_P(IngredientListTest, ComposesTheTextsOfTheComposition) {
-    GetParam().store();
+    storeComposition(GetParam().items, GetParam().uses);
     const MealComposer& texts = compose();
     EXPECT_EQ(list(texts), GetParam().list);
     EXPECT_STREQ(texts.getTitleWithQuid().chars(), GetParam().titleWithQuid);
@@ -278,7 +234,7 @@ INSTANTIATE_TEST_SUITE_P(Compositions, IngredientListTest,
 using ComposedTextsTest = IngredientListTest;
 
 TEST_F(ComposedTextsTest, WorkedExampleReadsAsTheLabelRulesShowItAndAgainWhenRecomposed) {
-    storeWorkedExample(true);
+    storeComposition(workedExample(true), workedExampleUses);
     MealComposer& texts = compose();
     for (int round = 0; round < 2; ++round) {
         SCOPED_TRACE(round == 0 ? "first composition" : "composed again");
@@ -289,33 +245,44 @@ TEST_F(ComposedTextsTest, WorkedExampleReadsAsTheLabelRulesShowItAndAgainWhenRec
         EXPECT_EQ(texts.getTitleItems().size(), 2);
         texts.compose();
     }
-    // The designation is stored with the menu, in the row and in the loaded item.
-    EXPECT_EQ(textsOf("SELECT * FROM Menues WHERE ID = 1;", "Verkehrsbezeichnung"),
-              "Hähnchenbrust, Reis");
     EXPECT_STREQ(texts.getMenu()->getLabelName().chars(), "Hähnchenbrust, Reis");
     EXPECT_DOUBLE_EQ(texts.getMenu()->getAmount(), 400.0);
 }
 
 TEST_F(ComposedTextsTest, SugarIsNeverGroupedAndSweetenerAnywhereSetsTheNote) {
-    store(IngredientRow(5012, "Rote Grütze").female().labelled());
-    store(IngredientRow(1030, "Sauerkirschen"));
-    store(IngredientRow(3013, "Sucralose").additiveClass("Süßstoff"));
-    store(IngredientRow(3018, "Zucker").additiveClass("Zucker"));
-    store(IngredientRow(3019, "Traubenzucker").salesName("Dextrose").additiveClass("Zucker"));
-    storeFills(1, {{5012, 100}, {3018, 10}, {3019, 5}});
-    storeShares(5012, {{1030, 0.9}, {3013, 0.004}});
+    storeComposition({item(5012, "Rote Grütze").female().labelled(), item(1030, "Sauerkirschen"),
+                      item(3013, "Sucralose").additiveClass("Süßstoff"),
+                      item(3018, "Zucker").additiveClass("Zucker"),
+                      item(3019, "Traubenzucker").salesName("Dextrose").additiveClass("Zucker")},
+                     "M 5012 100 M; M 3018 10 M; M 3019 5 M; 5012 1030 .9 M; 5012 3013 .004 M");
     const MealComposer& texts = compose();
     EXPECT_EQ(list(texts), "Rote Grütze (Sauerkirschen, Süßstoff Sucralose), Zucker, Dextrose");
     EXPECT_STREQ(texts.getSweetenerNote().chars(), "Mit Süßungsmittel");
 }
 
-TEST_F(ComposedTextsTest, DesignationNamesARepeatedTitleNameOnceInTheMenuRow) {
-    store(IngredientRow(2, "Langkornreis").salesName("Reis").portion("be"));
-    store(IngredientRow(3, "Reis").portion("be"));
-    storeFill(1, 2, 150, ownWeight | inTitle);
-    storeFill(1, 3, 50, ownWeight | inTitle);
-    EXPECT_STREQ(compose().getMenuDesignation().chars(), "Reis");
-    EXPECT_EQ(textsOf("SELECT * FROM Menues WHERE ID = 1;", "Verkehrsbezeichnung"), "Reis");
+// The designation replaces what the row held; a title name stands in it once, an apostrophe is
+// stored as typed.
+TEST_F(ComposedTextsTest, DesignationIsStoredInTheMenuRowAsComposed) {
+    const struct {
+        std::vector<IngredientRow> items;
+        const char* uses;
+        const char* stored;
+    } cases[] = {
+        {{item(2, "Langkornreis").salesName("Reis").portion("be"), item(3, "Reis").portion("be")},
+         "M 2 150 MT; M 3 50 MT",
+         "Reis"},
+        {{item(11, "Oma's Klöße").portion("be")}, "M 11 100 MT", "Oma's Klöße"},
+        {{item(11, "Reis")}, "M 11 100 M", ""},
+    };
+    for (const auto& [items, uses, stored] : cases) {
+        SCOPED_TRACE(uses);
+        clearTables();
+        storeMenu(1, "Teller");
+        ASSERT_GE(execute("UPDATE Menues SET Verkehrsbezeichnung='alt' WHERE ID = 1;"), 0);
+        storeComposition(items, uses);
+        EXPECT_STREQ(compose().getMenuDesignation().chars(), stored);
+        EXPECT_EQ(textsOf("SELECT * FROM Menues WHERE ID = 1;", "Verkehrsbezeichnung"), stored);
+    }
 }
 
 TEST_F(ComposedTextsTest, FillQuantityShowsADecimalComma) {
@@ -325,22 +292,6 @@ TEST_F(ComposedTextsTest, FillQuantityShowsADecimalComma) {
     texts.addIngredient(texts.getRoot(), readIngredient(12, 2.5));
     texts.compose();
     EXPECT_STREQ(texts.getFillQuantityText().chars(), "12,5 g");
-}
-
-TEST_F(ComposedTextsTest, MenuWithoutTitleItemsStoresAnEmptyDesignation) {
-    ASSERT_GE(execute("UPDATE Menues SET Verkehrsbezeichnung='alt' WHERE ID = 1;"), 0);
-    store(IngredientRow(11, "Reis"));
-    storeFill(1, 11, 100);
-    const MealComposer& texts = compose();
-    EXPECT_STREQ(texts.getMenuDesignation().chars(), "");
-    EXPECT_EQ(rowCount("SELECT * FROM Menues WHERE ID = 1 AND Verkehrsbezeichnung = '';"), 1);
-}
-
-TEST_F(ComposedTextsTest, DesignationWithApostropheIsStoredAsComposed) {
-    store(IngredientRow(11, "Oma's Klöße").portion("be"));
-    storeFill(1, 11, 100, ownWeight | inTitle);
-    compose();
-    EXPECT_EQ(textsOf("SELECT * FROM Menues WHERE ID = 1;", "Verkehrsbezeichnung"), "Oma's Klöße");
 }
 
 TEST_F(ComposedTextsTest, RefusedDesignationIsReportedAfterTheTextsAreComposed) {
