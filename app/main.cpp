@@ -12,14 +12,19 @@ constexpr int startFailedExit = 1;
 
 // The application's main routine. The arguments are split but not used.
 int runApplication(const JovString*, int) {
+    Connection* connection = nullptr;
     try {
-        DatabaseStartup::open(MealsDatabase::dataSourceName);
+        connection = DatabaseStartup::open(MealsDatabase::dataSourceName);
     } catch (const JovException&) {
         return startFailedExit;
     }
     JovPrintWriter& out = JovPrintWriter::standardOutput();
-    out.println(JovString("Start erfolgreich: Datenbank 'meals' bereit, Version ") +
-                JovString::valueOf(MealsDatabase::programVersion) + " eingetragen.");
+    if (DatabaseStartup::stamp(connection)) {
+        out.println(JovString("Start erfolgreich: Datenbank 'meals' bereit, Version ") +
+                    JovString::valueOf(MealsDatabase::programVersion) + " eingetragen.");
+    } else {
+        out.println("Start mit Warnung: Datenbank 'meals' bereit, Version nicht eingetragen.");
+    }
     out.flush();
     return 0;
 }

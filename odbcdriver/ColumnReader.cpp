@@ -2,15 +2,24 @@
 // column's described type, character data converted from UTF-8 to Windows-1252.
 #include "odbcdriver/ColumnReader.h"
 
+#include "odbcdriver/AdapterDiagnostics.h"
 #include "odbcdriver/CallerBuffer.h"
 #include "odbcdriver/Cp1252.h"
 #include "odbcdriver/PendingValues.h"
 #include "odbcdriver/SqliteDriver.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <limits>
+#include <memory>
+
 namespace {
 
-// Values of the program's tables are short; longer ones are read in several pieces.
-constexpr SQLLEN chunkCapacity = 1024;
+// Values of the program's tables are short and fit the first piece.
+constexpr std::size_t firstPieceCapacity = 1024;
+constexpr const char* numericOutOfRangeState = "22003";
+constexpr const char* numericOutOfRangeText = "numeric value out of range";
 
 } // namespace
 
@@ -23,7 +32,56 @@ SQLRETURN ColumnReader::getData(SQLHSTMT statement, SQLUSMALLINT column, SQLSMAL
         return readText(statement, column, target, capacity, indicator);
     }
     PendingValues::instance().forget(statement);
+    if (const IntegerTarget* integer = integerTarget(targetType)) {
+        return readInteger(statement, column, *integer, target, indicator);
+    }
     return driver.getData(statement, column, targetType, target, capacity, indicator);
+}
+
+// The driver converts integers to 32 bits by cutting off the high bits, so they are read at
+// 64 bits and checked here.
+const ColumnReader::IntegerTarget* ColumnReader::integerTarget(SQLSMALLINT targetType) {
+    static constexpr IntegerTarget targets[] = {
+        {SQL_C_SLONG, std::numeric_limits<std::int32_t>::min(),
+         std::numeric_limits<std::int32_t>::max()},
+        {SQL_C_LONG, std::numeric_limits<std::int32_t>::min(),
+         std::numeric_limits<std::int32_t>::max()},
+        {SQL_C_ULONG, 0, std::numeric_limits<std::uint32_t>::max()},
+    };
+    for (const IntegerTarget& target : targets) {
+        if (target.type == targetType) {
+            return &target;
+        }
+    }
+    return nullptr;
+}
+
+SQLRETURN ColumnReader::readInteger(SQLHSTMT statement, SQLUSMALLINT column,
+                                    const IntegerTarget& integer, SQLPOINTER target,
+                                    SQLLEN* indicator) const {
+    std::int64_t value = 0;
+    SQLLEN length = 0;
+    const SQLRETURN result =
+        driver.getData(statement, column, SQL_C_SBIGINT, &value, sizeof value, &length);
+    if (!SQL_SUCCEEDED(result)) {
+        return result;
+    }
+    if (length == SQL_NULL_DATA) {
+        if (indicator != nullptr) {
+            *indicator = SQL_NULL_DATA;
+        }
+        return result;
+    }
+    if (value < integer.lowest || value > integer.highest) {
+        return AdapterDiagnostics::instance().raise(statement, numericOutOfRangeState,
+                                                    numericOutOfRangeText);
+    }
+    const auto narrowed = static_cast<std::uint32_t>(value);
+    std::memcpy(target, &narrowed, sizeof narrowed);
+    if (indicator != nullptr) {
+        *indicator = sizeof narrowed;
+    }
+    return result;
 }
 
 SQLSMALLINT ColumnReader::defaultCType(SQLSMALLINT sqlType) {
@@ -94,15 +152,18 @@ SQLRETURN ColumnReader::readText(SQLHSTMT statement, SQLUSMALLINT column, SQLPOI
     return result;
 }
 
-// Collects the whole value from the driver, which hands out long values piece by piece.
+// Collects the whole value from the driver, which hands out long values piece by piece and may
+// spend time in proportion to the whole value on every piece: after the first piece the rest is
+// asked for in one piece of the length the driver reported.
 SQLRETURN ColumnReader::readUtf8(SQLHSTMT statement, SQLUSMALLINT column, std::string& value,
                                  bool& isNull) const {
-    char chunk[chunkCapacity];
-    constexpr auto piece = static_cast<std::size_t>(chunkCapacity - 1);
+    std::size_t capacity = firstPieceCapacity;
     for (;;) {
+        // Left uninitialised: the driver fills what it reports.
+        const std::unique_ptr<char[]> piece(new char[capacity]);
         SQLLEN length = 0;
-        const SQLRETURN result =
-            driver.getData(statement, column, SQL_C_CHAR, chunk, chunkCapacity, &length);
+        const SQLRETURN result = driver.getData(statement, column, SQL_C_CHAR, piece.get(),
+                                                static_cast<SQLLEN>(capacity), &length);
         if (!SQL_SUCCEEDED(result)) {
             return result;
         }
@@ -110,10 +171,16 @@ SQLRETURN ColumnReader::readUtf8(SQLHSTMT statement, SQLUSMALLINT column, std::s
             isNull = true;
             return SQL_SUCCESS;
         }
-        const bool complete = length != SQL_NO_TOTAL && length <= static_cast<SQLLEN>(piece);
-        value.append(chunk, complete ? static_cast<std::size_t>(length) : piece);
+        const std::size_t room = capacity - 1;
+        const bool complete = length != SQL_NO_TOTAL && static_cast<std::size_t>(length) <= room;
+        value.append(piece.get(), complete ? static_cast<std::size_t>(length) : room);
         if (complete || result == SQL_SUCCESS) {
             return SQL_SUCCESS;
         }
+        // What is left (the reported length less the piece just read) and its terminator, or
+        // twice the room when the driver does not know.
+        capacity =
+            length == SQL_NO_TOTAL ? capacity * 2 : static_cast<std::size_t>(length) - room + 1;
+        value.reserve(value.size() + capacity);
     }
 }

@@ -5,6 +5,7 @@
 #include <sql.h>
 #include <sqlext.h>
 
+#include <cstdint>
 #include <string>
 
 class SqliteDriver;
@@ -21,6 +22,17 @@ public:
     static SQLSMALLINT defaultCType(SQLSMALLINT sqlType);
 
 private:
+    // A 32-bit integer target type and the values it can hold.
+    struct IntegerTarget {
+        SQLSMALLINT type;
+        std::int64_t lowest;
+        std::int64_t highest;
+    };
+
+    static const IntegerTarget* integerTarget(SQLSMALLINT targetType);
+    // A value outside the target's range is an error (22003), never a cut value.
+    SQLRETURN readInteger(SQLHSTMT statement, SQLUSMALLINT column, const IntegerTarget& integer,
+                          SQLPOINTER target, SQLLEN* indicator) const;
     SQLSMALLINT describedType(SQLHSTMT statement, SQLUSMALLINT column) const;
     SQLRETURN readText(SQLHSTMT statement, SQLUSMALLINT column, SQLPOINTER target, SQLLEN capacity,
                        SQLLEN* indicator) const;

@@ -1,6 +1,7 @@
 // The ODBC entry points the driver manager finds in the adapter. Each hands the call to the
 // SQLite driver; statement texts, character data and column names are converted between the
 // host's Windows-1252 and the database's UTF-8 on the way.
+#include "odbcdriver/AdapterDiagnostics.h"
 #include "odbcdriver/CallerBuffer.h"
 #include "odbcdriver/ColumnReader.h"
 #include "odbcdriver/PendingValues.h"
@@ -25,8 +26,10 @@ const SqliteDriver& driver() {
     return SqliteDriver::instance();
 }
 
+// A new call on a statement ends what the last one left: an unread rest and any diagnostic.
 void forgetPending(SQLHSTMT statement) {
     PendingValues::instance().forget(statement);
+    AdapterDiagnostics::instance().clear(statement);
 }
 
 // No C++ exception may cross into the C host; running out of memory becomes a plain error.
@@ -84,6 +87,32 @@ bool isCharacterAttribute(SQLUSMALLINT field) {
         return true;
     default:
         return false;
+    }
+}
+
+// The fields of the adapter's own record: one record, its state, text and no native code.
+SQLRETURN ownDiagField(const AdapterDiagnostics::Record& own, SQLSMALLINT record, SQLSMALLINT field,
+                       SQLPOINTER value, SQLSMALLINT capacity, SQLSMALLINT* length) {
+    if (record == 0 && field == SQL_DIAG_NUMBER) {
+        *static_cast<SQLINTEGER*>(value) = 1;
+        return SQL_SUCCESS;
+    }
+    if (record != 1) {
+        return SQL_NO_DATA;
+    }
+    std::size_t copied = 0;
+    switch (field) {
+    case SQL_DIAG_SQLSTATE:
+        CallerBuffer::storeLength(length, own.state.size());
+        return CallerBuffer::fill(own.state, value, capacity, copied);
+    case SQL_DIAG_MESSAGE_TEXT:
+        CallerBuffer::storeLength(length, own.message.size());
+        return CallerBuffer::fill(own.message, value, capacity, copied);
+    case SQL_DIAG_NATIVE:
+        *static_cast<SQLINTEGER*>(value) = 0;
+        return SQL_SUCCESS;
+    default:
+        return SQL_NO_DATA;
     }
 }
 
@@ -232,6 +261,7 @@ SQLRETURN SQL_API SQLFetch(SQLHSTMT statement) {
 
 SQLRETURN SQL_API SQLGetData(SQLHSTMT statement, SQLUSMALLINT column, SQLSMALLINT targetType,
                              SQLPOINTER target, SQLLEN capacity, SQLLEN* indicator) {
+    AdapterDiagnostics::instance().clear(statement);
     return guarded([&] {
         return ColumnReader(driver()).getData(statement, column, targetType, target, capacity,
                                               indicator);
@@ -319,18 +349,34 @@ SQLRETURN SQL_API SQLGetStmtAttr(SQLHSTMT statement, SQLINTEGER attribute, SQLPO
 SQLRETURN SQL_API SQLGetDiagRec(SQLSMALLINT type, SQLHANDLE handle, SQLSMALLINT record,
                                 SQLCHAR* state, SQLINTEGER* nativeError, SQLCHAR* message,
                                 SQLSMALLINT capacity, SQLSMALLINT* length) {
+    AdapterDiagnostics::Record own;
+    if (type == SQL_HANDLE_STMT && AdapterDiagnostics::instance().find(handle, own)) {
+        return record == 1
+                   ? AdapterDiagnostics::fill(own, state, nativeError, message, capacity, length)
+                   : SQL_NO_DATA;
+    }
     return driver().getDiagRec(type, handle, record, state, nativeError, message, capacity, length);
 }
 
 SQLRETURN SQL_API SQLGetDiagField(SQLSMALLINT type, SQLHANDLE handle, SQLSMALLINT record,
                                   SQLSMALLINT field, SQLPOINTER value, SQLSMALLINT capacity,
                                   SQLSMALLINT* length) {
+    AdapterDiagnostics::Record own;
+    if (type == SQL_HANDLE_STMT && AdapterDiagnostics::instance().find(handle, own)) {
+        return ownDiagField(own, record, field, value, capacity, length);
+    }
     return driver().getDiagField(type, handle, record, field, value, capacity, length);
 }
 
 SQLRETURN SQL_API SQLError(SQLHENV environment, SQLHDBC connection, SQLHSTMT statement,
                            SQLCHAR* state, SQLINTEGER* nativeError, SQLCHAR* message,
                            SQLSMALLINT capacity, SQLSMALLINT* length) {
+    AdapterDiagnostics::Record own;
+    if (statement != SQL_NULL_HSTMT && AdapterDiagnostics::instance().find(statement, own)) {
+        // SQLError hands out each record once.
+        AdapterDiagnostics::instance().clear(statement);
+        return AdapterDiagnostics::fill(own, state, nativeError, message, capacity, length);
+    }
     return driver().error(environment, connection, statement, state, nativeError, message, capacity,
                           length);
 }

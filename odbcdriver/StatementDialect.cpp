@@ -11,6 +11,10 @@ constexpr std::string_view fromWord = "FROM";
 constexpr char noQuote = '\0';
 constexpr unsigned char firstNonAsciiByte = 0x80;
 constexpr std::string_view blanks = " \t\r\n\f\v";
+constexpr std::string_view lineCommentMark = "--";
+constexpr std::string_view lineCommentEnd = "\n";
+constexpr std::string_view blockCommentStart = "/*";
+constexpr std::string_view blockCommentEnd = "*/";
 
 // Keywords compare in ASCII only, whatever locale the host process has set.
 char asciiUpper(char character) {
@@ -42,6 +46,12 @@ std::string StatementDialect::dropDeleteAsterisk(std::string_view text) {
             ++position;
             continue;
         }
+        const std::size_t commentEnd = skipComment(text, position);
+        if (commentEnd != position) {
+            result.append(text.substr(position, commentEnd - position));
+            position = commentEnd;
+            continue;
+        }
         const std::size_t fromPosition = matchDeleteAsterisk(text, position);
         if (fromPosition != 0) {
             result.append(text.substr(position, deleteWord.size()));
@@ -54,6 +64,21 @@ std::string StatementDialect::dropDeleteAsterisk(std::string_view text) {
         ++position;
     }
     return result;
+}
+
+// Returns where a comment starting at position ends (after its closing mark, or at the end of
+// the text), or position itself when no comment starts there. Quotes inside comments quote
+// nothing.
+std::size_t StatementDialect::skipComment(std::string_view text, std::size_t position) {
+    const std::string_view rest = text.substr(position);
+    const bool lineComment = rest.substr(0, lineCommentMark.size()) == lineCommentMark;
+    const bool blockComment = rest.substr(0, blockCommentStart.size()) == blockCommentStart;
+    if (!lineComment && !blockComment) {
+        return position;
+    }
+    const std::string_view end = lineComment ? lineCommentEnd : blockCommentEnd;
+    const std::size_t found = text.find(end, position + 2);
+    return found == std::string_view::npos ? text.size() : found + end.size();
 }
 
 // Returns where "FROM" starts when a "DELETE * FROM" begins at position, else 0.

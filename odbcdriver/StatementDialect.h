@@ -9,11 +9,12 @@ class StatementDialect {
 public:
     static std::string toSqlite(std::string_view programText);
 
-    // "DELETE * FROM" becomes "DELETE FROM", in any letter case, outside quoted literals and
-    // quoted names; everything else stays byte for byte.
+    // "DELETE * FROM" becomes "DELETE FROM", in any letter case, outside quoted literals, quoted
+    // names and comments; everything else stays byte for byte.
     static std::string dropDeleteAsterisk(std::string_view text);
 
 private:
+    static std::size_t skipComment(std::string_view text, std::size_t position);
     static std::size_t matchDeleteAsterisk(std::string_view text, std::size_t position);
     static bool matchesWord(std::string_view text, std::size_t position, std::string_view word);
     static std::size_t skipBlanks(std::string_view text, std::size_t position);

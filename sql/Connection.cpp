@@ -36,6 +36,18 @@ short Connection::disconnect() {
     return SQLDisconnect(handle);
 }
 
+short Connection::setAutoCommit(bool on) {
+    return SQLSetConnectOption(handle, SQL_AUTOCOMMIT, on ? SQL_AUTOCOMMIT_ON : SQL_AUTOCOMMIT_OFF);
+}
+
+short Connection::commit() {
+    return SQLTransact(SQL_NULL_HENV, handle, SQL_COMMIT);
+}
+
+short Connection::rollback() {
+    return SQLTransact(SQL_NULL_HENV, handle, SQL_ROLLBACK);
+}
+
 void Connection::removeStatement(Statement* statement) {
     statements.removeElement(statement);
 }

@@ -17,6 +17,10 @@ public:
     Statement* createStatement();
     // The handle stays allocated; reconnecting takes a new Connection.
     short disconnect();
+    // With auto-commit off, updates wait for commit or rollback. Each answers the ODBC code.
+    short setAutoCommit(bool on);
+    short commit();
+    short rollback();
     int statementCount() const { return statements.size(); }
 
     JovString toString() const override;

@@ -28,6 +28,19 @@ short Statement::executeUpdate(const JovString& sql) {
     return SQLExecDirect(handle, odbcText(sql.chars()), SQL_NTS);
 }
 
+JovString Statement::getDiagnostic() const {
+    SQLCHAR state[SQL_SQLSTATE_SIZE + 1] = {};
+    SQLINTEGER nativeError = 0;
+    SQLCHAR message[SQL_MAX_MESSAGE_LENGTH] = {};
+    SQLSMALLINT length = 0;
+    if (!SQL_SUCCEEDED(SQLError(SQL_NULL_HENV, SQL_NULL_HDBC, handle, state, &nativeError, message,
+                                sizeof message, &length))) {
+        return JovString();
+    }
+    return "[" + JovString(reinterpret_cast<const char*>(state)) + "] " +
+           JovString(reinterpret_cast<const char*>(message));
+}
+
 void Statement::close() {
     resultSets.removeAllElements();
     connection->removeStatement(this);

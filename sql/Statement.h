@@ -16,6 +16,8 @@ public:
     // Null unless the driver answered with plain success.
     ResultSet* executeQuery(const JovString& sql);
     short executeUpdate(const JovString& sql);
+    // The driver's message on the last failure of this statement ("[state] text"), or empty.
+    JovString getDiagnostic() const;
     // Releases the result sets and the statement itself: every pointer to them is dead afterwards.
     void close();
 

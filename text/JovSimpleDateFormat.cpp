@@ -17,7 +17,6 @@ constexpr char conversionMark = '%';
 constexpr int fieldWidth = 2;
 constexpr int fullYearWidth = 4;
 constexpr int firstDay = 1;
-constexpr int lastDay = 31;
 constexpr int firstMonth = 1;
 constexpr int lastMonth = 12;
 constexpr int tmYearBase = 1900;
@@ -116,10 +115,22 @@ int readConversion(const JovString& pattern, int& patternPosition, const JovStri
     return 0;
 }
 
+bool isLeapYear(int year) {
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+// The runtime library would roll 31.02. into March; a day the month does not have is no date.
+int daysInMonth(int month, int year) {
+    constexpr int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    constexpr int february = 2;
+    return month == february && isLeapYear(year) ? days[month - firstMonth] + 1
+                                                 : days[month - firstMonth];
+}
+
 // The time value of the fields in local time; daylight saving is the runtime library's choice.
 int timeValueOf(const DateFields& fields) {
-    if (fields.day < firstDay || fields.day > lastDay || fields.month < firstMonth ||
-        fields.month > lastMonth || fields.year < tmYearBase) {
+    if (fields.day < firstDay || fields.month < firstMonth || fields.month > lastMonth ||
+        fields.year < tmYearBase || fields.day > daysInMonth(fields.month, fields.year)) {
         parseFailed();
     }
     std::tm broken = {};

@@ -7,15 +7,20 @@
 #include "app/model/MealComposer.h"
 #include "app/model/ScopedStatement.h"
 #include "awt/JovDefaultMutableTreeNode.h"
+#include "lang/JovException.h"
 #include "lang/JovString.h"
 #include "odbcdriver/Cp1252.h"
 #include "sql/ResultSet.h"
+
+#include <algorithm>
 
 namespace {
 
 // The menu search for "*" outside setup mode: every menu except the reserved row.
 constexpr const char* allMenusQuery = "SELECT * FROM Menues WHERE (Name LIKE '%%%' OR "
                                       "ID LIKE '%%%') AND ID <> 0 ORDER BY ID ASC;";
+constexpr const char* unreadableIdText =
+    "Ein Menü mit einer Art.-Nr. außerhalb des Zahlenbereichs wird übergangen.";
 
 void write(std::FILE* stream, const std::string& bytes) {
     std::fwrite(bytes.data(), 1, bytes.size(), stream);
@@ -29,50 +34,82 @@ LabelTextTool::LabelTextTool(Connection* connection, std::FILE* out, std::FILE* 
 
 int LabelTextTool::run(const LabelTextArguments& arguments) {
     const std::vector<int> menuIds = arguments.isAll() ? allMenuIds() : arguments.getMenuIds();
-    int exitCode = 0;
+    int exitCode = unreadableIds ? unknownMenuExit : 0;
     bool written = false;
     for (const int menuId : menuIds) {
         // Readable blocks are set apart by an empty line; JSON lines stand one below the other.
         const char* separator = written && !arguments.isJson() ? "\n" : "";
-        if (writeMenu(menuId, arguments.isJson(), separator)) {
-            written = true;
-            continue;
-        }
-        report(err, ("Kein Menü mit der Art.-Nr. " + std::to_string(menuId) + ".").c_str());
-        exitCode = unknownMenuExit;
+        const int menuExit = writeMenu(menuId, arguments.isJson(), separator);
+        written = written || menuExit != unknownMenuExit;
+        exitCode = std::max(exitCode, menuExit);
     }
     std::fflush(out);
     return exitCode;
 }
 
-void LabelTextTool::report(std::FILE* err, const char* message) {
-    write(err, "labeltext: " + Cp1252::toUtf8(message) + "\n");
+void LabelTextTool::report(std::FILE* err, const JovString& message) {
+    // One line per message, whatever line breaks a message box text has.
+    const JovString line = message.replace('\n', ' ');
+    write(err,
+          "labeltext: " + Cp1252::toUtf8(std::string_view(line.chars(), line.length())) + "\n");
     std::fflush(err);
 }
 
-std::vector<int> LabelTextTool::allMenuIds() const {
+void LabelTextTool::warnNotStored(std::FILE* err, const JovString& what,
+                                  const JovString& diagnostic) {
+    report(err, "Warnung: " + what + " nicht gespeichert: " + diagnostic);
+}
+
+std::vector<int> LabelTextTool::allMenuIds() {
     std::vector<int> ids;
     ScopedStatement statement(connection);
     ResultSet* rows = statement.executeQuery(allMenusQuery);
     while (rows != nullptr && rows->next()) {
+        // An ID the 32-bit article number cannot hold arrives as no value.
+        const JovString* id = rows->getString("ID");
+        if (id == nullptr || id->length() == 0) {
+            report(err, unreadableIdText);
+            unreadableIds = true;
+            continue;
+        }
         ids.push_back(rows->getInt("ID"));
     }
     return ids;
 }
 
-bool LabelTextTool::writeMenu(int menuId, bool json, const char* separator) {
+int LabelTextTool::writeMenu(int menuId, bool json, const char* separator) {
     auto* treeRoot = new JovDefaultMutableTreeNode(new JovString("Alle Zutaten"));
     treeRoot->addRef();
     auto* composer = new MealComposer(treeRoot, nullptr, this);
     composer->addRef();
-    composer->loadMenu(menuId);
-    const bool found = composer->getRoot() != nullptr;
-    if (found) {
-        composer->compose();
-        const LabelTexts texts(menuId, *composer);
-        write(out, separator + (json ? texts.jsonLine() : texts.readableLines()));
-    }
+    const int exitCode = composeAndWrite(*composer, menuId, json, separator);
     composer->release();
     treeRoot->release();
-    return found;
+    return exitCode;
+}
+
+int LabelTextTool::composeAndWrite(MealComposer& composer, int menuId, bool json,
+                                   const char* separator) {
+    try {
+        composer.loadMenu(menuId);
+    } catch (const JovException& refusal) {
+        report(err, refusal.getMessage());
+        return unknownMenuExit;
+    }
+    if (composer.getRoot() == nullptr) {
+        report(err, "Kein Menü mit der Art.-Nr. " + JovString::valueOf(menuId) + ".");
+        return unknownMenuExit;
+    }
+    int exitCode = 0;
+    try {
+        composer.compose();
+    } catch (const JovException& refusal) {
+        // The texts stand composed; only storing the designation failed.
+        warnNotStored(err, "Verkehrsbezeichnung von Menü " + JovString::valueOf(menuId),
+                      refusal.getMessage());
+        exitCode = notStoredExit;
+    }
+    const LabelTexts texts(menuId, composer);
+    write(out, separator + (json ? texts.jsonLine() : texts.readableLines()));
+    return exitCode;
 }

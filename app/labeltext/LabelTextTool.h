@@ -5,36 +5,46 @@
 
 #include "app/model/ConnectionOwner.h"
 
+#include "lang/JovString.h"
+
 #include <cstdio>
 #include <string>
 #include <vector>
 
 class LabelTextArguments;
+class MealComposer;
 
 class LabelTextTool : public ConnectionOwner {
 public:
     static constexpr int unknownMenuExit = 1;
     static constexpr int badArgumentsExit = 2;
     static constexpr int databaseExit = 3;
+    static constexpr int notStoredExit = 4;
 
     LabelTextTool(Connection* connection, std::FILE* out, std::FILE* err);
 
-    // Writes every menu asked for and answers the exit code: 0, or unknownMenuExit when a menu
-    // was not found (the others are still written).
+    // Writes every menu asked for and answers the exit code: 0; unknownMenuExit when a menu was
+    // not found or its composition was refused as too large; notStoredExit when the database
+    // refused a designation. The others are still written; the highest code wins.
     int run(const LabelTextArguments& arguments);
 
     Connection* getConnection() const override { return connection; }
 
     // Writes "labeltext: " and the Windows-1252 message as one UTF-8 line to err.
-    static void report(std::FILE* err, const char* message);
+    static void report(std::FILE* err, const JovString& message);
+    // Reports that something the database refused was not stored.
+    static void warnNotStored(std::FILE* err, const JovString& what, const JovString& diagnostic);
 
 private:
-    // Every menu but the reserved one, in ascending order.
-    std::vector<int> allMenuIds() const;
-    // Writes separator and the menu's texts; false when there is no such menu.
-    bool writeMenu(int menuId, bool json, const char* separator);
+    // Every menu but the reserved one, in ascending order; a menu whose ID cannot be read is
+    // reported and left out.
+    std::vector<int> allMenuIds();
+    // Writes separator and the menu's texts and answers the menu's exit code.
+    int writeMenu(int menuId, bool json, const char* separator);
+    int composeAndWrite(MealComposer& composer, int menuId, bool json, const char* separator);
 
     Connection* connection;
     std::FILE* out;
     std::FILE* err;
+    bool unreadableIds = false;
 };

@@ -13,7 +13,8 @@ public:
     LabelTexts(int menuId, const MealComposer& composer);
 
     // German lines as the label reads, UTF-8, each ending in a line feed: the underscores that
-    // bind percentages to their words show as blanks, as on the label.
+    // bind percentages to their words show as blanks, as on the label, and control characters
+    // in the texts as escapes (\n, \r, \t, \x1B), so that a name cannot make lines of its own.
     std::string readableLines() const;
     // One JSON object with the texts exactly as composed, UTF-8, ending in a line feed.
     std::string jsonLine() const;

@@ -17,13 +17,22 @@ int runLabelText(int argc, char** argv) {
         LabelTextTool::report(stderr, LabelTextArguments::usage);
         return LabelTextTool::badArgumentsExit;
     }
+    Connection* connection = nullptr;
     try {
-        Connection* connection = MealsDatabase::open();
-        return LabelTextTool(connection, stdout, stderr).run(arguments);
+        connection = MealsDatabase::open();
     } catch (const JovException& exception) {
-        LabelTextTool::report(stderr, exception.getMessage().chars());
+        LabelTextTool::report(stderr, exception.getMessage());
         return LabelTextTool::databaseExit;
     }
+    int stampExit = 0;
+    try {
+        MealsDatabase::stampVersion(connection);
+    } catch (const JovException& refusal) {
+        LabelTextTool::warnNotStored(stderr, "Versionsnummer", refusal.getMessage());
+        stampExit = LabelTextTool::notStoredExit;
+    }
+    const int exitCode = LabelTextTool(connection, stdout, stderr).run(arguments);
+    return exitCode > stampExit ? exitCode : stampExit;
 }
 
 } // namespace

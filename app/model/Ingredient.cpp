@@ -318,7 +318,7 @@ JovImageIcon* Ingredient::getPortionIcon() const {
 }
 
 void Ingredient::insert(Connection* connection) const {
-    ItemRows::updateGuarded(
+    ItemRows::write(
         connection,
         {"INSERT INTO Zutaten (Name,Verkehrsbezeichnung,DativPlural,Portion,Klasse,weiblich,Plural,"
          "kennzPflichtig,Fleischanteil,fleischanteilAngeben,ID) VALUES (" +
@@ -331,8 +331,8 @@ void Ingredient::insert(Connection* connection) const {
 }
 
 void Ingredient::update(Connection* connection) const {
-    ItemRows::updateGuarded(
-        connection, {"UPDATE Zutaten SET Name=" + StatementValue::text(getName()) + "," +
+    ItemRows::write(connection,
+                    {"UPDATE Zutaten SET Name=" + StatementValue::text(getName()) + "," +
                      optionalTexts(true) + "weiblich=" + StatementValue::flag(isFemale()) +
                      ",Plural=" + StatementValue::flag(isPlural()) +
                      ",kennzPflichtig=" + StatementValue::flag(isKennzPflichtig()) +
@@ -343,8 +343,8 @@ void Ingredient::update(Connection* connection) const {
 
 void Ingredient::remove(Connection* connection) const {
     const JovString id = StatementValue::integer(getId());
-    ItemRows::updateGuarded(connection, {"DELETE * FROM Anteile WHERE Eltern = " + id + ";",
-                                         "DELETE * FROM Zutaten WHERE ID = " + id + ";"});
+    ItemRows::write(connection, {"DELETE * FROM Anteile WHERE Eltern = " + id + ";",
+                                 "DELETE * FROM Zutaten WHERE ID = " + id + ";"});
 }
 
 bool Ingredient::exists(const JovString& idText, Connection* connection) {

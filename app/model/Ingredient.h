@@ -101,8 +101,9 @@ public:
     // The picture of the portion kind for the ingredient table, owned by the caller.
     JovImageIcon* getPortionIcon() const;
 
-    // Each writes or deletes the Zutaten row (delete also the ingredient's own Anteile rows);
-    // an exception is written to standard output and the item stays as it is.
+    // Each writes or deletes the Zutaten row (delete also the ingredient's own Anteile rows, in
+    // the same transaction). A refused write throws JovException with the driver's diagnostic
+    // and stores nothing; the item stays as it is.
     void insert(Connection* connection) const;
     void update(Connection* connection) const;
     void remove(Connection* connection) const;

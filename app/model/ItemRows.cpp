@@ -2,8 +2,9 @@
 
 #include "app/model/ItemRows.h"
 
+#include "app/model/ExceptionReport.h"
 #include "app/model/ScopedStatement.h"
-#include "io/JovPrintWriter.h"
+#include "app/model/ScopedTransaction.h"
 #include "lang/JovException.h"
 #include "sql/ResultSet.h"
 
@@ -22,10 +23,6 @@ bool isDecimalNumber(const JovString& text) {
     return true;
 }
 
-void report(const JovException& exception) {
-    JovPrintWriter::standardOutput().println(exception.longText());
-}
-
 } // namespace
 
 JovString ItemRows::text(const ResultSet& row, const char* column) {
@@ -33,14 +30,12 @@ JovString ItemRows::text(const ResultSet& row, const char* column) {
     return value != nullptr ? *value : JovString();
 }
 
-void ItemRows::updateGuarded(Connection* connection, std::initializer_list<JovString> updates) {
-    try {
-        for (const JovString& sql : updates) {
-            ScopedStatement::update(connection, sql);
-        }
-    } catch (const JovException& exception) {
-        report(exception);
+void ItemRows::write(Connection* connection, std::initializer_list<JovString> updates) {
+    ScopedTransaction transaction(connection);
+    for (const JovString& sql : updates) {
+        ScopedStatement::update(connection, sql);
     }
+    transaction.commit();
 }
 
 bool ItemRows::exists(Connection* connection, const char* selectById, const JovString& idText) {
@@ -52,7 +47,7 @@ bool ItemRows::exists(Connection* connection, const char* selectById, const JovS
         ResultSet* rows = statement.executeQuery(selectById + idText + ";");
         return rows != nullptr && rows->next();
     } catch (const JovException& exception) {
-        report(exception);
+        ExceptionReport::toStandardOutput(exception);
         return false;
     }
 }

@@ -2,21 +2,25 @@
 
 #include "app/model/MealComposer.h"
 
+#include "app/model/CompositionMeasure.h"
 #include "app/model/ConnectionOwner.h"
 #include "app/model/Ingredient.h"
 #include "app/model/ItemRows.h"
 #include "app/model/Menu.h"
 #include "app/model/ScopedStatement.h"
+#include "app/model/ScopedTransaction.h"
 #include "app/model/StatementValue.h"
 #include "awt/JovDefaultMutableTreeNode.h"
 #include "awt/event/JovTreeModelEvent.h"
 #include "awt/event/JovTreeModelListener.h"
+#include "lang/JovException.h"
 #include "sql/ResultSet.h"
+#include "text/JovMessageFormat.h"
 #include "util/JovHashtable.h"
 
 #include <algorithm>
 #include <climits>
-#include <cstdint>
+#include <vector>
 
 namespace {
 
@@ -26,9 +30,17 @@ constexpr const char* sweetenerClass = "Süßstoff";
 constexpr const char* sweetenerNoteText = "Mit Süßungsmittel";
 constexpr const char* variableSharesText = " in veränderlichen Gewichtsanteilen";
 constexpr const char* meatlessText = "Fleischlos";
+constexpr const char* lessThanOneGramText = "< 1 g";
 constexpr const char* gramsSuffix = " g";
 constexpr const char* listSeparator = ", ";
 constexpr double wholePercent = 100.0;
+constexpr const char* menuTooLargeText =
+    "Die Zusammensetzung des Menüs '{0}' (Art.-Nr.: {1}) ist zu tief verschachtelt oder zu "
+    "umfangreich.\nDas Menü wird nicht geladen.";
+constexpr const char* ingredientTooLargeText =
+    "Die Zusammensetzung der Zutat '{0}' (Art.-Nr.: {1}) ist zu tief verschachtelt oder zu "
+    "umfangreich.\nDie Zutat wird nicht hinzugefügt.";
+constexpr const char* compositionTooLargeText = "Zusammensetzung zu groß";
 
 // The title names the main dish first, then the vegetables, then the side dish, then the rest;
 // a null code stands for the items without a portion kind.
@@ -123,8 +135,40 @@ bool takenInPass(const Ingredient* item, const char* portionCode) {
     return item->isPortionValid() && item->getPortion().startsWith(portionCode);
 }
 
-JovString percentText(const char* format, double percent) {
-    return JovString().format(format, percent);
+// Two significant digits, but never in exponent form (99.7 reads 100, not 1e+02).
+JovString percentText(double percent) {
+    JovString text;
+    text.format("%.2g", percent);
+    if (text.indexOf('e') >= 0) {
+        text.format("%.0f", percent);
+    }
+    return text + "%";
+}
+
+// The rule of a second occurrence: percentages of the whole menu are summed into the first such
+// element, every other one is declared on its own.
+void addQuid(JovVector& quidList, const Ingredient& quid) {
+    Ingredient* summed = quid.isMengeAufMenueBeziehen() ? firstMenuRelative(quidList) : nullptr;
+    if (summed != nullptr) {
+        summed->setWorkingWeight(summed->getWorkingWeight() + quid.getWorkingWeight());
+        return;
+    }
+    insertSorted(quidList, new Ingredient(quid));
+}
+
+// An item whose portion code is none of the title's is not part of the title.
+bool isTitlePart(const Ingredient* item) {
+    for (const char* portionCode : titlePortionOrder) {
+        if (takenInPass(item, portionCode)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+JovString tooLargeMessage(const char* pattern, const JovString& name, int id) {
+    const JovString arguments[] = {name, JovString::valueOf(id)};
+    return JovMessageFormat::format(pattern, arguments, 2);
 }
 
 } // namespace
@@ -132,7 +176,7 @@ JovString percentText(const char* format, double percent) {
 MealComposer::MealComposer(JovDefaultMutableTreeNode* modelRoot, JovTreeModelListener* listener,
                            ConnectionOwner* owner)
     : modelRoot(modelRoot), listener(listener), owner(owner), root(nullptr), totalWeight(0.0),
-      meatContent(0) {
+      meatWeight(0.0), meatContent(0) {
     modelRoot->addRef();
 }
 
@@ -156,8 +200,12 @@ JovString MealComposer::getFillQuantityText() const {
 }
 
 JovString MealComposer::getMeatText() const {
-    if (meatContent == 0) {
+    if (meatWeight == 0.0) {
         return meatlessText;
+    }
+    // Declared meat that rounds away is still meat.
+    if (meatContent == 0 && meatWeight > 0.0) {
+        return lessThanOneGramText;
     }
     return JovString::valueOf(meatContent) + gramsSuffix;
 }
@@ -170,12 +218,25 @@ Connection* MealComposer::connection() const {
     return owner->getConnection();
 }
 
+int MealComposer::depthOf(const JovDefaultMutableTreeNode* node) const {
+    int depth = 0;
+    for (const JovDefaultMutableTreeNode* above = node; above != nullptr && above != root;
+         above = above->getParent()) {
+        ++depth;
+    }
+    return depth;
+}
+
 void MealComposer::loadMenu(int menuId) {
     ScopedStatement statement(connection());
     ResultSet* rows = statement.executeQuery(
         "SELECT * FROM Menues WHERE ID = " + StatementValue::integer(menuId) + ";");
     while (rows != nullptr && rows->next()) {
-        menuName = ItemRows::text(*rows, "Name");
+        const JovString name = ItemRows::text(*rows, "Name");
+        if (!CompositionMeasure(connection()).menuFits(menuId)) {
+            throw JovException(tooLargeMessage(menuTooLargeText, name, menuId));
+        }
+        menuName = name;
         auto* node = new JovDefaultMutableTreeNode(new Menu(*rows));
         node->addRef();
         if (root != nullptr) {
@@ -183,7 +244,15 @@ void MealComposer::loadMenu(int menuId) {
         }
         root = node;
         insertNode(modelRoot, root, modelRoot->getChildCount());
-        loadFillQuantities(*rows);
+        try {
+            loadedOccurrences = 0;
+            loadFillQuantities(*rows);
+        } catch (const JovException&) {
+            removeNode(modelRoot, modelRoot->getIndex(root));
+            root->release();
+            root = nullptr;
+            throw JovException(tooLargeMessage(menuTooLargeText, name, menuId));
+        }
     }
 }
 
@@ -193,15 +262,23 @@ void MealComposer::loadFillQuantities(const ResultSet& menuRow) {
         "SELECT * FROM Mengen WHERE Eltern = " + StatementValue::integer(menuRow.getInt("ID")) +
         " ORDER BY Fuellmenge DESC");
     while (rows != nullptr && rows->next()) {
-        loadOccurrence(root, *rows, rows->getInt("Fuellmenge"));
+        loadOccurrence(root, *rows, rows->getInt("Fuellmenge"), 1);
     }
 }
 
 void MealComposer::loadOccurrence(JovDefaultMutableTreeNode* parent, const ResultSet& shareRow,
-                                  double amount) {
+                                  double amount, int depth) {
+    // A Kind the 32-bit article number cannot hold arrives as no value, never as another ID.
+    const JovString* kind = shareRow.getString("Kind");
     const int id = shareRow.getInt("Kind");
-    if (standsAbove(parent, id)) {
+    if (kind == nullptr || kind->length() == 0 || standsAbove(parent, id)) {
         return;
+    }
+    // The measure taken before loading sees each stored composition once; this guard holds
+    // even where it could not foresee the expansion.
+    if (depth > CompositionMeasure::maxDepth ||
+        ++loadedOccurrences > CompositionMeasure::maxOccurrences) {
+        throw JovException(compositionTooLargeText);
     }
     ScopedStatement statement(connection());
     ResultSet* rows =
@@ -215,17 +292,17 @@ void MealComposer::loadOccurrence(JovDefaultMutableTreeNode* parent, const Resul
         shareRow.getBoolean("veraenderlicheAnteile"), itemOf(parent));
     auto* node = new JovDefaultMutableTreeNode(occurrence);
     insertNode(parent, node, parent->getChildCount());
-    loadComponents(node, *rows, amount);
+    loadComponents(node, *rows, amount, depth);
 }
 
 void MealComposer::loadComponents(JovDefaultMutableTreeNode* node, const ResultSet& ingredientRow,
-                                  double factor) {
+                                  double factor, int depth) {
     ScopedStatement statement(connection());
     ResultSet* rows = statement.executeQuery("SELECT * FROM Anteile WHERE Eltern = " +
                                              StatementValue::integer(ingredientRow.getInt("ID")) +
                                              " ORDER BY Anteil DESC");
     while (rows != nullptr && rows->next()) {
-        loadOccurrence(node, *rows, rows->getDouble("Anteil") * factor);
+        loadOccurrence(node, *rows, rows->getDouble("Anteil") * factor, depth + 1);
     }
 }
 
@@ -239,21 +316,42 @@ void MealComposer::insertNode(JovDefaultMutableTreeNode* parent, JovDefaultMutab
     }
 }
 
+void MealComposer::removeNode(JovDefaultMutableTreeNode* parent, int index) {
+    JovDefaultMutableTreeNode* child = parent->getChildAt(index);
+    child->addRef();
+    parent->remove(index);
+    if (listener != nullptr) {
+        JovTreeModelEvent removed(this, JovTreeModelEvent::TREE_NODES_REMOVED, parent, index,
+                                  child);
+        listener->treeNodesRemoved(removed);
+    }
+    child->release();
+}
+
 bool MealComposer::addIngredient(JovDefaultMutableTreeNode* node, Ingredient* occurrence) {
     if (occurrence == nullptr) {
         return false;
     }
     // Held for the call, so a fresh occurrence that is not added goes away here.
     occurrence->addRef();
-    const bool added = node != nullptr && addHeldOccurrence(node, occurrence);
-    occurrence->release();
-    return added;
+    try {
+        const bool added = node != nullptr && addHeldOccurrence(node, occurrence);
+        occurrence->release();
+        return added;
+    } catch (const JovException&) {
+        occurrence->release();
+        throw;
+    }
 }
 
 bool MealComposer::addHeldOccurrence(JovDefaultMutableTreeNode* node, Ingredient* occurrence) {
     const int id = occurrence->getId();
     if (childIndexOfId(node, id) >= 0 || standsAbove(node, id)) {
         return false;
+    }
+    const int depth = depthOf(node) + 1;
+    if (!CompositionMeasure(connection()).occurrenceFits(id, depth)) {
+        throw JovException(tooLargeMessage(ingredientTooLargeText, occurrence->getName(), id));
     }
     ScopedStatement statement(connection());
     ResultSet* rows =
@@ -263,8 +361,16 @@ bool MealComposer::addHeldOccurrence(JovDefaultMutableTreeNode* node, Ingredient
     }
     occurrence->setParent(itemOf(node));
     auto* child = new JovDefaultMutableTreeNode(occurrence);
-    insertNode(node, child, sortedChildIndex(node, occurrence->getAmount()));
-    loadComponents(child, *rows, occurrence->getAmount());
+    const int index = sortedChildIndex(node, occurrence->getAmount());
+    insertNode(node, child, index);
+    try {
+        loadedOccurrences = 0;
+        loadComponents(child, *rows, occurrence->getAmount(), depth);
+    } catch (const JovException&) {
+        removeNode(node, index);
+        throw JovException(tooLargeMessage(ingredientTooLargeText, occurrence->getName(), id));
+    }
+    markCompositionEdited(node);
     return true;
 }
 
@@ -276,15 +382,18 @@ bool MealComposer::removeIngredient(JovDefaultMutableTreeNode* node, int ingredi
     if (index < 0) {
         return false;
     }
-    JovDefaultMutableTreeNode* child = node->getChildAt(index);
-    child->addRef();
-    node->remove(index);
-    if (listener != nullptr) {
-        JovTreeModelEvent removed(this, JovTreeModelEvent::TREE_NODES_REMOVED, node, index, child);
-        listener->treeNodesRemoved(removed);
-    }
-    child->release();
+    removeNode(node, index);
+    markCompositionEdited(node);
     return true;
+}
+
+void MealComposer::markCompositionEdited(const JovDefaultMutableTreeNode* node) {
+    Ingredient* composed = occurrenceOf(node);
+    if (composed == nullptr) {
+        return;
+    }
+    // Held, so that the occurrence is still told apart after its node has gone.
+    editedOccurrences.put(JovString::valueOf(composed->getId()), composed);
 }
 
 double MealComposer::weightOf(const JovDefaultMutableTreeNode* node) {
@@ -302,32 +411,57 @@ double MealComposer::weightOf(const JovDefaultMutableTreeNode* node) {
 
 void MealComposer::saveStructure(const Menu& menu) {
     const int menuId = menu.getId();
+    ScopedTransaction transaction(connection());
     ScopedStatement::update(
         connection(), "DELETE * FROM Mengen WHERE Eltern=" + StatementValue::integer(menuId) + ";");
-    if (root == nullptr) {
-        return;
-    }
-    for (int i = 0; i < root->getChildCount(); ++i) {
-        const JovDefaultMutableTreeNode* component = root->getChildAt(i);
-        const double weight = weightOf(component);
-        // The reserved menu keeps no fill quantities; it only carries the shares being edited.
-        if (menuId > Menu::reservedId) {
-            insertFillQuantity(menuId, component, weight);
-        }
-        saveShares(component, weight);
-    }
+    // The reserved menu keeps no fill quantities; it only carries the shares being edited.
+    saveComponents(menuId, menuId > Menu::reservedId);
+    transaction.commit();
 }
 
 void MealComposer::saveStructureAs(int newMenuId) {
+    ScopedTransaction transaction(connection());
+    saveComponents(newMenuId, true);
+    transaction.commit();
+}
+
+void MealComposer::saveComponents(int menuId, bool withFillQuantities) {
     if (root == nullptr) {
         return;
     }
+    const ShareWriters writers = shareWriters();
     for (int i = 0; i < root->getChildCount(); ++i) {
         const JovDefaultMutableTreeNode* component = root->getChildAt(i);
         const double weight = weightOf(component);
-        insertFillQuantity(newMenuId, component, weight);
-        saveShares(component, weight);
+        if (withFillQuantities) {
+            insertFillQuantity(menuId, component, weight);
+        }
+        saveShares(component, weight, writers);
     }
+}
+
+// Anteile rows belong to the ingredient, so one occurrence writes them: the one edited last,
+// else the first in tree order.
+MealComposer::ShareWriters MealComposer::shareWriters() const {
+    ShareWriters writers;
+    std::vector<const JovDefaultMutableTreeNode*> pending{root};
+    while (!pending.empty()) {
+        const JovDefaultMutableTreeNode* node = pending.back();
+        pending.pop_back();
+        for (int i = node->getChildCount() - 1; i >= 0; --i) {
+            pending.push_back(node->getChildAt(i));
+        }
+        const Ingredient* occurrence = occurrenceOf(node);
+        if (occurrence == nullptr) {
+            continue;
+        }
+        const bool edited =
+            editedOccurrences.get(JovString::valueOf(occurrence->getId())) == occurrence;
+        if (edited || writers.count(occurrence->getId()) == 0) {
+            writers[occurrence->getId()] = node;
+        }
+    }
+    return writers;
 }
 
 void MealComposer::insertFillQuantity(int menuId, const JovDefaultMutableTreeNode* node,
@@ -345,31 +479,41 @@ void MealComposer::insertFillQuantity(int menuId, const JovDefaultMutableTreeNod
                                 StatementValue::integer(component->getId()) + ");");
 }
 
-void MealComposer::saveShares(const JovDefaultMutableTreeNode* node, double weight) {
+void MealComposer::saveShares(const JovDefaultMutableTreeNode* node, double weight,
+                              const ShareWriters& writers) {
     // Shares of a weightless composition cannot be told; its stored ones are kept rather than
     // overwritten with a division by zero.
     if (!node->isLeaf() && !(weight > 0.0)) {
         return;
     }
     const Ingredient* composed = occurrenceOf(node);
+    const bool writes = writers.at(composed->getId()) == node;
     const JovString parentId = StatementValue::integer(composed->getId());
-    ScopedStatement::update(connection(), "DELETE * FROM Anteile WHERE Eltern = " + parentId + ";");
+    if (writes) {
+        ScopedStatement::update(connection(),
+                                "DELETE * FROM Anteile WHERE Eltern = " + parentId + ";");
+    }
     for (int i = 0; i < node->getChildCount(); ++i) {
         const JovDefaultMutableTreeNode* childNode = node->getChildAt(i);
-        const Ingredient* child = occurrenceOf(childNode);
         const double childWeight = weightOf(childNode);
-        saveShares(childNode, childWeight);
-        ScopedStatement::update(
-            connection(), "INSERT INTO Anteile (Eltern,Anteil,mengeAngeben,imTitel,wertgebend,"
-                          "mengeAufMenueBeziehen,veraenderlicheAnteile,Kind) VALUES (" +
-                              parentId + "," + StatementValue::decimal(childWeight / weight) + "," +
-                              StatementValue::flag(child->isMengeAngeben()) + "," +
-                              StatementValue::flag(child->isImTitel()) + "," +
-                              StatementValue::flag(child->isWertgebend()) + "," +
-                              StatementValue::flag(child->isMengeAufMenueBeziehen()) + "," +
-                              StatementValue::flag(child->hasVariableShares()) + "," +
-                              StatementValue::integer(child->getId()) + ");");
+        saveShares(childNode, childWeight, writers);
+        if (writes) {
+            insertShare(parentId, occurrenceOf(childNode), childWeight / weight);
+        }
     }
+}
+
+void MealComposer::insertShare(const JovString& parentId, const Ingredient* child, double share) {
+    ScopedStatement::update(connection(),
+                            "INSERT INTO Anteile (Eltern,Anteil,mengeAngeben,imTitel,wertgebend,"
+                            "mengeAufMenueBeziehen,veraenderlicheAnteile,Kind) VALUES (" +
+                                parentId + "," + StatementValue::decimal(share) + "," +
+                                StatementValue::flag(child->isMengeAngeben()) + "," +
+                                StatementValue::flag(child->isImTitel()) + "," +
+                                StatementValue::flag(child->isWertgebend()) + "," +
+                                StatementValue::flag(child->isMengeAufMenueBeziehen()) + "," +
+                                StatementValue::flag(child->hasVariableShares()) + "," +
+                                StatementValue::integer(child->getId()) + ");");
 }
 
 double MealComposer::computeTotalWeight() const {
@@ -383,27 +527,28 @@ double MealComposer::computeTotalWeight() const {
     return weight;
 }
 
-int MealComposer::computeMeatContent(const JovDefaultMutableTreeNode* node) const {
-    std::int64_t grams = 0;
+// Unrounded, so that small declared amounts add up before the one rounding.
+double MealComposer::computeMeatWeight(const JovDefaultMutableTreeNode* node) const {
+    double grams = 0.0;
     for (int i = 0; i < node->getChildCount(); ++i) {
         const JovDefaultMutableTreeNode* child = node->getChildAt(i);
         const Ingredient* occurrence = occurrenceOf(child);
         // The declared meat share covers everything below it.
         if (occurrence != nullptr && occurrence->isFleischanteilAngeben()) {
-            grams += std::clamp<long>(StatementValue::roundToGrams(occurrence->getFleischanteil() *
-                                                                   occurrence->getAmount()),
-                                      INT_MIN, INT_MAX);
+            grams += occurrence->getFleischanteil() * occurrence->getAmount();
             continue;
         }
-        grams += computeMeatContent(child);
+        grams += computeMeatWeight(child);
     }
-    return static_cast<int>(std::clamp<std::int64_t>(grams, INT_MIN, INT_MAX));
+    return grams;
 }
 
 void MealComposer::compose() {
     titleItems.removeAllElements();
     sweetenerNote = JovString();
-    meatContent = root != nullptr ? computeMeatContent(root) : 0;
+    meatWeight = root != nullptr ? computeMeatWeight(root) : 0.0;
+    meatContent = static_cast<int>(
+        std::clamp<long>(StatementValue::roundToGrams(meatWeight), INT_MIN, INT_MAX));
     totalWeight = computeTotalWeight();
     JovVector entries;
     if (root != nullptr) {
@@ -442,15 +587,7 @@ void MealComposer::flatten(const JovDefaultMutableTreeNode* node, JovVector& ent
             insertSorted(entries, entry);
         }
         if (occurrence->isWertgebend()) {
-            Ingredient* summed = occurrence->isMengeAufMenueBeziehen()
-                                     ? firstMenuRelative(entry->getQuidList())
-                                     : nullptr;
-            if (summed != nullptr) {
-                summed->setWorkingWeight(summed->getWorkingWeight() +
-                                         occurrence->getWorkingWeight());
-            } else {
-                insertSorted(entry->getQuidList(), new Ingredient(*occurrence));
-            }
+            addQuid(entry->getQuidList(), *occurrence);
         }
         if (!child->isLeaf()) {
             flatten(child, entry->getComponents());
@@ -471,6 +608,13 @@ void MealComposer::mergeByName(JovVector& entries) {
             first->setWorkingWeight(first->getWorkingWeight() + same->getWorkingWeight());
             for (int c = 0; c < same->getComponents().size(); ++c) {
                 first->getComponents().addElement(same->getComponents().elementAt(c));
+            }
+            // Each value-giving ingredient behind the shared name keeps its percentage.
+            for (int q = 0; q < same->getQuidList().size(); ++q) {
+                addQuid(first->getQuidList(), *entryAt(same->getQuidList(), q));
+            }
+            if (same->isWertgebend() && !first->isWertgebend()) {
+                first->setWertgebend(true);
             }
             entries.removeElementAt(later);
         }
@@ -514,7 +658,7 @@ void MealComposer::groupByClass(JovVector& entries) {
         }
         auto* member = new Ingredient(*entry);
         member->setParent(group);
-        group->setWorkingWeight(group->getWorkingWeight() + member->getAmount());
+        group->setWorkingWeight(group->getWorkingWeight() + member->getWorkingWeight());
         insertSorted(group->getComponents(), member);
         entries.removeElementAt(i);
     }
@@ -527,32 +671,45 @@ void MealComposer::groupByClass(JovVector& entries) {
 void MealComposer::buildTitle() {
     JovStringBuffer withQuid;
     JovStringBuffer plain;
-    int taken = 0;
+    JovVector written;
     for (const char* portionCode : titlePortionOrder) {
         for (int i = 0; i < titleItems.size(); ++i) {
             const Ingredient* item = entryAt(titleItems, i);
-            if (!takenInPass(item, portionCode)) {
+            const JovString labelName = item->getLabelName();
+            // A designation names each thing once, however many title items carry the name.
+            if (!takenInPass(item, portionCode) || written.contains(&labelName)) {
                 continue;
             }
-            if (taken++ > 0) {
+            if (!written.isEmpty()) {
                 withQuid.append(listSeparator);
                 plain.append(listSeparator);
             }
-            withQuid.append(item->getLabelName());
-            plain.append(item->getLabelName());
-            if (!item->isWertgebend()) {
-                continue;
-            }
-            // The underscore keeps the percentage on the line of its word.
-            const double percent =
-                totalWeight > 0.0 ? item->getWorkingWeight() * (1.0 / totalWeight) * wholePercent
-                                  : 0.0;
-            withQuid.append(percent >= wholePercent ? JovString("_(100%)")
-                                                    : percentText("_(%.2g%%)", percent));
+            written.addElement(labelName);
+            withQuid.append(labelName).append(titlePercent(labelName));
+            plain.append(labelName);
         }
     }
     titleWithQuid = withQuid.toString();
     menuDesignation = plain.toString();
+}
+
+// The underscore keeps the percentage on the line of its word. The percentage covers every
+// title item of the name, and is declared when any of them is value-giving.
+JovString MealComposer::titlePercent(const JovString& labelName) const {
+    double weight = 0.0;
+    bool valueGiving = false;
+    for (int i = 0; i < titleItems.size(); ++i) {
+        const Ingredient* item = entryAt(titleItems, i);
+        if (item->getLabelName() == labelName && isTitlePart(item)) {
+            weight += item->getWorkingWeight();
+            valueGiving = valueGiving || item->isWertgebend();
+        }
+    }
+    if (!valueGiving) {
+        return JovString();
+    }
+    const double percent = totalWeight > 0.0 ? weight * (1.0 / totalWeight) * wholePercent : 0.0;
+    return percent >= wholePercent ? JovString("_(100%)") : "_(" + percentText(percent) + ")";
 }
 
 void MealComposer::writeIngredientList(const JovVector& entries, JovStringBuffer& text) const {
@@ -597,9 +754,9 @@ JovString MealComposer::quidDeclaration(Ingredient& entry) const {
         const double percent =
             parentAmount > 0.0 ? entry.getAmount() / parentAmount * wholePercent : wholePercent;
         if (percent < wholePercent) {
-            return percentText(" (%.2g%%", percent) + parent->getDativePhrase() + ")";
+            return " (" + percentText(percent) + parent->getDativePhrase() + ")";
         }
-        return percentText(" (%.2g%%)", ofMenu(entry.getAmount()));
+        return " (" + percentText(ofMenu(entry.getAmount())) + ")";
     }
     JovStringBuffer declaration;
     declaration.append(" (");
@@ -614,9 +771,9 @@ JovString MealComposer::quidDeclaration(Ingredient& entry) const {
             declaration.append(listSeparator);
         }
         if (percent < wholePercent && !quid->isMengeAufMenueBeziehen()) {
-            declaration.append(percentText("%.2g%%", percent)).append(parent->getDativePhrase());
+            declaration.append(percentText(percent)).append(parent->getDativePhrase());
         } else {
-            declaration.append(percentText("%.2g%%", ofMenu(quid->getWorkingWeight())));
+            declaration.append(percentText(ofMenu(quid->getWorkingWeight())));
         }
     }
     declaration.append(")");

@@ -6,7 +6,10 @@
 #include "lang/JovObject.h"
 #include "lang/JovString.h"
 #include "lang/JovStringBuffer.h"
+#include "util/JovHashtable.h"
 #include "util/JovVector.h"
+
+#include <map>
 
 class AbstractMeal;
 class Connection;
@@ -30,22 +33,31 @@ public:
 
     // Loads the menu row and its composition at every depth; an unknown ID loads nothing. An
     // occurrence of an ingredient that already stands above it is left out, so a composition
-    // stored as containing itself still loads.
+    // stored as containing itself still loads. A composition deeper or larger than
+    // CompositionMeasure allows is not loaded: JovException with a German message naming the
+    // menu, and nothing of it stays in the tree.
     void loadMenu(int menuId);
     // Puts occurrence (amount and flags set) under node, after the children of equal or greater
     // amount, and loads its stored components. Nothing happens when node already has a child of
     // that ingredient, when the ingredient is node's own or one above it, or when it has no
-    // Zutaten row. A fresh occurrence that is not added is deleted.
+    // Zutaten row. A fresh occurrence that is not added is deleted. An ingredient whose stored
+    // composition is too deep or too large is refused with JovException (a German message).
     bool addIngredient(JovDefaultMutableTreeNode* node, Ingredient* occurrence);
     // Removes the first child of node whose ingredient has the ID, with its subtree.
     bool removeIngredient(JovDefaultMutableTreeNode* node, int ingredientId);
+    // Tells that the components under node were edited (amount or flags), so that saving writes
+    // the composed ingredient's shares from this occurrence; adding and removing tell it anyway.
+    void markCompositionEdited(const JovDefaultMutableTreeNode* node);
     // Rewrites the menu's Mengen rows (none for the reserved menu 0) and the Anteile rows of
-    // every composed ingredient in the tree.
+    // every composed ingredient in the tree, each once. All in one transaction: a refused write
+    // throws JovException with the driver's diagnostic and leaves the stored rows as they were.
     void saveStructure(const Menu& menu);
-    // Writes Mengen rows under the new ID, deleting none, and rewrites the Anteile rows.
+    // Writes Mengen rows under the new ID, deleting none, and rewrites the Anteile rows; stored
+    // whole or not at all, as saveStructure.
     void saveStructureAs(int newMenuId);
     // Computes the meat content, the total weight and every label text, and stores the
-    // designation with the menu.
+    // designation with the menu. When the database refuses the designation, the texts stand
+    // composed and JovException with the driver's diagnostic is thrown.
     void compose();
 
     // The weight an occurrence is saved with: its own amount, or with "mengeAngeben" unset the
@@ -66,30 +78,42 @@ public:
     JovString getIngredientList() const;
     // The total weight with "%G" and " g".
     JovString getFillQuantityText() const;
-    // "Fleischlos", or the meat content and " g".
+    // "Fleischlos" without declared meat, "< 1 g" for meat that rounds to nothing, else the meat
+    // content and " g".
     JovString getMeatText() const;
 
     JovString toString() const override;
 
 private:
+    // The occurrence that writes each composed ingredient's Anteile rows, by ingredient ID.
+    using ShareWriters = std::map<int, const JovDefaultMutableTreeNode*>;
+
     Connection* connection() const;
+    // How many levels node stands below the menu's node.
+    int depthOf(const JovDefaultMutableTreeNode* node) const;
     void loadFillQuantities(const ResultSet& menuRow);
-    void loadOccurrence(JovDefaultMutableTreeNode* parent, const ResultSet& shareRow,
-                        double amount);
+    void loadOccurrence(JovDefaultMutableTreeNode* parent, const ResultSet& shareRow, double amount,
+                        int depth);
     void loadComponents(JovDefaultMutableTreeNode* node, const ResultSet& ingredientRow,
-                        double factor);
+                        double factor, int depth);
     void insertNode(JovDefaultMutableTreeNode* parent, JovDefaultMutableTreeNode* child, int index);
+    void removeNode(JovDefaultMutableTreeNode* parent, int index);
     bool addHeldOccurrence(JovDefaultMutableTreeNode* node, Ingredient* occurrence);
+    void saveComponents(int menuId, bool withFillQuantities);
+    ShareWriters shareWriters() const;
     void insertFillQuantity(int menuId, const JovDefaultMutableTreeNode* node, double weight);
-    void saveShares(const JovDefaultMutableTreeNode* node, double weight);
+    void saveShares(const JovDefaultMutableTreeNode* node, double weight,
+                    const ShareWriters& writers);
+    void insertShare(const JovString& parentId, const Ingredient* child, double share);
 
     double computeTotalWeight() const;
-    int computeMeatContent(const JovDefaultMutableTreeNode* node) const;
+    double computeMeatWeight(const JovDefaultMutableTreeNode* node) const;
 
     void flatten(const JovDefaultMutableTreeNode* node, JovVector& entries);
     void mergeByName(JovVector& entries);
     void groupByClass(JovVector& entries);
     void buildTitle();
+    JovString titlePercent(const JovString& labelName) const;
     void writeIngredientList(const JovVector& entries, JovStringBuffer& text) const;
     JovString quidDeclaration(Ingredient& entry) const;
     // The weight a percentage of an item is taken of: the total weight for the menu.
@@ -102,10 +126,14 @@ private:
     JovDefaultMutableTreeNode* root;
     JovString menuName;
     double totalWeight;
+    double meatWeight;
     int meatContent;
     JovVector titleItems;
     JovString sweetenerNote;
     JovString titleWithQuid;
     JovString menuDesignation;
     JovStringBuffer ingredientList;
+    // The occurrence last edited per composed ingredient, keyed by its ID as text.
+    JovHashtable editedOccurrences;
+    long loadedOccurrences = 0;
 };

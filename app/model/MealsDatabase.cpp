@@ -1,14 +1,14 @@
+// The program's database: the start-up check, the version stamp and the backup copy.
 #include "app/model/MealsDatabase.h"
 
+#include "app/model/ScopedStatement.h"
 #include "io/JovBufferedReader.h"
 #include "io/JovBufferedWriter.h"
 #include "io/JovFileReader.h"
 #include "io/JovFileWriter.h"
-#include "io/JovPrintWriter.h"
 #include "lang/JovFileNotFoundException.h"
 #include "sql/Connection.h"
 #include "sql/DriverManager.h"
-#include "sql/Statement.h"
 
 namespace {
 constexpr int copyBlockSize = 1024;
@@ -18,8 +18,8 @@ Connection* MealsDatabase::open(const JovString& dataSource) {
     Connection* connection = connect(dataSource);
     try {
         checkFormat(connection);
-        stampVersion(connection);
     } catch (const JovException&) {
+        connection->disconnect();
         throw JovException(invalidFormatMessage);
     }
     return connection;
@@ -34,38 +34,23 @@ Connection* MealsDatabase::connect(const JovString& dataSource) {
 }
 
 void MealsDatabase::checkFormat(Connection* connection) {
-    Statement* statement = connection->createStatement();
-    const bool isMealsDatabase = statement->executeQuery("SELECT * FROM Version;") != nullptr;
-    statement->close();
-    if (!isMealsDatabase) {
+    ScopedStatement statement(connection);
+    if (statement.executeQuery("SELECT * FROM Version;") == nullptr) {
         throw JovException(invalidFormatMessage);
     }
 }
 
 void MealsDatabase::stampVersion(Connection* connection) {
-    Statement* statement = connection->createStatement();
-    statement->executeUpdate(JovString("UPDATE Version SET Version = ") +
-                             JovString::valueOf(programVersion) + ";");
-    statement->close();
+    ScopedStatement::update(connection, JovString("UPDATE Version SET Version = ") +
+                                            JovString::valueOf(programVersion) + ";");
 }
 
-Connection* MealsDatabase::refreshBackup(Connection* current, const JovString& dataSource,
-                                         const JovString& databasePath,
-                                         const JovString& backupPath) {
-    try {
-        if (current != nullptr) {
-            current->disconnect();
-        }
-        copyFile(databasePath, backupPath);
-    } catch (const JovException& failure) {
-        report(failure);
+void MealsDatabase::copyToBackup(Connection* current, const JovString& databasePath,
+                                 const JovString& backupPath) {
+    if (current != nullptr) {
+        current->disconnect();
     }
-    try {
-        return DriverManager::getConnection(dataSource, JovString(), JovString());
-    } catch (const JovException& failure) {
-        report(failure);
-        return current;
-    }
+    copyFile(databasePath, backupPath);
 }
 
 // The source is opened first, so a missing database leaves an existing backup untouched.
@@ -80,10 +65,4 @@ void MealsDatabase::copyFile(const JovString& sourcePath, const JovString& targe
     writer.flush();
     writer.close();
     reader.close();
-}
-
-void MealsDatabase::report(const JovException& failure) {
-    JovPrintWriter& out = JovPrintWriter::standardOutput();
-    out.println(failure.longText());
-    out.flush();
 }

@@ -4,7 +4,6 @@
 #include "lang/JovString.h"
 
 class Connection;
-class JovException;
 
 class MealsDatabase {
 public:
@@ -17,25 +16,22 @@ public:
     static constexpr const char* databaseFile = "data/meals.mdb";
     static constexpr const char* backupFile = "data/backup.mdb";
 
-    // Connects, checks that the data source holds a database of this system and stamps the
-    // program version into it. Throws JovFileNotFoundException with notFoundMessage when the data
-    // source cannot be opened and JovException with invalidFormatMessage when it has no
-    // Version table.
+    // Connects and checks that the data source holds a database of this system. Throws
+    // JovFileNotFoundException with notFoundMessage when the data source cannot be opened and
+    // JovException with invalidFormatMessage when it has no Version table.
     static Connection* open(const JovString& dataSource = dataSourceName);
+    // Stamps the program version into the database; a refusal throws JovException with the
+    // driver's diagnostic.
+    static void stampVersion(Connection* connection);
 
-    // Disconnects current so that the database file is closed, copies that file byte for byte
-    // over the backup file and connects anew. Failures are written as one line to standard
-    // output and never reach the user. Answers the new connection, or current (disconnected)
-    // when connecting anew failed.
-    static Connection* refreshBackup(Connection* current,
-                                     const JovString& dataSource = dataSourceName,
-                                     const JovString& databasePath = databaseFile,
-                                     const JovString& backupPath = backupFile);
+    // Disconnects current so that the database file is closed, then copies that file byte for
+    // byte over the backup file. A failure throws JovException (JovFileNotFoundException when a
+    // file cannot be opened); connecting anew is the caller's part.
+    static void copyToBackup(Connection* current, const JovString& databasePath = databaseFile,
+                             const JovString& backupPath = backupFile);
 
 private:
     static Connection* connect(const JovString& dataSource);
     static void checkFormat(Connection* connection);
-    static void stampVersion(Connection* connection);
     static void copyFile(const JovString& sourcePath, const JovString& targetPath);
-    static void report(const JovException& failure);
 };

@@ -67,10 +67,10 @@ void Menu::insert(Connection* connection) const {
     for (const char* key : nutritionKeys) {
         values += StatementValue::general(getDouble(key)) + ",";
     }
-    ItemRows::updateGuarded(connection, {"INSERT INTO Menues (name,fe,zu,gf,ba,na,be,kh,ew,bw,ID) "
-                                         "VALUES (" +
-                                         StatementValue::text(getName()) + "," + values +
-                                         StatementValue::integer(getId()) + ");"});
+    ItemRows::write(connection, {"INSERT INTO Menues (name,fe,zu,gf,ba,na,be,kh,ew,bw,ID) "
+                                 "VALUES (" +
+                                 StatementValue::text(getName()) + "," + values +
+                                 StatementValue::integer(getId()) + ");"});
 }
 
 void Menu::update(Connection* connection) const {
@@ -78,15 +78,15 @@ void Menu::update(Connection* connection) const {
     for (const char* key : nutritionKeys) {
         assignments += JovString(",") + key + "=" + StatementValue::general(getDouble(key));
     }
-    ItemRows::updateGuarded(connection,
-                            {"UPDATE Menues SET name=" + StatementValue::text(getName()) +
-                             assignments + " WHERE ID=" + StatementValue::integer(getId()) + ";"});
+    ItemRows::write(connection,
+                    {"UPDATE Menues SET name=" + StatementValue::text(getName()) + assignments +
+                     " WHERE ID=" + StatementValue::integer(getId()) + ";"});
 }
 
 void Menu::remove(Connection* connection) const {
     const JovString id = StatementValue::integer(getId());
-    ItemRows::updateGuarded(connection, {"DELETE * FROM Mengen WHERE Eltern = " + id + ";",
-                                         "DELETE * FROM Menues WHERE ID = " + id + ";"});
+    ItemRows::write(connection, {"DELETE * FROM Mengen WHERE Eltern = " + id + ";",
+                                 "DELETE * FROM Menues WHERE ID = " + id + ";"});
 }
 
 bool Menu::exists(const JovString& idText, Connection* connection) {

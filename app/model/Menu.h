@@ -38,9 +38,9 @@ public:
     void setVerkehrsbezeichnung(const JovString& text);
     void setWeight(double weight);
 
-    // Each writes or deletes the Menues row (delete also the menu's Mengen rows); an exception
-    // is written to standard output and the item stays as it is. The sales name line is stored
-    // only by the composer.
+    // Each writes or deletes the Menues row (delete also the menu's Mengen rows, in the same
+    // transaction). A refused write throws JovException with the driver's diagnostic and stores
+    // nothing; the item stays as it is. The sales name line is stored only by the composer.
     void insert(Connection* connection) const;
     void update(Connection* connection) const;
     void remove(Connection* connection) const;

@@ -19,8 +19,9 @@ public:
     ResultSet* executeQuery(const JovString& sql);
     short executeUpdate(const JovString& sql);
 
-    // Runs one update on a statement of its own.
-    static short update(Connection* connection, const JovString& sql);
+    // Runs one update on a statement of its own. Throws JovException with the driver's
+    // diagnostic when the driver refuses it.
+    static void update(Connection* connection, const JovString& sql);
 
 private:
     Statement* statement;

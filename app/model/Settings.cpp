@@ -2,10 +2,10 @@
 
 #include "app/model/Settings.h"
 
+#include "app/model/ExceptionReport.h"
 #include "app/model/MealsDatabase.h"
 #include "io/JovFileReader.h"
 #include "io/JovFileWriter.h"
-#include "io/JovPrintWriter.h"
 #include "lang/JovException.h"
 #include "lang/JovInteger.h"
 #include "lang/JovStringBuffer.h"
@@ -89,9 +89,7 @@ void Settings::writeFile(const JovString& path) const {
         store(&writer, header);
         writer.close();
     } catch (const JovException& failure) {
-        JovPrintWriter& out = JovPrintWriter::standardOutput();
-        out.println(failure.longText());
-        out.flush();
+        ExceptionReport::toStandardOutput(failure);
     }
 }
 

@@ -4,6 +4,8 @@
 #include "MessageBoxAnswerer.h"
 #include "app/model/MealsDatabase.h"
 #include "lang/JovFileNotFoundException.h"
+#include "sql/Connection.h"
+#include "sql/Statement.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -27,4 +29,20 @@ TEST(DatabaseStartupTest, ForeignDatabaseTellsTheUserAboutItsFormat) {
     ASSERT_TRUE(user.answered());
     EXPECT_EQ(user.text(), "Die Datenbank 'meals' hat ein ungültiges Format.\n"
                            "Bitte überprüfen Sie die ODBC-Einstellungen.");
+}
+
+TEST(DatabaseStartupTest, RefusedVersionStampIsToldAndTheDatabaseStaysOpen) {
+    Connection* connection = DatabaseStartup::open("meals_test");
+    Statement* statement = connection->createStatement();
+    ASSERT_GE(statement->executeUpdate("PRAGMA query_only = ON;"), 0);
+    statement->close();
+    MessageBoxAnswerer user("Datenbankfehler...", IDOK);
+    EXPECT_FALSE(DatabaseStartup::stamp(connection));
+    ASSERT_TRUE(user.answered());
+    EXPECT_EQ(user.text().rfind("Die Versionsnummer wurde nicht in der Datenbank 'meals' "
+                                "gespeichert:\n[",
+                                0),
+              0u)
+        << user.text();
+    connection->disconnect();
 }

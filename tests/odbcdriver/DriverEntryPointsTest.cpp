@@ -4,6 +4,7 @@
 #include "OdbcStatement.h"
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
@@ -193,4 +194,70 @@ TEST_F(DriverEntryPointsTest, MissingDatabaseFileIsRefusedAndNotCreated) {
     OdbcSession other;
     EXPECT_FALSE(SQL_SUCCEEDED(other.connectFile(missing)));
     EXPECT_FALSE(std::filesystem::exists(missing));
+}
+
+TEST_F(DriverEntryPointsTest, IntegerOutsideThirtyTwoBitsIsAnErrorNeverAWrappedValue) {
+    ASSERT_EQ(
+        session.execute("INSERT INTO Anteile (Eltern,Kind) VALUES (4294968297, -2147483648);"),
+        SQL_SUCCESS);
+    ASSERT_EQ(session.execute("INSERT INTO Menues (ID,Name) VALUES (4294967397,'Fremd');"),
+              SQL_SUCCESS);
+    const struct {
+        const char* query;
+        SQLSMALLINT type;
+        bool inRange;
+    } cases[] = {
+        {"SELECT Eltern FROM Anteile;", SQL_C_DEFAULT, false},
+        {"SELECT Eltern FROM Anteile;", SQL_C_ULONG, false},
+        {"SELECT ID FROM Menues;", SQL_C_SLONG, false},
+        {"SELECT Kind FROM Anteile;", SQL_C_DEFAULT, true},
+        {"SELECT Kind FROM Anteile;", SQL_C_ULONG, false},
+        {"SELECT 4294967295;", SQL_C_ULONG, true},
+    };
+    for (const auto& [query, type, inRange] : cases) {
+        SCOPED_TRACE(query);
+        OdbcStatement statement(session);
+        select(statement, query);
+        std::int32_t value = 0;
+        SQLLEN indicator = 0;
+        const SQLRETURN result =
+            SQLGetData(statement.handle(), 1, type, &value, sizeof value, &indicator);
+        if (inRange) {
+            EXPECT_EQ(result, SQL_SUCCESS);
+            EXPECT_EQ(indicator, 4);
+            continue;
+        }
+        EXPECT_EQ(result, SQL_ERROR);
+        EXPECT_EQ(value, 0) << "nothing may be written";
+        EXPECT_EQ(statement.message().rfind("22003 ", 0), 0u) << statement.message();
+        EXPECT_NE(statement.message().find("numeric value out of range"), std::string::npos);
+    }
+}
+
+TEST_F(DriverEntryPointsTest, SixteenMegabyteValueIsReadWholeInUnderASecond) {
+    constexpr int size = 16 * 1024 * 1024;
+    ASSERT_EQ(session.execute("INSERT INTO Zutaten (ID,Name) VALUES (1, '\xE4' || substr(hex("
+                              "zeroblob(" +
+                              std::to_string(size / 2) + ")), 2));"),
+              SQL_SUCCESS);
+    OdbcStatement statement(session);
+    select(statement, "SELECT Name FROM Zutaten;");
+    std::vector<char> value(size + 1);
+    SQLLEN length = 0;
+    const auto started = std::chrono::steady_clock::now();
+    ASSERT_EQ(SQLGetData(statement.handle(), 1, SQL_C_CHAR, value.data(), size + 1, &length),
+              SQL_SUCCESS);
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(1));
+    EXPECT_EQ(length, size);
+    EXPECT_EQ(std::string(value.data(), 3), "\xE4"
+                                            "00");
+    EXPECT_EQ(value[size - 1], '0');
+}
+
+TEST_F(DriverEntryPointsTest, ApostropheInACommentLeavesTheLaterLiteralsAlone) {
+    ASSERT_EQ(session.execute(insertIngredient(17, "Reis")), SQL_SUCCESS);
+    ASSERT_EQ(session.execute(insertIngredient(18, "Nudeln")), SQL_SUCCESS);
+    EXPECT_EQ(session.execute("/* Oma's Rezept */ DELETE * FROM Zutaten WHERE Name = 'Reis';"),
+              SQL_SUCCESS);
+    EXPECT_EQ(countRows("SELECT count(*) FROM Zutaten"), 1);
 }

@@ -89,5 +89,5 @@ std::string OdbcStatement::message() {
     if (!SQL_SUCCEEDED(result)) {
         return {};
     }
-    return reinterpret_cast<char*>(text);
+    return std::string(reinterpret_cast<char*>(state)) + " " + reinterpret_cast<char*>(text);
 }

@@ -29,7 +29,7 @@ public:
     std::vector<std::string> columnNames();
     SQLSMALLINT columnType(SQLUSMALLINT column);
 
-    // The first diagnostic message, as the caller receives it.
+    // The first diagnostic record as the caller receives it: its state, a blank and its text.
     std::string message();
 
     SQLHSTMT handle() const { return statement; }

@@ -14,6 +14,12 @@ TEST(StatementDialectTest, DeleteAsteriskFromLosesTheAsteriskInAnyCaseAndSpacing
         {"DELETE\t*\r\nFROM Mengen", "DELETE FROM Mengen"},
         {"SELECT 'a''b'; DELETE * FROM t", "SELECT 'a''b'; DELETE FROM t"},
         {"DELETE * FROM t WHERE Name = 'abc", "DELETE FROM t WHERE Name = 'abc"},
+        // An apostrophe in a comment opens no literal.
+        {"/* it's */ DELETE * FROM t WHERE Name = 'x'",
+         "/* it's */ DELETE FROM t WHERE Name = 'x'"},
+        {"-- it's\nDELETE * FROM t", "-- it's\nDELETE FROM t"},
+        {"SELECT 1 - -1; DELETE * FROM t", "SELECT 1 - -1; DELETE FROM t"},
+        {"SELECT '/*'; DELETE * FROM t", "SELECT '/*'; DELETE FROM t"},
     };
     for (const auto& [text, rewritten] : cases) {
         EXPECT_EQ(StatementDialect::dropDeleteAsterisk(text), rewritten);
@@ -26,7 +32,8 @@ TEST(StatementDialectTest, QuotedPhrasesOtherStatementsAndLookalikesStayAsTheyAr
           "UPDATE Zutaten SET Name='it''s DELETE * FROM x' WHERE ID=1;",
           "SELECT \"DELETE * FROM\", [DELETE * FROM] FROM t", "SELECT 'abc DELETE * FROM t",
           "SELECT * FROM Zutaten", "DELETE FROM Zutaten", "UNDELETE * FROM t", "DELETE * FROMAGE",
-          "DELETE * ", "DELETE", "", "MY_DELETE * FROM t"}) {
+          "DELETE * ", "DELETE", "", "MY_DELETE * FROM t", "/* DELETE * FROM t */",
+          "SELECT 1 -- DELETE * FROM t", "/* open"}) {
         EXPECT_EQ(StatementDialect::dropDeleteAsterisk(text), text);
     }
 }

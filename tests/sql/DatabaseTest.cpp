@@ -31,10 +31,14 @@ void DatabaseTest::SetUpTestSuite() {
 }
 
 void DatabaseTest::SetUp() {
+    clearTables();
+    LiveObjectTest::SetUp();
+}
+
+void DatabaseTest::clearTables() {
     for (const char* table : {"Zutaten", "Menues", "Anteile", "Mengen"}) {
         execute(JovString("DELETE * FROM ") + table + ";");
     }
-    LiveObjectTest::SetUp();
 }
 
 short DatabaseTest::execute(const JovString& sql) {

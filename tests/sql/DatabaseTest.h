@@ -34,6 +34,9 @@ protected:
 
     static Connection* connection;
 
+    // Empties the item tables, as before every test.
+    static void clearTables();
+
     // Runs an update on a fresh statement and returns the driver's code.
     static short execute(const JovString& sql);
     // Rows a query yields, or -1 when it yields no result.

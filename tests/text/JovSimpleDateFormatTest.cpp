@@ -90,9 +90,12 @@ TEST_F(JovSimpleDateFormatTest, ParsesNumericFieldsWithTheTwoDigitYearRule) {
         {"%d.%m.%y", "24.12.70", 1970, 12, 24},
         {"%d.%m.%y", "24.12.37", 2037, 12, 24},
         {"%d.%m.%y", "01.03.00", 2000, 3, 1},
-        // Missing year digits read as zero; a day beyond the month rolls over.
+        // Missing year digits read as zero; the last day of each kind of month.
         {"%d.%m.%y", "24.12.", 2000, 12, 24},
-        {"%d.%m.%Y", "31.02.2021", 2021, 3, 3},
+        {"%d.%m.%Y", "29.02.2024", 2024, 2, 29},
+        {"%d.%m.%Y", "29.02.2000", 2000, 2, 29},
+        {"%d.%m.%Y", "30.04.2021", 2021, 4, 30},
+        {"%d.%m.%Y", "31.12.2021", 2021, 12, 31},
         // Characters between "%" and the conversion letter are passed over.
         {"%#d.%m.%Y", "05.03.2020", 2020, 3, 5},
         // Unread fields keep their start values; the second day of 1970 lies after the epoch in
@@ -110,15 +113,17 @@ TEST_F(JovSimpleDateFormatTest, ParsesNumericFieldsWithTheTwoDigitYearRule) {
 }
 
 // 2069 lies past 19 January 2038, the last second a 32-bit time value holds. In "1.1.05" the day
-// is read from "1." and the pattern's point then meets the month's "1".
+// is read from "1." and the pattern's point then meets the month's "1". A day the month lacks
+// is refused, not rolled into the next month.
 TEST_F(JovSimpleDateFormatTest, ParseFailsOnMismatchesAndValuesOutOfRange) {
     const struct {
         const char* pattern;
         const char* text;
-    } cases[] = {{"%d.%m.%y", "24.12.69"}, {"%d.%m.%Y", "19.01.2039"}, {"%Y", "1899"},
-                 {"%d.%m.%y", "32.01.05"}, {"%d.%m.%y", "00.01.05"},   {"%d.%m.%y", "15.13.05"},
-                 {"%d.%m.%y", "15.00.05"}, {"%d.%m.%Y", "24-12-2024"}, {"%d.%m.%y", "24.12"},
-                 {"%d.%m.%Y", "24.12."},   {"%d.%m.%y", "1.1.05"}};
+    } cases[] = {{"%d.%m.%y", "24.12.69"},   {"%d.%m.%Y", "19.01.2039"}, {"%Y", "1899"},
+                 {"%d.%m.%y", "32.01.05"},   {"%d.%m.%y", "00.01.05"},   {"%d.%m.%y", "15.13.05"},
+                 {"%d.%m.%y", "15.00.05"},   {"%d.%m.%Y", "24-12-2024"}, {"%d.%m.%y", "24.12"},
+                 {"%d.%m.%Y", "24.12."},     {"%d.%m.%y", "1.1.05"},     {"%d.%m.%Y", "31.02.2021"},
+                 {"%d.%m.%Y", "31.04.2021"}, {"%d.%m.%Y", "29.02.2023"}};
     for (const auto& [pattern, text] : cases) {
         SCOPED_TRACE(std::string(pattern) + " on " + text);
         try {

@@ -95,3 +95,62 @@ TEST_F(LabelTextToolTest, UnknownMenuIsReportedAndTheOthersStillWritten) {
     EXPECT_EQ(err.text(), "labeltext: Kein Men\xC3\xBC mit der Art.-Nr. 99.\n");
     EXPECT_EQ(out.text().rfind("Men\xC3\xBC 3: Gr\xC3\xBCne Bohnen\n", 0), 0u);
 }
+
+TEST_F(LabelTextToolTest, ControlCharactersInNamesShowAsEscapesInReadableLinesOnly) {
+    ASSERT_GE(execute("INSERT INTO Menues (ID,Name) VALUES (9,'Erbsen' || char(10) || "
+                      "'Zutaten: Gift' || char(27) || '[31m' || char(9));"),
+              0);
+    EXPECT_EQ(run({"9"}), 0);
+    EXPECT_EQ(out.text().substr(0, out.text().find('\n') + 1),
+              "Men\xC3\xBC 9: Erbsen\\nZutaten: Gift\\x1B[31m\\t\n");
+}
+
+TEST_F(LabelTextToolTest, RefusedDesignationIsWarnedAboutAndEndsWithCodeFour) {
+    ASSERT_GE(execute("PRAGMA query_only = ON;"), 0);
+    const int exitCode = run({"--json", "7", "3"});
+    execute("PRAGMA query_only = OFF;");
+    EXPECT_EQ(exitCode, LabelTextTool::notStoredExit);
+    // The texts are still printed, one warning per refused store.
+    const std::string printed = out.text();
+    EXPECT_EQ(printed.rfind("{\"id\":7,", 0), 0u);
+    EXPECT_NE(printed.find("\"menuDesignation\":\"Erbsen\""), std::string::npos);
+    EXPECT_NE(printed.find("\n{\"id\":3,"), std::string::npos);
+    const std::string warnings = err.text();
+    EXPECT_EQ(warnings.rfind("labeltext: Warnung: Verkehrsbezeichnung von Men\xC3\xBC 7 nicht "
+                             "gespeichert: [",
+                             0),
+              0u)
+        << warnings;
+    EXPECT_NE(warnings.find("Men\xC3\xBC 3 nicht gespeichert"), std::string::npos) << warnings;
+}
+
+TEST_F(LabelTextToolTest, RunawayCompositionIsReportedAndTheOthersStillWritten) {
+    ASSERT_GE(execute("INSERT INTO Zutaten (ID,Name) WITH RECURSIVE n(i) AS (SELECT 10 UNION ALL "
+                      "SELECT i + 1 FROM n WHERE i < 80) SELECT i, 'Stufe ' || i FROM n;"),
+              0);
+    ASSERT_GE(execute("INSERT INTO Anteile (Eltern,Kind,Anteil,mengeAngeben) WITH RECURSIVE n(i) "
+                      "AS (SELECT 10 UNION ALL SELECT i + 1 FROM n WHERE i < 79) "
+                      "SELECT i, i + 1, 1.0, 1 FROM n;"),
+              0);
+    ASSERT_GE(execute("INSERT INTO Mengen (Eltern,Kind,Fuellmenge) VALUES (3,10,100);"), 0);
+    EXPECT_EQ(run({"--json", "3", "7"}), LabelTextTool::unknownMenuExit);
+    EXPECT_EQ(err.text(), "labeltext: Die Zusammensetzung des Men\xC3\xBCs 'Gr\xC3\xBCne Bohnen' "
+                          "(Art.-Nr.: 3) ist zu tief verschachtelt oder zu umfangreich. Das "
+                          "Men\xC3\xBC wird nicht geladen.\n");
+    EXPECT_EQ(out.text().rfind("{\"id\":7,", 0), 0u);
+}
+
+// IDs beyond 32 bits written by another tool: 2^32 + 1 must not read as Erbsen (1), and menu
+// 2^32 + 3 must not stand in for menu 3.
+TEST_F(LabelTextToolTest, IdsOutsideThirtyTwoBitsAreNeverReadAsOtherIds) {
+    ASSERT_GE(execute("INSERT INTO Mengen (Eltern,Kind,Fuellmenge) VALUES (3,4294967297,50);"), 0);
+    ASSERT_GE(execute("INSERT INTO Menues (ID,Name) VALUES (4294967299,'Fremd');"), 0);
+    EXPECT_EQ(run({"--json", "--all"}), LabelTextTool::unknownMenuExit);
+    EXPECT_EQ(err.text(), "labeltext: Ein Men\xC3\xBC mit einer Art.-Nr. au\xC3\x9F"
+                          "erhalb des Zahlenbereichs wird \xC3\xBC"
+                          "bergangen.\n");
+    const std::string printed = out.text();
+    EXPECT_EQ(printed.rfind("{\"id\":3,\"menuName\":\"Gr\xC3\xBCne Bohnen\",", 0), 0u) << printed;
+    EXPECT_NE(printed.find("\"ingredientList\":\"\""), std::string::npos) << printed;
+    EXPECT_EQ(printed.find("Fremd"), std::string::npos);
+}

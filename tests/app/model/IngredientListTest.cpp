@@ -1,51 +1,63 @@
-// The label texts composed from a menu's composition, through the real database chain: the
-// worked example of the label rules, merging, class groups, percentage declarations, title order,
-// number formats, meat content, and the designation stored with the menu.
+// The label texts composed from a menu's composition, through the real database chain: one table
+// of compositions with the texts they must give (merging, class groups, percentage declarations,
+// title order, number formats, meat content), then the designation stored with the menu.
 #include "CompositionTest.h"
 #include "app/model/Ingredient.h"
 #include "app/model/MealComposer.h"
 #include "app/model/Menu.h"
+#include "lang/JovException.h"
 
 #include <gtest/gtest.h>
+#include <sstream>
+#include <string>
+#include <vector>
 
-// Every case but the worked example and the reserved menu builds menu 1.
-class IngredientListTest : public CompositionTest {
+// A composition of menu 1 and the texts it must give. Each use reads "parent child amount flags"
+// with M for the menu (then the amount is in grams, else a share) and the flags as the letters
+// M, T, W, A, V of mengeAngeben, imTitel, wertgebend, mengeAufMenueBeziehen,
+// veraenderlicheAnteile.
+struct ListCase {
+    const char* behaviour;
+    std::vector<IngredientRow> items;
+    std::string uses;
+    const char* list;
+    const char* titleWithQuid;
+    const char* meatText;
+};
+
+// Every case builds menu 1.
+class IngredientListTest : public CompositionTest, public testing::WithParamInterface<ListCase> {
+public:
+    static std::vector<ListCase> cases();
+
 protected:
     void SetUp() override {
         CompositionTest::SetUp();
         storeMenu(1, "Teller");
     }
 
-    // The menu of the labelling rules' worked example: 400 g of chicken breast, rice and a
-    // labelled cream sauce with declared mushrooms.
-    static void storeWorkedExample(bool sauceLabelled) {
-        storeMenu(101, "Hähnchenbrust in Rahmsauce mit Reis");
-        store(IngredientRow(1001, "Hähnchenbrust").portion("he"));
-        store(IngredientRow(1027, "Reis").portion("be"));
-        IngredientRow sauce(5003, "Rahmsauce");
-        sauce.female().dativePlural("Rahmsauce");
-        store(sauceLabelled ? sauce.labelled() : sauce);
-        store(IngredientRow(1033, "Sahne").female());
-        store(IngredientRow(1018, "Champignons").plural());
-        store(IngredientRow(1040, "Wasser"));
-        storeFill(101, 1001, 160, ownWeight | inTitle | valueGiving);
-        storeFill(101, 1027, 140, ownWeight | inTitle);
-        storeFill(101, 5003, 100);
-        storeShares(5003, {{1033, 0.5}, {1040, 0.1}});
-        storeShare(5003, 1018, 0.4, ownWeight | valueGiving);
-    }
-
-    // A sauce of 200 g and a stew, each with bacon declared at the given flags.
-    static void storeBaconInTwoDishes(int stewGrams, double stewPotatoes, double stewBacon,
-                                      int baconFlags) {
-        store(IngredientRow(30, "Soße").female());
-        storePlain(
-            {{31, "Eintopf"}, {1008, "Schinkenspeck"}, {1033, "Sahne"}, {1026, "Kartoffeln"}});
-        storeFills(1, {{30, 200}, {31, stewGrams}});
-        storeShares(30, {{1033, 0.85}});
-        storeShare(30, 1008, 0.15, baconFlags);
-        storeShares(31, {{1026, stewPotatoes}});
-        storeShare(31, 1008, stewBacon, baconFlags);
+    static void storeComposition(const std::vector<IngredientRow>& items, const std::string& uses) {
+        for (const IngredientRow& row : items) {
+            store(row);
+        }
+        std::istringstream lines(uses);
+        std::string use;
+        while (std::getline(lines, use, ';')) {
+            std::istringstream fields(use);
+            std::string parent, flagLetters;
+            int child = 0;
+            double amount = 0.0;
+            fields >> parent >> child >> amount >> flagLetters;
+            int flags = 0;
+            for (const char letter : flagLetters) {
+                flags |= 1 << std::string("MTWAV").find(letter);
+            }
+            if (parent == "M") {
+                storeFill(1, child, static_cast<int>(amount), flags);
+            } else {
+                storeShare(std::stoi(parent), child, amount, flags);
+            }
+        }
     }
 
     MealComposer& compose(int menuId = 1) {
@@ -59,179 +71,221 @@ protected:
     }
 };
 
-TEST_F(IngredientListTest, WorkedExampleReadsAsTheLabelRulesShowItAndAgainWhenRecomposed) {
-    storeWorkedExample(true);
-    MealComposer& texts = compose(101);
+namespace {
+
+IngredientRow item(int id, const char* name) {
+    return IngredientRow(id, name);
+}
+
+// The labelling rules' worked example: 400 g of chicken breast, rice and a cream sauce with
+// declared mushrooms.
+std::vector<IngredientRow> workedExample(bool sauceLabelled) {
+    IngredientRow sauce = item(5003, "Rahmsauce").female().dativePlural("Rahmsauce");
+    return {item(1001, "Hähnchenbrust").portion("he"), item(1027, "Reis").portion("be"),
+            sauceLabelled ? sauce.labelled() : sauce,  item(1033, "Sahne").female(),
+            item(1018, "Champignons").plural(),        item(1040, "Wasser")};
+}
+constexpr const char* workedExampleUses = "M 1001 160 MTW; M 1027 140 MT; M 5003 100 M;"
+                                          "5003 1033 .5 M; 5003 1040 .1 M; 5003 1018 .4 MW";
+
+// A sauce of 200 g and a stew, each with bacon labelled Speck.
+const std::vector<IngredientRow> baconInTwoDishes = {item(30, "Soße").female(),
+                                                     item(31, "Eintopf"),
+                                                     item(1033, "Sahne"),
+                                                     item(1026, "Kartoffeln"),
+                                                     item(1008, "Schinkenspeck").salesName("Speck"),
+                                                     item(1009, "Bauchspeck").salesName("Speck")};
+constexpr const char* sauceWithBacon = "M 30 200 M; M 31 100 M; 30 1033 .85 M; 31 1026 .7 M;";
+
+// A salad of 100 g with two kinds of declared meat.
+const std::vector<IngredientRow> salad = {item(40, "Salat").labelled(), item(1012, "Eisbergsalat"),
+                                          item(1008, "Speck").declaredMeat(1.0),
+                                          item(1010, "Schinken").declaredMeat(1.0)};
+
+} // namespace
+
+// Rows: behaviour; ingredients; uses; list, designation with percentages, meat text.
+// clang-format off
+std::vector<ListCase> IngredientListTest::cases() {
+    return {
+        {"UnlabelledSauceIsDissolvedIntoItsComponents", workedExample(false), workedExampleUses,
+         "Hähnchenbrust, Reis, Sahne, Champignons (40% in der Rahmsauce), Wasser",
+         "Hähnchenbrust_(40%), Reis", "Fleischlos"},
+        {"AdditivesStandUnderTheirClassWithBracketsOnlyForSeveral",
+         {item(1, "Milchpudding"), item(3004, "Guarkernmehl").additiveClass("Verdickungsmittel"),
+          item(3005, "Johannisbrotkernmehl").additiveClass("Verdickungsmittel"),
+          item(3001, "Natriumbenzoat").additiveClass("Konservierungsstoff")},
+         "M 1 200 M; M 3004 3 M; M 3005 2 M; M 3001 1 M",
+         "Milchpudding, Verdickungsmittel (Guarkernmehl, Johannisbrotkernmehl), "
+         "Konservierungsstoff Natriumbenzoat", "", "Fleischlos"},
+        {"ClassGroupIsPlacedByTheMergedWeightOfItsMembers",
+         {item(3004, "Guarkernmehl").additiveClass("Verdickungsmittel"), item(1, "Salz")},
+         "M 1 5 M; M 3004 3 M; M 3004 3 M",
+         "Verdickungsmittel Guarkernmehl, Salz", "", "Fleischlos"},
+        {"RepeatedIngredientIsOneEntryPlacedByItsSumWithMergedComponents",
+         {item(30, "Soße").female().labelled(), item(31, "Sahne"), item(32, "Wasser"),
+          item(11, "Erbsen"), item(12, "Reis")},
+         "M 30 60 M; M 11 50 M; M 12 80 M; M 30 40 M; M 11 40 M; 30 31 .7 M; 30 32 .3 M",
+         "Soße (Sahne, Wasser), Erbsen, Reis", "", "Fleischlos"},
+        {"EntriesWithTheSameLabelNameMerge",
+         {item(1040, "Wasser"), item(1041, "Salz 1").salesName("Salz"),
+          item(1042, "Salz 2").salesName("Salz"), item(1043, "Salz 3").salesName("Salz")},
+         "M 1040 12 M; M 1041 5 M; M 1042 5 M; M 1043 5 M", "Salz, Wasser", "", "Fleischlos"},
+        // Wasser 27 + 16 g; Karotten 4 g move before Salz 3 g.
+        {"MergedEntriesJoinTheirComponentsAndMergeThemToo",
+         {item(40, "Brühe").female().labelled(),
+          item(41, "Gemüsebrühe").salesName("Brühe").female().labelled(),
+          item(1042, "Trinkwasser").salesName("Wasser"), item(1040, "Wasser"), item(1041, "Salz"),
+          item(1011, "Karotten")},
+         "M 40 30 M; M 41 20 M; 40 1040 .9 M; 40 1041 .1 M; 41 1042 .8 M; 41 1011 .2 M",
+         "Brühe (Wasser, Karotten, Salz)", "", "Fleischlos"},
+        {"EqualWeightsKeepTheOrderTheyCameIn",
+         {item(30, "Soße"), item(31, "Sahne"), item(32, "Wasser"), item(33, "Mehl"),
+          item(12, "Erbsen")},
+         "M 30 100 M; M 12 50 M; 30 31 .5 M; 30 32 .3 M; 30 33 .2 M",
+         "Sahne, Erbsen, Wasser, Mehl", "", "Fleischlos"},
+        {"MenuRelatedPercentagesOfOneIngredientAreSummed", baconInTwoDishes,
+         "M 30 200 M; M 31 200 M; 30 1033 .85 M; 31 1026 .85 M; 30 1008 .15 MWA; 31 1008 .15 MWA",
+         "Sahne, Kartoffeln, Speck (15%)", "", "Fleischlos"},
+        {"PercentagesRelateToTheParentWithItsDativePhrase", baconInTwoDishes,
+         std::string(sauceWithBacon) + "30 1008 .15 MW; 31 1008 .3 MW",
+         "Sahne, Kartoffeln, Speck (15% in der Soße, 30% im Eintopf)", "", "Fleischlos"},
+        {"IngredientsMergedByLabelNameKeepEachPercentage", baconInTwoDishes,
+         std::string(sauceWithBacon) + "30 1008 .15 MW; 31 1009 .3 MW",
+         "Sahne, Kartoffeln, Speck (15% in der Soße, 30% im Eintopf)", "", "Fleischlos"},
+        {"OneValueGivingAmongNamesakesDeclaresOnePercentage", baconInTwoDishes,
+         std::string(sauceWithBacon) + "30 1008 .15 MW; 31 1009 .3 M",
+         "Sahne, Kartoffeln, Speck (15% in der Soße)", "", "Fleischlos"},
+        {"WholeOfItsParentIsDeclaredAgainstTheMenu",
+         {item(20, "Teig"), item(21, "Füllung").female().labelled(),
+          item(1030, "Sauerkirschen").plural()},
+         "M 20 320 M; M 21 80 M; 21 1030 1 MW",
+         "Teig, Füllung (Sauerkirschen (20%))", "", "Fleischlos"},
+        // Beta-Carotin stands in its class group, which has no weight of its own: the menu counts.
+        {"PercentagesUseTwoSignificantDigitsAndADecimalComma",
+         {item(11, "Kartoffeln"), item(12, "Speck"), item(13, "Zimt"),
+          item(14, "Beta-Carotin").additiveClass("Farbstoff")},
+         "M 11 367 M; M 12 30 MW; M 13 1 MW; M 14 2 MW",
+         "Kartoffeln, Speck (7,5%), Farbstoff Beta-Carotin (0,5%), Zimt (0,25%)", "",
+         "Fleischlos"},
+        {"PercentageJustBelowHundredIsWrittenWithoutExponent",
+         {item(11, "Speck"), item(12, "Salz")},
+         "M 11 997 MW; M 12 3 M", "Speck (100%), Salz", "", "Fleischlos"},
+        {"PercentageBelowNinetyNineAndAHalfKeepsTwoDigits",
+         {item(11, "Speck"), item(12, "Salz")},
+         "M 11 994 MW; M 12 6 M", "Speck (99%), Salz", "", "Fleischlos"},
+        {"TitlePercentageJustBelowHundredIsWrittenWithoutExponent",
+         {item(11, "Gulasch"), item(12, "Salz")},
+         "M 11 997 MTW; M 12 3 M", "Gulasch, Salz", "Gulasch_(100%)", "Fleischlos"},
+        {"VariableSharesAreNamedAtEveryDepthBelowTheFlag",
+         {item(5016, "Gemüsemischung").female().labelled(),
+          item(5011, "Kräuterbutter").female().labelled(), item(1012, "Brokkoli"),
+          item(1035, "Butter"), item(1025, "Petersilie")},
+         "M 5016 250 MV; 5016 1012 .6 M; 5016 5011 .4 M; 5011 1035 .9 M; 5011 1025 .1 M",
+         "Gemüsemischung (Brokkoli, Kräuterbutter (Butter, Petersilie in veränderlichen "
+         "Gewichtsanteilen) in veränderlichen Gewichtsanteilen)", "", "Fleischlos"},
+        // Title items declare their percentage in the title only.
+        {"TitleNamesMainDishVegetablesSideDishThenTheRest",
+         {item(1, "Bratensoße"), item(2, "Langkornreis").salesName("Reis").portion("be"),
+          item(3, "Erbsen").portion("ge"), item(4, "Schweineschnitzel").portion("he"),
+          item(5, "Beilagensalat").portion("xx")},
+         "M 1 200 MT; M 2 150 MT; M 3 100 MTW; M 4 30 MTW; M 5 20 MT",
+         "Bratensoße, Reis, Erbsen, Schweineschnitzel, Beilagensalat",
+         "Schweineschnitzel_(6%), Erbsen_(20%), Reis, Bratensoße", "Fleischlos"},
+        // Wildreis, not part of the title, does not count although it is labelled Reis.
+        {"TitleNamesEachLabelNameOnceWithThePercentageOfAll",
+         {item(1, "Bratensoße"), item(2, "Langkornreis").salesName("Reis").portion("be"),
+          item(3, "Reis").portion("be"), item(4, "Wildreis").salesName("Reis").portion("xx")},
+         "M 1 200 MT; M 2 150 MT; M 3 40 MTW; M 4 10 MT", "Bratensoße, Reis",
+         "Reis_(48%), Bratensoße", "Fleischlos"},
+        {"TitleItemOfTheWholeMenuIsDeclaredAsHundredPercent", {item(1, "Erbsensuppe").female()},
+         "M 1 300 MTW", "Erbsensuppe", "Erbsensuppe_(100%)", "Fleischlos"},
+        // 37.5 g, not looking below the meatball, and the bacon's 18 g inside the sauce.
+        {"MeatIsDeclaredAtTheFlaggedOccurrenceAndRoundedOnceHalfDown",
+         {item(50, "Frikadelle").declaredMeat(0.5),
+          item(1003, "Rinderhackfleisch").declaredMeat(1.0),
+          item(1008, "Schinkenspeck").declaredMeat(0.9), item(30, "Soße"), item(1033, "Sahne"),
+          item(1034, "Semmelbrösel")},
+         "M 50 75 M; M 30 100 M; 50 1003 .7 M; 50 1034 .3 M; 30 1008 .2 M; 30 1033 .8 M",
+         "Sahne, Rinderhackfleisch, Semmelbrösel, Schinkenspeck", "", "55 g"},
+        {"MeatPiecesRoundingToNothingAddUpBeforeRounding", salad,
+         "M 40 100 M; 40 1012 .9 M; 40 1008 .0045 M; 40 1010 .004 M",
+         "Salat (Eisbergsalat, Speck, Schinken)", "", "1 g"},
+        {"MeatBelowHalfAGramIsStillDeclared", salad, "M 40 100 M; 40 1012 .9 M; 40 1008 .003 M",
+         "Salat (Eisbergsalat, Speck)", "", "< 1 g"},
+    };
+}
+// clang-format on
+
+TEST_P(IngredientListTest, ComposesTheTextsOfTheComposition) {
+    storeComposition(GetParam().items, GetParam().uses);
+    const MealComposer& texts = compose();
+    EXPECT_EQ(list(texts), GetParam().list);
+    EXPECT_STREQ(texts.getTitleWithQuid().chars(), GetParam().titleWithQuid);
+    EXPECT_STREQ(texts.getMeatText().chars(), GetParam().meatText);
+}
+
+INSTANTIATE_TEST_SUITE_P(Compositions, IngredientListTest,
+                         testing::ValuesIn(IngredientListTest::cases()),
+                         [](const testing::TestParamInfo<ListCase>& info) {
+                             return std::string(info.param.behaviour);
+                         });
+
+using ComposedTextsTest = IngredientListTest;
+
+TEST_F(ComposedTextsTest, WorkedExampleReadsAsTheLabelRulesShowItAndAgainWhenRecomposed) {
+    storeComposition(workedExample(true), workedExampleUses);
+    MealComposer& texts = compose();
     for (int round = 0; round < 2; ++round) {
         SCOPED_TRACE(round == 0 ? "first composition" : "composed again");
         EXPECT_STREQ(texts.getTitleWithQuid().chars(), "Hähnchenbrust_(40%), Reis");
-        EXPECT_STREQ(texts.getMenuDesignation().chars(), "Hähnchenbrust, Reis");
         EXPECT_EQ(list(texts), "Hähnchenbrust, Reis, Rahmsauce (Sahne, Champignons (40% in der "
                                "Rahmsauce), Wasser)");
         EXPECT_STREQ(texts.getFillQuantityText().chars(), "400 g");
-        EXPECT_STREQ(texts.getMeatText().chars(), "Fleischlos");
-        EXPECT_STREQ(texts.getSweetenerNote().chars(), "");
         EXPECT_EQ(texts.getTitleItems().size(), 2);
         texts.compose();
     }
-    // The designation is stored with the menu, in the row and in the loaded item.
-    EXPECT_EQ(textsOf("SELECT * FROM Menues WHERE ID = 101;", "Verkehrsbezeichnung"),
-              "Hähnchenbrust, Reis");
     EXPECT_STREQ(texts.getMenu()->getLabelName().chars(), "Hähnchenbrust, Reis");
     EXPECT_DOUBLE_EQ(texts.getMenu()->getAmount(), 400.0);
 }
 
-TEST_F(IngredientListTest, UnlabelledSauceIsDissolvedIntoItsComponents) {
-    storeWorkedExample(false);
-    EXPECT_EQ(list(compose(101)),
-              "Hähnchenbrust, Reis, Sahne, Champignons (40% in der Rahmsauce), Wasser");
-}
-
-TEST_F(IngredientListTest, AdditivesStandUnderTheirClassWithBracketsOnlyForSeveral) {
-    store(IngredientRow(1, "Milchpudding"));
-    store(IngredientRow(3004, "Guarkernmehl").additiveClass("Verdickungsmittel").labelled());
-    store(IngredientRow(3005, "Johannisbrotkernmehl").additiveClass("Verdickungsmittel"));
-    store(IngredientRow(3001, "Natriumbenzoat").additiveClass("Konservierungsstoff"));
-    storeFills(1, {{1, 200}, {3004, 3}, {3005, 2}, {3001, 1}});
-    EXPECT_EQ(list(compose()), "Milchpudding, Verdickungsmittel (Guarkernmehl, "
-                               "Johannisbrotkernmehl), Konservierungsstoff Natriumbenzoat");
-}
-
-TEST_F(IngredientListTest, SugarIsNeverGroupedAndSweetenerAnywhereSetsTheNote) {
-    store(IngredientRow(5012, "Rote Grütze").female().labelled());
-    store(IngredientRow(1030, "Sauerkirschen"));
-    store(IngredientRow(3013, "Sucralose").additiveClass("Süßstoff"));
-    store(IngredientRow(3018, "Zucker").additiveClass("Zucker"));
-    store(IngredientRow(3019, "Traubenzucker").salesName("Dextrose").additiveClass("Zucker"));
-    storeFills(1, {{5012, 100}, {3018, 10}, {3019, 5}});
-    storeShares(5012, {{1030, 0.9}, {3013, 0.004}});
+TEST_F(ComposedTextsTest, SugarIsNeverGroupedAndSweetenerAnywhereSetsTheNote) {
+    storeComposition({item(5012, "Rote Grütze").female().labelled(), item(1030, "Sauerkirschen"),
+                      item(3013, "Sucralose").additiveClass("Süßstoff"),
+                      item(3018, "Zucker").additiveClass("Zucker"),
+                      item(3019, "Traubenzucker").salesName("Dextrose").additiveClass("Zucker")},
+                     "M 5012 100 M; M 3018 10 M; M 3019 5 M; 5012 1030 .9 M; 5012 3013 .004 M");
     const MealComposer& texts = compose();
     EXPECT_EQ(list(texts), "Rote Grütze (Sauerkirschen, Süßstoff Sucralose), Zucker, Dextrose");
     EXPECT_STREQ(texts.getSweetenerNote().chars(), "Mit Süßungsmittel");
 }
 
-TEST_F(IngredientListTest, RepeatedIngredientIsOneEntryPlacedByItsSumWithMergedComponents) {
-    store(IngredientRow(30, "Soße").female().labelled());
-    storePlain({{31, "Sahne"}, {32, "Wasser"}, {11, "Erbsen"}, {12, "Reis"}});
-    storeFills(1, {{30, 60}, {11, 50}, {12, 80}, {30, 40}, {11, 40}});
-    storeShares(30, {{31, 0.7}, {32, 0.3}});
-    // Soße 100 g and Erbsen 90 g overtake Reis 80 g.
-    EXPECT_EQ(list(compose()), "Soße (Sahne, Wasser), Erbsen, Reis");
-}
-
-TEST_F(IngredientListTest, EntriesWithTheSameLabelNameMerge) {
-    store(IngredientRow(1040, "Wasser"));
-    for (int id : {1041, 1042, 1043}) {
-        store(IngredientRow(id, ("Salz " + std::to_string(id)).c_str()).salesName("Salz"));
+// The designation replaces what the row held; a title name stands in it once, an apostrophe is
+// stored as typed.
+TEST_F(ComposedTextsTest, DesignationIsStoredInTheMenuRowAsComposed) {
+    const struct {
+        std::vector<IngredientRow> items;
+        const char* uses;
+        const char* stored;
+    } cases[] = {
+        {{item(2, "Langkornreis").salesName("Reis").portion("be"), item(3, "Reis").portion("be")},
+         "M 2 150 MT; M 3 50 MT",
+         "Reis"},
+        {{item(11, "Oma's Klöße").portion("be")}, "M 11 100 MT", "Oma's Klöße"},
+        {{item(11, "Reis")}, "M 11 100 M", ""},
+    };
+    for (const auto& [items, uses, stored] : cases) {
+        SCOPED_TRACE(uses);
+        clearTables();
+        storeMenu(1, "Teller");
+        ASSERT_GE(execute("UPDATE Menues SET Verkehrsbezeichnung='alt' WHERE ID = 1;"), 0);
+        storeComposition(items, uses);
+        EXPECT_STREQ(compose().getMenuDesignation().chars(), stored);
+        EXPECT_EQ(textsOf("SELECT * FROM Menues WHERE ID = 1;", "Verkehrsbezeichnung"), stored);
     }
-    storeFills(1, {{1040, 12}, {1041, 5}, {1042, 5}, {1043, 5}});
-    EXPECT_EQ(list(compose()), "Salz, Wasser");
 }
 
-TEST_F(IngredientListTest, MergedEntriesJoinTheirComponentsAndMergeThemToo) {
-    store(IngredientRow(40, "Brühe").female().labelled());
-    store(IngredientRow(41, "Gemüsebrühe").salesName("Brühe").female().labelled());
-    store(IngredientRow(1042, "Trinkwasser").salesName("Wasser"));
-    storePlain({{1040, "Wasser"}, {1041, "Salz"}, {1011, "Karotten"}});
-    storeFills(1, {{40, 30}, {41, 20}});
-    storeShares(40, {{1040, 0.9}, {1041, 0.1}});
-    storeShares(41, {{1042, 0.8}, {1011, 0.2}});
-    // Wasser 27 + 16 g; Karotten 4 g move before Salz 3 g.
-    EXPECT_EQ(list(compose()), "Brühe (Wasser, Karotten, Salz)");
-}
-
-TEST_F(IngredientListTest, EqualWeightsKeepTheOrderTheyCameIn) {
-    storePlain({{30, "Soße"}, {31, "Sahne"}, {32, "Wasser"}, {33, "Mehl"}, {12, "Erbsen"}});
-    storeFills(1, {{30, 100}, {12, 50}});
-    storeShares(30, {{31, 0.5}, {32, 0.3}, {33, 0.2}});
-    EXPECT_EQ(list(compose()), "Sahne, Erbsen, Wasser, Mehl");
-}
-
-TEST_F(IngredientListTest, MenuRelatedPercentagesOfOneIngredientAreSummed) {
-    storeBaconInTwoDishes(200, 0.85, 0.15, ownWeight | valueGiving | ofWholeMenu);
-    EXPECT_EQ(list(compose()), "Sahne, Kartoffeln, Schinkenspeck (15%)");
-}
-
-TEST_F(IngredientListTest, PercentagesRelateToTheParentWithItsDativePhrase) {
-    storeBaconInTwoDishes(100, 0.7, 0.3, ownWeight | valueGiving);
-    EXPECT_EQ(list(compose()),
-              "Sahne, Kartoffeln, Schinkenspeck (15% in der Soße, 30% im Eintopf)");
-}
-
-TEST_F(IngredientListTest, WholeOfItsParentIsDeclaredAgainstTheMenu) {
-    store(IngredientRow(20, "Teig"));
-    store(IngredientRow(21, "Füllung").female().labelled());
-    store(IngredientRow(1030, "Sauerkirschen").plural());
-    storeFills(1, {{20, 320}, {21, 80}});
-    storeShare(21, 1030, 1.0, ownWeight | valueGiving);
-    EXPECT_EQ(list(compose()), "Teig, Füllung (Sauerkirschen (20%))");
-}
-
-TEST_F(IngredientListTest, PercentagesUseTwoSignificantDigitsAndADecimalComma) {
-    storePlain({{11, "Kartoffeln"}, {12, "Speck"}, {13, "Zimt"}});
-    store(IngredientRow(14, "Beta-Carotin").additiveClass("Farbstoff"));
-    storeFill(1, 11, 367);
-    storeFill(1, 12, 30, ownWeight | valueGiving);
-    storeFill(1, 13, 1, ownWeight | valueGiving);
-    storeFill(1, 14, 2, ownWeight | valueGiving);
-    // Beta-Carotin stands in its class group, which has no weight of its own: the menu counts.
-    EXPECT_EQ(list(compose()),
-              "Kartoffeln, Speck (7,5%), Farbstoff Beta-Carotin (0,5%), Zimt (0,25%)");
-}
-
-TEST_F(IngredientListTest, VariableSharesAreNamedAtEveryDepthBelowTheFlag) {
-    store(IngredientRow(5016, "Gemüsemischung").female().labelled());
-    store(IngredientRow(5011, "Kräuterbutter").female().labelled());
-    storePlain({{1012, "Brokkoli"}, {1035, "Butter"}, {1025, "Petersilie"}});
-    storeFill(1, 5016, 250, ownWeight | variableShares);
-    storeShares(5016, {{1012, 0.6}, {5011, 0.4}});
-    storeShares(5011, {{1035, 0.9}, {1025, 0.1}});
-    EXPECT_EQ(list(compose()),
-              "Gemüsemischung (Brokkoli, Kräuterbutter (Butter, Petersilie in veränderlichen "
-              "Gewichtsanteilen) in veränderlichen Gewichtsanteilen)");
-}
-
-TEST_F(IngredientListTest, TitleNamesMainDishVegetablesSideDishThenTheRest) {
-    store(IngredientRow(1, "Bratensoße"));
-    store(IngredientRow(2, "Langkornreis").salesName("Reis").portion("be"));
-    store(IngredientRow(3, "Erbsen").portion("ge"));
-    store(IngredientRow(4, "Schweineschnitzel").portion("he"));
-    store(IngredientRow(5, "Beilagensalat").portion("xx"));
-    storeFill(1, 1, 200, ownWeight | inTitle);
-    storeFill(1, 2, 150, ownWeight | inTitle);
-    storeFill(1, 3, 100, ownWeight | inTitle | valueGiving);
-    storeFill(1, 4, 30, ownWeight | inTitle | valueGiving);
-    storeFill(1, 5, 20, ownWeight | inTitle);
-    const MealComposer& texts = compose();
-    EXPECT_STREQ(texts.getTitleWithQuid().chars(),
-                 "Schweineschnitzel_(6%), Erbsen_(20%), Reis, Bratensoße");
-    EXPECT_STREQ(texts.getMenuDesignation().chars(), "Schweineschnitzel, Erbsen, Reis, Bratensoße");
-    // Title items declare their percentage in the title only.
-    EXPECT_EQ(list(texts), "Bratensoße, Reis, Erbsen, Schweineschnitzel, Beilagensalat");
-}
-
-TEST_F(IngredientListTest, TitleItemOfTheWholeMenuIsDeclaredAsHundredPercent) {
-    store(IngredientRow(1, "Erbsensuppe").female());
-    storeFill(1, 1, 300, ownWeight | inTitle | valueGiving);
-    EXPECT_STREQ(compose().getTitleWithQuid().chars(), "Erbsensuppe_(100%)");
-}
-
-TEST_F(IngredientListTest, MeatIsRoundedPerDeclaringOccurrenceAndNotLookedBelowIt) {
-    store(IngredientRow(50, "Frikadelle").declaredMeat(0.5));
-    store(IngredientRow(51, "Bulette").declaredMeat(0.5));
-    store(IngredientRow(1003, "Rinderhackfleisch").declaredMeat(1.0));
-    store(IngredientRow(1008, "Schinkenspeck").declaredMeat(0.9));
-    storePlain({{30, "Soße"}, {1033, "Sahne"}});
-    storeFills(1, {{50, 75}, {51, 75}, {30, 100}});
-    storeShares(50, {{1003, 0.7}});
-    storeShares(30, {{1008, 0.2}, {1033, 0.8}});
-    const MealComposer& texts = compose();
-    // 37.5 -> 37 twice, and the bacon's 18 g found inside the unflagged sauce.
-    EXPECT_EQ(texts.getMeatContent(), 92);
-    EXPECT_STREQ(texts.getMeatText().chars(), "92 g");
-}
-
-TEST_F(IngredientListTest, FillQuantityShowsADecimalComma) {
+TEST_F(ComposedTextsTest, FillQuantityShowsADecimalComma) {
     storePlain({{11, "Reis"}, {12, "Erbsen"}});
     storeFill(1, 11, 10);
     MealComposer& texts = load(1);
@@ -240,24 +294,24 @@ TEST_F(IngredientListTest, FillQuantityShowsADecimalComma) {
     EXPECT_STREQ(texts.getFillQuantityText().chars(), "12,5 g");
 }
 
-TEST_F(IngredientListTest, MenuWithoutTitleItemsStoresAnEmptyDesignation) {
-    ASSERT_GE(execute("UPDATE Menues SET Verkehrsbezeichnung='alt' WHERE ID = 1;"), 0);
-    store(IngredientRow(11, "Reis"));
-    storeFill(1, 11, 100);
-    const MealComposer& texts = compose();
-    EXPECT_STREQ(texts.getMenuDesignation().chars(), "");
-    EXPECT_STREQ(texts.getTitleWithQuid().chars(), "");
-    EXPECT_EQ(rowCount("SELECT * FROM Menues WHERE ID = 1 AND Verkehrsbezeichnung = '';"), 1);
-}
-
-TEST_F(IngredientListTest, DesignationWithApostropheIsStoredAsComposed) {
-    store(IngredientRow(11, "Oma's Klöße").portion("be"));
+TEST_F(ComposedTextsTest, RefusedDesignationIsReportedAfterTheTextsAreComposed) {
+    store(IngredientRow(11, "Reis").portion("be"));
     storeFill(1, 11, 100, ownWeight | inTitle);
-    compose();
-    EXPECT_EQ(textsOf("SELECT * FROM Menues WHERE ID = 1;", "Verkehrsbezeichnung"), "Oma's Klöße");
+    MealComposer& texts = load(1);
+    ASSERT_GE(execute("PRAGMA query_only = ON;"), 0);
+    try {
+        texts.compose();
+        ADD_FAILURE() << "a refused designation must be reported";
+    } catch (const JovException& refusal) {
+        EXPECT_NE(refusal.getMessage().indexOf('['), -1) << refusal.getMessage().chars();
+    }
+    execute("PRAGMA query_only = OFF;");
+    EXPECT_STREQ(texts.getMenuDesignation().chars(), "Reis");
+    EXPECT_STREQ(texts.getIngredientList().chars(), "Reis");
+    EXPECT_EQ(rowCount("SELECT * FROM Menues WHERE ID = 1 AND Verkehrsbezeichnung IS NULL;"), 1);
 }
 
-TEST_F(IngredientListTest, ReservedMenuIsComposedButItsRowIsLeftAlone) {
+TEST_F(ComposedTextsTest, ReservedMenuIsComposedButItsRowIsLeftAlone) {
     storeMenu(Menu::reservedId, "Arbeitsbereich");
     store(IngredientRow(11, "Reis").portion("be"));
     storeFill(Menu::reservedId, 11, 100, ownWeight | inTitle);
@@ -265,7 +319,7 @@ TEST_F(IngredientListTest, ReservedMenuIsComposedButItsRowIsLeftAlone) {
     EXPECT_EQ(rowCount("SELECT * FROM Menues WHERE ID = 0 AND Verkehrsbezeichnung IS NULL;"), 1);
 }
 
-TEST_F(IngredientListTest, NothingLoadedGivesEmptyTexts) {
+TEST_F(ComposedTextsTest, NothingLoadedGivesEmptyTexts) {
     MealComposer texts(modelRoot, nullptr, this);
     texts.compose();
     EXPECT_STREQ(texts.getIngredientList().chars(), "");

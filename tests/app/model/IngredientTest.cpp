@@ -2,8 +2,11 @@
 // phrases and icons, and the statements that write, delete and look up Zutaten rows.
 #include "app/model/Ingredient.h"
 #include "CompositionTest.h"
+#include "app/model/Menu.h"
 #include "awt/JovImageIcon.h"
+#include "lang/JovException.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
@@ -245,4 +248,40 @@ TEST_F(IngredientRowsTest, ExistsAnswersForNumbersOnly) {
     for (const char* notStored : {"1020", "", "1019 OR 1=1", "12a"}) {
         EXPECT_FALSE(Ingredient::exists(notStored, connection)) << notStored;
     }
+}
+
+// A read-only database refuses every item write; the refusal reaches the caller with the
+// driver's text, and a two-statement delete leaves both tables as they were.
+TEST_F(IngredientRowsTest, WritesToAReadOnlyDatabaseAreReportedAndStoreNothing) {
+    store(IngredientRow(5003, "Rahmsauce"));
+    storeShares(5003, {{1033, 1.0}});
+    storeMenu(101, "Teller");
+    storeFill(101, 5003, 100);
+    Held<Ingredient> sauce(readIngredient(5003));
+    sauce->setName("Sahnesauce");
+    Held<Ingredient> fresh(new Ingredient("Pfeffer", 34));
+    Held<Menu> menu(new Menu("Suppenteller", 101));
+    const std::pair<const char*, std::function<void()>> writes[] = {
+        {"insert ingredient", [&] { fresh->insert(connection); }},
+        {"update ingredient", [&] { sauce->update(connection); }},
+        {"remove ingredient", [&] { sauce->remove(connection); }},
+        {"insert menu", [&] { Menu("Neu", 102).insert(connection); }},
+        {"update menu", [&] { menu->update(connection); }},
+        {"remove menu", [&] { menu->remove(connection); }},
+    };
+    ASSERT_GE(execute("PRAGMA query_only = ON;"), 0);
+    for (const auto& [write, action] : writes) {
+        try {
+            action();
+            ADD_FAILURE() << write << " must be refused";
+        } catch (const JovException& refusal) {
+            EXPECT_NE(std::string(refusal.getMessage().chars()).find("readonly"), std::string::npos)
+                << write << ": " << refusal.getMessage().chars();
+        }
+    }
+    ASSERT_GE(execute("PRAGMA query_only = OFF;"), 0);
+    EXPECT_EQ(textsOf("SELECT * FROM Zutaten ORDER BY ID;", "Name"), "Rahmsauce");
+    EXPECT_EQ(textsOf("SELECT * FROM Menues ORDER BY ID;", "Name"), "Teller");
+    EXPECT_EQ(shareRowsOf(5003), Rows({"1033 1.000000 M"}));
+    EXPECT_EQ(fillRowsOf(101), Rows({"5003 100 M"}));
 }

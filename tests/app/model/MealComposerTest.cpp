@@ -5,7 +5,9 @@
 #include "app/model/Ingredient.h"
 #include "app/model/Menu.h"
 #include "awt/JovDefaultMutableTreeNode.h"
+#include "lang/JovException.h"
 
+#include <chrono>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -297,4 +299,95 @@ TEST_F(SaveStructureTest, SavingWithoutALoadedMenuOnlyClearsItsRows) {
     empty.saveStructureAs(8);
     EXPECT_EQ(fillRowsOf(7), Rows());
     EXPECT_EQ(fillRowsOf(8), Rows());
+}
+
+TEST_F(SaveStructureTest, ComposedIngredientUsedTwiceIsSavedFromTheEditedOccurrence) {
+    // Two dishes of 100 g, each with the sauce 30 (cream 31); pepper 34 goes under one of them.
+    for (const auto& [edited, pepperShare] : {std::pair{0, "0.100000"}, {1, "0.125000"}}) {
+        SCOPED_TRACE(edited);
+        clearTables();
+        storeMenu(1, "Teller");
+        storePlain({{40, "Reisgericht"},
+                    {41, "Nudelgericht"},
+                    {30, "Soße"},
+                    {31, "Sahne"},
+                    {34, "Pfeffer"},
+                    {35, "Reis"},
+                    {36, "Nudeln"}});
+        storeFills(1, {{40, 100}, {41, 100}});
+        storeShares(40, {{30, 0.5}, {35, 0.5}});
+        storeShares(41, {{36, 0.6}, {30, 0.4}});
+        storeShares(30, {{31, 1.0}});
+        load(1);
+        JovDefaultMutableTreeNode* sauce = nodeAt({edited, edited == 0 ? 0 : 1});
+        ASSERT_STREQ(occurrenceAt({edited, edited == 0 ? 0 : 1})->getName().chars(), "Soße");
+        ASSERT_TRUE(composer->addIngredient(sauce, readIngredient(34, 5.0)));
+        composer->saveStructure(*composer->getMenu());
+        EXPECT_EQ(shareRowsOf(30),
+                  Rows({"31 1.000000 M", std::string("34 ") + pepperShare + " M"}));
+    }
+}
+
+TEST_F(SaveStructureTest, RefusedRowLeavesTheWholeStoredStructureAsItWas) {
+    storeSauceMenu(100, 0.7, 0.3);
+    load(1);
+    occurrenceAt({0})->setAmount(120.0);
+    ASSERT_GE(execute("CREATE TEMP TRIGGER refuseWater BEFORE INSERT ON Anteile WHEN NEW.Kind = 32 "
+                      "BEGIN SELECT RAISE(ABORT, 'Wasser gesperrt'); END;"),
+              0);
+    for (const bool saveAs : {false, true}) {
+        try {
+            saveAs ? composer->saveStructureAs(2) : composer->saveStructure(*composer->getMenu());
+            ADD_FAILURE() << "a refused row must be reported";
+        } catch (const JovException& refusal) {
+            EXPECT_NE(std::string(refusal.getMessage().chars()).find("Wasser gesperrt"),
+                      std::string::npos);
+        }
+    }
+    execute("DROP TRIGGER refuseWater;");
+    EXPECT_EQ(fillRowsOf(1), Rows({"30 100 M"}));
+    EXPECT_EQ(fillRowsOf(2), Rows());
+    EXPECT_EQ(shareRowsOf(30), Rows({"31 0.700000 M", "32 0.300000 M"}));
+}
+
+// A chain of 64 levels loads; deeper ones, and expansions no label needs, are refused at once with
+// a message naming the menu, leaving nothing in the tree.
+TEST_F(MealComposerTest, RunawayCompositionIsRefusedQuicklyAndLeavesNothingLoaded) {
+    const std::string chain =
+        "INSERT INTO Anteile (Eltern,Kind,Anteil,mengeAngeben) WITH "
+        "RECURSIVE n(i) AS (SELECT 2 UNION ALL SELECT i + 1 FROM n WHERE i < ";
+    const struct {
+        std::string rows;
+        bool loads;
+    } compositions[] = {
+        {chain + "64) SELECT i, i + 1, 1.0, 1 FROM n;", true},
+        {chain + "3001) SELECT i, i + 1, 1.0, 1 FROM n;", false},
+        // 21 levels of two ingredients, each containing both of the next level: 2^22 occurrences.
+        {chain + "21) SELECT 2 * i + p - 2, 2 * i + c, 0.5, 1 FROM n, (SELECT 0 AS p UNION SELECT "
+                 "1), (SELECT 0 AS c UNION SELECT 1);",
+         false},
+    };
+    for (const auto& [rows, loads] : compositions) {
+        SCOPED_TRACE(rows);
+        clearTables();
+        storeMenu(1, "Schichtsalat");
+        ASSERT_GE(
+            execute("INSERT INTO Zutaten (ID,Name) WITH RECURSIVE n(i) AS (SELECT 2 UNION "
+                    "ALL SELECT i + 1 FROM n WHERE i < 3002) SELECT i, 'Stufe ' || i FROM n;"),
+            0);
+        ASSERT_GE(execute(rows.c_str()), 0);
+        storeFills(1, {{2, 100}, {3, 100}});
+        const auto started = std::chrono::steady_clock::now();
+        try {
+            load(1);
+            EXPECT_TRUE(loads) << "the composition must be refused";
+        } catch (const JovException& refusal) {
+            EXPECT_FALSE(loads) << refusal.getMessage().chars();
+            EXPECT_STREQ(refusal.getMessage().chars(),
+                         "Die Zusammensetzung des Menüs 'Schichtsalat' (Art.-Nr.: 1) ist zu tief "
+                         "verschachtelt oder zu umfangreich.\nDas Menü wird nicht geladen.");
+            EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::milliseconds(500));
+        }
+        EXPECT_EQ(modelRoot->getChildCount(), loads ? 1 : 0);
+    }
 }
