@@ -35,7 +35,7 @@ TEST_F(JovLocaleTest, EqualsNeedsBothFields) {
 
 TEST_F(JovLocaleTest, DefaultIsTheSystemLanguageOrGermanForGermany) {
     const JovLocale locale = JovLocale::getDefault();
-    const bool systemLanguage = locale.getLanguage() == JovPlatform::systemLanguage();
+    const bool systemLanguage = locale.getLanguage() == JovPlatform::systemLanguage().chars();
     EXPECT_TRUE(systemLanguage || locale.toString() == JovString("de_DE"))
         << locale.toString().chars();
 }
