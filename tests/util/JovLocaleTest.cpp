@@ -1,5 +1,5 @@
 // Locale values and the default locale chosen from the user's language and country.
-#include "../lang/LanguageEnvironment.h"
+#include "LanguageEnvironment.h"
 #include "LiveObjectTest.h"
 
 #include "lang/JovPlatform.h"
