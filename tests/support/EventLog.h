@@ -2,17 +2,27 @@
 // ("name:operation details"), so a test compares what arrived, and in which order, with one list.
 #pragma once
 
+#include "awt/event/ChangeEvent.h"
 #include "awt/event/ChangeListener.h"
+#include "awt/event/DocumentEvent.h"
 #include "awt/event/DocumentListener.h"
+#include "awt/event/JovActionEvent.h"
 #include "awt/event/JovActionListener.h"
+#include "awt/event/JovAdjustmentEvent.h"
 #include "awt/event/JovAdjustmentListener.h"
 #include "awt/event/JovDataListener.h"
+#include "awt/event/JovFocusEvent.h"
 #include "awt/event/JovFocusListener.h"
+#include "awt/event/JovKeyEvent.h"
 #include "awt/event/JovKeyListener.h"
+#include "awt/event/JovListSelectionEvent.h"
 #include "awt/event/JovListSelectionListener.h"
+#include "awt/event/JovMouseEvent.h"
 #include "awt/event/JovMouseListener.h"
 #include "awt/event/JovMouseMotionListener.h"
+#include "awt/event/JovTreeModelEvent.h"
 #include "awt/event/JovTreeModelListener.h"
+#include "awt/event/JovTreeSelectionEvent.h"
 #include "awt/event/JovTreeSelectionListener.h"
 
 #include <chrono>
@@ -21,9 +31,6 @@
 #include <string>
 #include <thread>
 #include <vector>
-
-class JovAWTEvent;
-class JovObject;
 
 using Entries = std::vector<std::string>;
 
@@ -48,31 +55,56 @@ public:
     EventLog(const EventLog&) = delete;
     EventLog& operator=(const EventLog&) = delete;
 
-    void actionPerformed(JovActionEvent& event) override;
+    void actionPerformed(JovActionEvent& event) override {
+        note(event, std::string("action ") + event.getActionCommand().chars());
+    }
     void stateChanged(ChangeEvent& event) override;
-    void insertUpdate(DocumentEvent& event) override;
-    void removeUpdate(DocumentEvent& event) override;
-    void changedUpdate(DocumentEvent& event) override;
-    void adjustmentValueChanged(JovAdjustmentEvent& event) override;
+    void insertUpdate(DocumentEvent& event) override {
+        note(event, std::string("insert ") + event.getText().chars());
+    }
+    void removeUpdate(DocumentEvent& event) override {
+        note(event, std::string("remove ") + event.getText().chars());
+    }
+    void changedUpdate(DocumentEvent& event) override {
+        note(event, std::string("document ") + event.getText().chars());
+    }
+    void adjustmentValueChanged(JovAdjustmentEvent& event) override {
+        note(event, "adjustment " + std::to_string(event.getAdjustmentType()) + " " +
+                        std::to_string(event.getValue()));
+    }
     void dataChanged(JovEventObject& event) override;
-    void focusGained(JovFocusEvent& event) override;
-    void focusLost(JovFocusEvent& event) override;
-    void keyPressed(JovKeyEvent& event) override;
-    void keyReleased(JovKeyEvent& event) override;
-    void keyTyped(JovKeyEvent& event) override;
-    void valueChanging(JovListSelectionEvent& event) override;
-    void valueChanged(JovListSelectionEvent& event) override;
-    void mouseClicked(JovMouseEvent& event) override;
-    void mouseEntered(JovMouseEvent& event) override;
-    void mouseExited(JovMouseEvent& event) override;
-    void mousePressed(JovMouseEvent& event) override;
-    void mouseReleased(JovMouseEvent& event) override;
-    void mouseMoved(JovMouseEvent& event) override;
-    void mouseDragged(JovMouseEvent& event) override;
-    void treeNodesChanged(JovTreeModelEvent& event) override;
-    void treeNodesInserted(JovTreeModelEvent& event) override;
-    void treeNodesRemoved(JovTreeModelEvent& event) override;
-    void treeStructureChanged(JovTreeModelEvent& event) override;
+    void focusGained(JovFocusEvent& event) override { note(event, "focusGained"); }
+    void focusLost(JovFocusEvent& event) override { note(event, "focusLost"); }
+    void keyPressed(JovKeyEvent& event) override { note(event, keyLine("keyPressed", event)); }
+    void keyReleased(JovKeyEvent& event) override { note(event, keyLine("keyReleased", event)); }
+    void keyTyped(JovKeyEvent& event) override { note(event, keyLine("keyTyped", event)); }
+    void valueChanging(JovListSelectionEvent& event) override {
+        note(event, "listSelecting " + std::to_string(event.getFirstIndex()));
+    }
+    void valueChanged(JovListSelectionEvent& event) override {
+        note(event, "listSelection " + std::to_string(event.getFirstIndex()));
+    }
+    void mouseClicked(JovMouseEvent& event) override {
+        note(event, mouseLine("clicked", event) + " " + std::to_string(event.getClickCount()));
+    }
+    void mouseEntered(JovMouseEvent& event) override { note(event, mouseLine("entered", event)); }
+    void mouseExited(JovMouseEvent& event) override { note(event, mouseLine("exited", event)); }
+    void mousePressed(JovMouseEvent& event) override { note(event, mouseLine("pressed", event)); }
+    void mouseReleased(JovMouseEvent& event) override { note(event, mouseLine("released", event)); }
+    void mouseMoved(JovMouseEvent& event) override { note(event, mouseLine("moved", event)); }
+    void mouseDragged(JovMouseEvent& event) override { note(event, mouseLine("dragged", event)); }
+    void treeNodesChanged(JovTreeModelEvent& event) override {
+        note(event, childLine("nodesChanged", event));
+    }
+    void treeNodesInserted(JovTreeModelEvent& event) override {
+        note(event, childLine("nodesInserted", event));
+    }
+    void treeNodesRemoved(JovTreeModelEvent& event) override {
+        note(event, childLine("nodesRemoved", event));
+    }
+    void treeStructureChanged(JovTreeModelEvent& event) override {
+        note(event, "structureChanged");
+    }
     void valueChanged(JovTreeSelectionEvent& event) override;
 
     // A copy of the lines so far; listeners may run on other threads.
@@ -104,6 +136,11 @@ protected:
     void note(JovAWTEvent& event, const std::string& line);
 
 private:
+    static std::string labelOf(const JovDefaultMutableTreeNode* node);
+    static std::string mouseLine(const char* operation, const JovMouseEvent& event);
+    static std::string keyLine(const char* operation, const JovKeyEvent& event);
+    static std::string childLine(const char* operation, const JovTreeModelEvent& event);
+
     void write(const std::string& line);
 
     std::string name;
