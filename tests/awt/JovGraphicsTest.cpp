@@ -22,16 +22,12 @@
 namespace {
 
 constexpr int side = 64;
-constexpr std::uint32_t white = 0xFFFFFF;
-constexpr std::uint32_t red = 0xFF0000;
-constexpr std::uint32_t green = 0x00FF00;
-constexpr std::uint32_t blue = 0x0000FF;
-constexpr std::uint32_t yellow = 0xFFFF00;
+using namespace Ink;
 constexpr int textSize = 20;
 constexpr int normalWeight = 400;
 const char* const textFace = "Arial";
 
-using Ink = std::vector<std::string>;
+using InkLines = std::vector<std::string>;
 
 JovColor colorOf(std::uint32_t rgb) {
     return JovColor(rgb >> 16 & 0xFF, rgb >> 8 & 0xFF, rgb & 0xFF);
@@ -103,14 +99,14 @@ TEST_F(JovGraphicsTest, FillRectFillsPixelsZeroToNine) {
     JovGraphics graphics(dc);
     graphics.setColor(colorOf(red));
     graphics.fillRect(0, 0, 10, 10);
-    EXPECT_EQ(inkAt(0, 0, 12, 12), (Ink{"10x 10R2.", "2x 12."}));
+    EXPECT_EQ(inkAt(0, 0, 12, 12), (InkLines{"10x 10R2.", "2x 12."}));
 }
 
 TEST_F(JovGraphicsTest, DrawRectOutlinesTheSameRectangleAndLeavesItsInsideAlone) {
     JovGraphics graphics(dc);
     graphics.setColor(colorOf(blue));
     graphics.drawRect(0, 0, 10, 10);
-    EXPECT_EQ(inkAt(0, 0, 12, 12), (Ink{"10B2.", "8x B8.B2.", "10B2.", "2x 12."}));
+    EXPECT_EQ(inkAt(0, 0, 12, 12), (InkLines{"10B2.", "8x B8.B2.", "10B2.", "2x 12."}));
 }
 
 TEST_F(JovGraphicsTest, CoordinatesRoundHalfUpToDevicePixels) {
@@ -118,7 +114,7 @@ TEST_F(JovGraphicsTest, CoordinatesRoundHalfUpToDevicePixels) {
     graphics.setColor(colorOf(red));
     // 10.5 and 12.5 round up to 11 and 13, so the fill covers pixels 11 and 12.
     graphics.fillRect(10.5, 0, 2, 1);
-    EXPECT_EQ(inkAt(10, 0, 4, 2), (Ink{".2R.", "4."}));
+    EXPECT_EQ(inkAt(10, 0, 4, 2), (InkLines{".2R.", "4."}));
 }
 
 TEST_F(JovGraphicsTest, TransformScalesAndMovesRectangles) {
@@ -128,7 +124,7 @@ TEST_F(JovGraphicsTest, TransformScalesAndMovesRectangles) {
     graphics.setTransform(transform);
     graphics.setColor(colorOf(green));
     graphics.fillRect(0, 0, 10, 10);
-    EXPECT_EQ(inkAt(4, 4, 22, 22), (Ink{"22.", "20x .20G.", "22."}));
+    EXPECT_EQ(inkAt(4, 4, 22, 22), (InkLines{"22.", "20x .20G.", "22."}));
 }
 
 TEST_F(JovGraphicsTest, DrawStringPutsTheBaselineOnTheGivenRow) {
@@ -193,7 +189,7 @@ TEST_F(JovGraphicsTest, DrawImageStretchesTopRowFirstInItsColours) {
     image.setPixel(1, 1, colorOf(yellow));
     JovGraphics graphics(dc);
     graphics.drawImage(&image, 10, 10, 20, 20);
-    EXPECT_EQ(inkAt(9, 9, 22, 22), (Ink{"22.", "10x .10R10G.", "10x .10B10Y.", "22."}));
+    EXPECT_EQ(inkAt(9, 9, 22, 22), (InkLines{"22.", "10x .10R10G.", "10x .10B10Y.", "22."}));
 }
 
 TEST_F(JovGraphicsTest, DrawImageScalesPositionAndSizeWithTheTransform) {
@@ -202,7 +198,7 @@ TEST_F(JovGraphicsTest, DrawImageScalesPositionAndSizeWithTheTransform) {
     JovGraphics graphics(dc);
     graphics.setTransform(JovAffineTransform::getScaleInstance(2, 2));
     graphics.drawImage(&image, 5, 5, 10, 10);
-    EXPECT_EQ(inkAt(9, 9, 22, 22), (Ink{"22.", "20x .20B.", "22."}));
+    EXPECT_EQ(inkAt(9, 9, 22, 22), (InkLines{"22.", "20x .20B.", "22."}));
 }
 
 TEST_F(JovGraphicsTest, LoadedPictureIsDrawnPixelForPixel) {
@@ -262,10 +258,10 @@ TEST_F(JovGraphicsTest, ADetachedContextCanBeReattachedWithTheSameColour) {
     graphics.setDeviceContext(nullptr);
     EXPECT_EQ(GetCurrentObject(dc, OBJ_BRUSH), GetStockObject(NULL_BRUSH));
     graphics.fillRect(0, 0, 10, 10);
-    EXPECT_EQ(inkAt(0, 0, 10, 10), (Ink{"10x 10."}));
+    EXPECT_EQ(inkAt(0, 0, 10, 10), (InkLines{"10x 10."}));
     graphics.setDeviceContext(dc);
     graphics.fillRect(0, 0, 10, 10);
-    EXPECT_EQ(inkAt(0, 0, 10, 10), (Ink{"10x 10G"}));
+    EXPECT_EQ(inkAt(0, 0, 10, 10), (InkLines{"10x 10G"}));
 }
 
 TEST_F(JovGraphicsTest, WithoutAContextNothingIsDrawnOrMeasured) {

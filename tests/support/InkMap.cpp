@@ -7,8 +7,8 @@ namespace {
 
 char letterOf(std::uint32_t rgb) {
     constexpr std::pair<std::uint32_t, char> legend[] = {
-        {0xFFFFFF, '.'}, {0x000000, '#'}, {0xFF0000, 'R'}, {0x00FF00, 'G'},
-        {0x0000FF, 'B'}, {0xFFFF00, 'Y'}, {0x808000, 'O'}};
+        {Ink::white, '.'}, {Ink::black, '#'},  {Ink::red, 'R'},  {Ink::green, 'G'},
+        {Ink::blue, 'B'},  {Ink::yellow, 'Y'}, {Ink::olive, 'O'}};
     for (const auto& [color, letter] : legend) {
         if (color == rgb) {
             return letter;

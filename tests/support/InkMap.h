@@ -9,6 +9,17 @@
 #include <string>
 #include <vector>
 
+// The colours an ink map names, as 0xRRGGBB.
+namespace Ink {
+constexpr std::uint32_t white = 0xFFFFFF;
+constexpr std::uint32_t black = 0x000000;
+constexpr std::uint32_t red = 0xFF0000;
+constexpr std::uint32_t green = 0x00FF00;
+constexpr std::uint32_t blue = 0x0000FF;
+constexpr std::uint32_t yellow = 0xFFFF00;
+constexpr std::uint32_t olive = 0x808000;
+} // namespace Ink
+
 // 0xRRGGBB of the pixel at (x, y).
 using PixelSource = std::function<std::uint32_t(int x, int y)>;
 

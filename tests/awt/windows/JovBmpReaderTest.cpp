@@ -20,12 +20,7 @@
 
 namespace {
 
-constexpr std::uint32_t red = 0xFF0000;
-constexpr std::uint32_t green = 0x00FF00;
-constexpr std::uint32_t blue = 0x0000FF;
-constexpr std::uint32_t white = 0xFFFFFF;
-constexpr std::uint32_t black = 0x000000;
-constexpr std::uint32_t olive = 0x808000;
+using namespace Ink;
 constexpr std::uint32_t rle8 = 1;
 constexpr std::uint32_t rle4 = 2;
 constexpr std::uint32_t bitFields = 3;
