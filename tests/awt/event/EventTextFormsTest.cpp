@@ -8,7 +8,6 @@
 #include "awt/event/JovKeyEvent.h"
 #include "awt/event/JovListSelectionEvent.h"
 #include "awt/event/JovMouseEvent.h"
-#include "awt/event/JovTableCheckEvent.h"
 #include "awt/event/JovTreeModelEvent.h"
 #include "awt/event/JovTreeSelectionEvent.h"
 #include "awt/event/JovWindowEvent.h"
@@ -42,29 +41,6 @@ const TextForm textForms[] = {
      "ool.awt.event.JovMouseEvent[MOUSE_RELEASED,(0,0),popupTrigger=true]"},
     {"Action", [] { return new JovActionEvent(nullptr, 256, "new"); },
      "ool.awt.event.JovActionEvent"},
-    {"Change", [] { return new ChangeEvent(nullptr); }, "ool.awt.event.ChangeEvent"},
-    {"Document", [] { return new DocumentEvent(nullptr, "Text"); }, "ool.awt.event.DocumentEvent"},
-    {"Adjustment",
-     [] {
-         return new JovAdjustmentEvent(nullptr, JovAdjustmentEvent::ADJUSTMENT_VALUE_CHANGED, 1, 2);
-     },
-     "ool.awt.event.JovAdjustmentEvent"},
-    {"Focus", [] { return new JovFocusEvent(nullptr, JovFocusEvent::FOCUS_GAINED); },
-     "ool.awt.event.JovFocusEvent"},
-    {"ListSelection", [] { return new JovListSelectionEvent(nullptr, 0, 1, false); },
-     "ool.awt.event.JovListSelectionEvent"},
-    {"TableCheck", [] { return new JovTableCheckEvent(nullptr, 2, true); },
-     "ool.awt.event.JovTableCheckEvent"},
-    {"TreeModel",
-     [] {
-         return new JovTreeModelEvent(nullptr, JovTreeModelEvent::TREE_NODES_CHANGED, nullptr, 0,
-                                      nullptr);
-     },
-     "ool.awt.event.JovTreeModelEvent"},
-    {"TreeSelection", [] { return new JovTreeSelectionEvent(nullptr, nullptr, nullptr); },
-     "ool.awt.event.JovTreeSelectionEvent"},
-    {"Window", [] { return new JovWindowEvent(nullptr, JovWindowEvent::WINDOW_OPENED); },
-     "ool.awt.event.JovWindowEvent"},
     {"AWTEvent", [] { return new JovAWTEvent(nullptr, 1); }, "ool.awt.JovAWTEvent"},
     {"EventObject", [] { return new JovEventObject(nullptr); }, "ool.util.JovEventObject"},
 };
