@@ -3,6 +3,7 @@
 #include "app/labeltext/LabelTextTool.h"
 
 #include "app/labeltext/LabelTextArguments.h"
+#include "app/labeltext/LabelPicture.h"
 #include "app/labeltext/LabelTexts.h"
 #include "app/model/MealComposer.h"
 #include "app/model/ScopedStatement.h"
@@ -28,6 +29,9 @@ LabelTextTool::LabelTextTool(Connection* connection, std::FILE* out, std::FILE* 
 }
 
 int LabelTextTool::run(const LabelTextArguments& arguments) {
+    if (!arguments.getPngPath().empty()) {
+        return writePicture(arguments.getMenuIds().front(), arguments.getPngPath());
+    }
     const std::vector<int> menuIds = arguments.isAll() ? allMenuIds() : arguments.getMenuIds();
     int exitCode = 0;
     bool written = false;
@@ -61,18 +65,41 @@ std::vector<int> LabelTextTool::allMenuIds() const {
 }
 
 bool LabelTextTool::writeMenu(int menuId, bool json, const char* separator) {
+    return withComposition(menuId, [&](const MealComposer& composer) {
+        const LabelTexts texts(menuId, composer);
+        write(out, separator + (json ? texts.jsonLine() : texts.readableLines()));
+        return true;
+    }) != Composition::notFound;
+}
+
+int LabelTextTool::writePicture(int menuId, const std::string& path) {
+    const Composition result = withComposition(menuId, [&](const MealComposer& composer) {
+        return LabelPicture::write(composer, path.c_str());
+    });
+    if (result == Composition::notFound) {
+        report(err, ("Kein Menü mit der Art.-Nr. " + std::to_string(menuId) + ".").c_str());
+        return unknownMenuExit;
+    }
+    if (result == Composition::failed) {
+        report(err, ("Die Bilddatei '" + path + "' kann nicht geschrieben werden.").c_str());
+        return badArgumentsExit;
+    }
+    return 0;
+}
+
+LabelTextTool::Composition
+LabelTextTool::withComposition(int menuId, const std::function<bool(const MealComposer&)>& use) {
     auto* treeRoot = new JovDefaultMutableTreeNode(new JovString("Alle Zutaten"));
     treeRoot->addRef();
     auto* composer = new MealComposer(treeRoot, nullptr, this);
     composer->addRef();
     composer->loadMenu(menuId);
-    const bool found = composer->getRoot() != nullptr;
-    if (found) {
+    Composition result = Composition::notFound;
+    if (composer->getRoot() != nullptr) {
         composer->compose();
-        const LabelTexts texts(menuId, *composer);
-        write(out, separator + (json ? texts.jsonLine() : texts.readableLines()));
+        result = use(*composer) ? Composition::used : Composition::failed;
     }
     composer->release();
     treeRoot->release();
-    return found;
+    return result;
 }

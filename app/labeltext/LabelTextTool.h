@@ -6,10 +6,12 @@
 #include "app/model/ConnectionOwner.h"
 
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <vector>
 
 class LabelTextArguments;
+class MealComposer;
 
 class LabelTextTool : public ConnectionOwner {
 public:
@@ -31,8 +33,16 @@ public:
 private:
     // Every menu but the reserved one, in ascending order.
     std::vector<int> allMenuIds() const;
+    enum class Composition { used, failed, notFound };
+
     // Writes separator and the menu's texts; false when there is no such menu.
     bool writeMenu(int menuId, bool json, const char* separator);
+    // Writes the menu's label picture to path and answers the exit code; an unwritable path is
+    // a bad argument.
+    int writePicture(int menuId, const std::string& path);
+    // Loads and composes the menu and hands the composer to use (true: it succeeded).
+    Composition withComposition(int menuId,
+                                const std::function<bool(const MealComposer&)>& use);
 
     Connection* connection;
     std::FILE* out;
