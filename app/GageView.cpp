@@ -25,7 +25,7 @@ constexpr const char* printCommand = "print";
 constexpr const char* useByCaption = "Zu verbrauchen bis ";
 constexpr const char* useByPattern = "%d.%m.";
 constexpr const char* imprintLine =
-    "Kalvenora Menüküche GmbH | Lindenweg 12 | 12345 Musterstadt | Tel. 01234 56789-0";
+    "Kalvenora Menüküche | Lindenweg 12 | 12345 Musterstadt | Tel. 01234 5678";
 constexpr const char* notPrintedMessage =
     "Das Etikett wurde nicht gedruckt.\nBitte prüfen Sie Drucker und Druckereinstellungen.";
 constexpr const char* notPrintedTitle = "Druckfehler...";
@@ -144,8 +144,7 @@ JovDimension GageView::getPreferredSize() {
 }
 
 void GageView::paint(JovGraphics& graphics) {
-    graphics.drawImage(background->getImage(), backgroundX, backgroundY, LABEL_WIDTH,
-                       LABEL_HEIGHT);
+    graphics.drawImage(background->getImage(), backgroundX, backgroundY, LABEL_WIDTH, LABEL_HEIGHT);
     paintContent(graphics);
 }
 
@@ -169,6 +168,19 @@ void GageView::printView() {
     if (job->printDialog(this)) {
         job->print();
     }
+    finishPrinting(job);
+}
+
+void GageView::printOn(const JovString& printerName) {
+    JovPrinterJob* job = JovPrinterJob::getPrinterJob();
+    job->setPrintable(this);
+    if (job->selectPrinter(printerName)) {
+        job->print();
+    }
+    finishPrinting(job);
+}
+
+void GageView::finishPrinting(JovPrinterJob* job) {
     const bool failed = job->hasFailed();
     delete job;
     if (failed) {

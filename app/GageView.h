@@ -9,6 +9,7 @@
 
 class JovDate;
 class JovImageIcon;
+class JovPrinterJob;
 class MealComposer;
 class Menu;
 
@@ -55,10 +56,14 @@ public:
     // The print dialog, then the label on the chosen printer; a failure is shown to the user, a
     // cancelled dialog is not.
     void printView();
+    // The label on the named printer without the dialog; a failure is shown as by printView.
+    void printOn(const JovString& printerName);
 
     JovString toString() const override;
 
 private:
+    // Deletes the job and tells the user when its platform calls failed.
+    void finishPrinting(JovPrinterJob* job);
     void paintContent(JovGraphics& graphics);
     void paintNutrition(JovGraphics& graphics) const;
     // The right edge the texts keep to.

@@ -9,7 +9,8 @@ cd "$ROOT"
 PACKAGES=(cmake ninja-build g++ googletest mingw-w64 g++-mingw-w64-x86-64-posix wine wine64
           unixodbc unixodbc-dev libsqliteodbc sqlite3 xvfb xauth x11-apps x11-utils xdotool
           imagemagick locales
-          libbenchmark-dev python3)
+          libbenchmark-dev python3
+          cups cups-client cups-pdf libcups2 poppler-utils)
 
 installPackages() {
     local missing=()

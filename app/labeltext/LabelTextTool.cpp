@@ -2,8 +2,8 @@
 
 #include "app/labeltext/LabelTextTool.h"
 
-#include "app/labeltext/LabelTextArguments.h"
 #include "app/labeltext/LabelPicture.h"
+#include "app/labeltext/LabelTextArguments.h"
 #include "app/labeltext/LabelTexts.h"
 #include "app/model/MealComposer.h"
 #include "app/model/ScopedStatement.h"
@@ -66,10 +66,10 @@ std::vector<int> LabelTextTool::allMenuIds() const {
 
 bool LabelTextTool::writeMenu(int menuId, bool json, const char* separator) {
     return withComposition(menuId, [&](const MealComposer& composer) {
-        const LabelTexts texts(menuId, composer);
-        write(out, separator + (json ? texts.jsonLine() : texts.readableLines()));
-        return true;
-    }) != Composition::notFound;
+               const LabelTexts texts(menuId, composer);
+               write(out, separator + (json ? texts.jsonLine() : texts.readableLines()));
+               return true;
+           }) != Composition::notFound;
 }
 
 int LabelTextTool::writePicture(int menuId, const std::string& path) {

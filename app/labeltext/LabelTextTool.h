@@ -41,8 +41,7 @@ private:
     // a bad argument.
     int writePicture(int menuId, const std::string& path);
     // Loads and composes the menu and hands the composer to use (true: it succeeded).
-    Composition withComposition(int menuId,
-                                const std::function<bool(const MealComposer&)>& use);
+    Composition withComposition(int menuId, const std::function<bool(const MealComposer&)>& use);
 
     Connection* connection;
     std::FILE* out;

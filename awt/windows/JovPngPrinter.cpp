@@ -18,7 +18,8 @@ namespace {
 constexpr COLORREF white = RGB(255, 255, 255);
 constexpr int bitsPerPixel = 24;
 // The class id of GDI+'s built-in PNG encoder.
-constexpr CLSID pngEncoder = {0x557cf406, 0x1a04, 0x11d3, {0x9a, 0x73, 0x00, 0x00, 0xf8, 0x1e, 0xf3, 0x2e}};
+constexpr CLSID pngEncoder = {
+    0x557cf406, 0x1a04, 0x11d3, {0x9a, 0x73, 0x00, 0x00, 0xf8, 0x1e, 0xf3, 0x2e}};
 
 std::wstring widePath(const JovString& path) {
     const int length = MultiByteToWideChar(CP_ACP, 0, path.chars(), path.length(), nullptr, 0);
@@ -81,11 +82,10 @@ void render(JovPrintable& printable, HDC dc, int pixelsPerInch) {
 
 } // namespace
 
-bool JovPngPrinter::write(JovPrintable& printable, const JovDimension& labelSize,
-                          int pixelsPerInch, const JovString& path) {
+bool JovPngPrinter::write(JovPrintable& printable, const JovDimension& labelSize, int pixelsPerInch,
+                          const JovString& path) {
     const int width = MulDiv(labelSize.width, pixelsPerInch, JovPrinterJob::LABEL_UNITS_PER_INCH);
-    const int height =
-        MulDiv(labelSize.height, pixelsPerInch, JovPrinterJob::LABEL_UNITS_PER_INCH);
+    const int height = MulDiv(labelSize.height, pixelsPerInch, JovPrinterJob::LABEL_UNITS_PER_INCH);
     if (width <= 0 || height <= 0) {
         return false;
     }

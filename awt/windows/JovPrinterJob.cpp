@@ -129,7 +129,8 @@ int JovPrinterJob::viewportExtent(int pixelsPerInch) {
     return MulDiv(WINDOW_EXTENT, pixelsPerInch, LABEL_UNITS_PER_INCH);
 }
 
-int JovPrinterJob::mapLabelUnits(JovGraphics::Handle deviceContext, int pixelsPerInchX, int pixelsPerInchY) {
+int JovPrinterJob::mapLabelUnits(JovGraphics::Handle deviceContext, int pixelsPerInchX,
+                                 int pixelsPerInchY) {
     const HDC dc = asDc(deviceContext);
     const int previousMode = SetMapMode(dc, MM_ANISOTROPIC);
     SetWindowExtEx(dc, WINDOW_EXTENT, WINDOW_EXTENT, nullptr);

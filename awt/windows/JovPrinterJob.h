@@ -45,7 +45,8 @@ public:
     static int viewportExtent(int pixelsPerInch);
     // Maps label units onto deviceContext for the given resolution; answers the previous
     // mapping mode for restoring it.
-    static int mapLabelUnits(JovGraphics::Handle deviceContext, int pixelsPerInchX, int pixelsPerInchY);
+    static int mapLabelUnits(JovGraphics::Handle deviceContext, int pixelsPerInchX,
+                             int pixelsPerInchY);
 
     JovString toString() const override;
 

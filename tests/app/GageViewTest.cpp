@@ -139,8 +139,11 @@ TEST_F(GageViewTest, NutritionBlockOnlyForLeichteVollkost) {
     const struct {
         const char* type;
         bool shown;
-    } cases[] = {{"Menü I", false}, {"Feinschmeckermenü", false}, {"Menü II", false},
-                 {"Kaltmenü", false}, {"Leichte Vollkost", true}};
+    } cases[] = {{"Menü I", false},
+                 {"Feinschmeckermenü", false},
+                 {"Menü II", false},
+                 {"Kaltmenü", false},
+                 {"Leichte Vollkost", true}};
     for (const auto& menuType : cases) {
         view->setMenuType(menuType.type);
         recorder.record(*view, 0);
@@ -232,8 +235,8 @@ TEST_F(GageViewTest, OnlyPageZeroExistsAndPaperShowsNoBackground) {
 // blank bitmap for the page that does not exist.
 TEST_F(GageViewTest, MemoryBitmapShowsTheNutritionCornerOnlyWithTheTable) {
     BITMAPINFO info = {};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), GageView::LABEL_WIDTH, -GageView::LABEL_HEIGHT,
-                      1, 32, BI_RGB};
+    info.bmiHeader = {
+        sizeof(BITMAPINFOHEADER), GageView::LABEL_WIDTH, -GageView::LABEL_HEIGHT, 1, 32, BI_RGB};
     std::uint32_t* bits = nullptr;
     const HBITMAP bitmap = CreateDIBSection(measuringDc, &info, DIB_RGB_COLORS,
                                             reinterpret_cast<void**>(&bits), nullptr, 0);

@@ -1,11 +1,11 @@
 // The label wizard on real controls: radio buttons, the spinner's field and up/down control, the
 // advertisement field and the preview toggle, each checked on the label view it writes into.
+#include "ToolkitTest.h"
 #include "app/GageView.h"
 #include "app/PreviewDialog.h"
 #include "app/Step1Panel.h"
 #include "app/Step5Panel.h"
 #include "app/StepsPanel.h"
-#include "ToolkitTest.h"
 #include "awt/JovFrame.h"
 #include "awt/JovTextField.h"
 #include "awt/JovToggleButton.h"
@@ -77,8 +77,7 @@ protected:
 
     // A left click on the upper (up) or lower (down) arrow of the spinner's up/down control.
     void clickArrow(bool up) {
-        const HWND arrows =
-            static_cast<SpinnerPeer*>(spinner()->getPeer())->getUpDownWindow();
+        const HWND arrows = static_cast<SpinnerPeer*>(spinner()->getPeer())->getUpDownWindow();
         RECT area = {};
         GetClientRect(arrows, &area);
         const LPARAM point = MAKELPARAM(area.right / 2, up ? area.bottom / 4 : area.bottom * 3 / 4);
@@ -143,7 +142,8 @@ TEST_F(LabelWizardTest, TypedDateReachesTheLabelOnlyInTheFormTTMM) {
     const struct {
         const char* typed;
         const char* shown;
-    } cases[] = {{"24.12.", "Zu verbrauchen bis 24.12."}, {"1.1.", "Zu verbrauchen bis 24.12."},
+    } cases[] = {{"24.12.", "Zu verbrauchen bis 24.12."},
+                 {"1.1.", "Zu verbrauchen bis 24.12."},
                  {"03.04.", "Zu verbrauchen bis 03.04."}};
     for (const auto& typing : cases) {
         SendMessageA(spinnerField(), EM_SETSEL, 0, -1);

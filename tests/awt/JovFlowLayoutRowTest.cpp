@@ -1,8 +1,8 @@
 // A flow container asked for its size before it has a width wants one row; once it has a width,
 // its rows wrap there.
-#include "awt/JovFlowLayout.h"
 #include "LiveObjectTest.h"
 #include "awt/JovComponent.h"
+#include "awt/JovFlowLayout.h"
 #include "awt/JovPanel.h"
 
 class JovFlowLayoutRowTest : public LiveObjectTest {

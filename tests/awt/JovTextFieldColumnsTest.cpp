@@ -1,6 +1,6 @@
 // Text fields sized in columns, and selecting a field's whole text.
-#include "awt/JovTextField.h"
 #include "WidgetFixture.h"
+#include "awt/JovTextField.h"
 
 using JovTextFieldColumnsTest = WidgetFixture;
 

@@ -62,7 +62,9 @@ TEST_F(SpinnerTest, FieldTextChangesTheDateOnlyWhenItReadsAsTTMM) {
         int day;
         int month;
         int year;
-    } cases[] = {{"24.12.", 24, 12, 2000}, {"1.1.", 24, 12, 2000}, {"Di, 10.03.26", 24, 12, 2000},
+    } cases[] = {{"24.12.", 24, 12, 2000},
+                 {"1.1.", 24, 12, 2000},
+                 {"Di, 10.03.26", 24, 12, 2000},
                  {"07.05.", 7, 5, 2000}};
     for (const auto& typed : cases) {
         SetWindowTextA(field(), typed.text);

@@ -4,6 +4,7 @@ usage: checkLabelText.py CASE EMULATOR PROGRAM
 """
 import json
 import os
+import struct
 import subprocess
 import sys
 import tempfile
@@ -82,11 +83,36 @@ def check_missing_data_source(command):
         fail("a missing data source must be reported as not found", result)
 
 
+def check_png(command):
+    with tempfile.TemporaryDirectory() as folder:
+        path = os.path.join(folder, "etikett-101.png")
+        result = run(command, "--png", path, "101")
+        if result.returncode != 0 or not os.path.exists(path):
+            fail("--png must write the label picture", result)
+        with open(path, "rb") as picture:
+            data = picture.read()
+    if data[:8] != b"\x89PNG\r\n\x1a\n" or data[12:16] != b"IHDR":
+        fail("not a PNG file")
+    width, height = struct.unpack(">II", data[16:24])
+    # 605 x 454 label units of 1/96 inch at 300 dpi.
+    if (width, height) != (1891, 1419):
+        fail("a 300 dpi label is 1891 x 1419 pixels, not %d x %d" % (width, height))
+
+
+def check_png_unwritable(command):
+    result = run(command, "--png", "/kein/solcher/ordner/etikett.png", "101")
+    if result.returncode != 2 or "kann nicht geschrieben werden" not in \
+            result.stderr.decode("utf-8"):
+        fail("an unwritable picture path must end with code 2 and say so", result)
+
+
 CASES = {
     "jsonAll": check_json_all,
     "unknownMenu": check_unknown_menu,
     "badArgument": check_bad_argument,
     "missingDataSource": check_missing_data_source,
+    "png": check_png,
+    "pngUnwritable": check_png_unwritable,
 }
 
 if __name__ == "__main__":
