@@ -72,6 +72,9 @@ JovPanel* StepsPanel::makeButtons() {
                                                      JovGridBagConstraints::SOUTHWEST);
     printCell.weightx = 0.0;
     buttons->add(printButton, printCell);
-    buttons->add(new JovPanel(), WizardCell::at(1, 0, 1, JovGridBagConstraints::BOTH));
+    // A panel without layout would ask for its current size and keep the window from shrinking.
+    auto* freeRoom = new JovPanel();
+    freeRoom->setPreferredSize(JovDimension(1, 1));
+    buttons->add(freeRoom, WizardCell::at(1, 0, 1, JovGridBagConstraints::BOTH));
     return buttons;
 }

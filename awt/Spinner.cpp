@@ -11,10 +11,12 @@
 namespace {
 // The field sits one pixel inside the spinner's height, centred on the up/down control.
 constexpr int fieldMargin = 1;
+// Room for a date in the field's pattern, whatever the weekday: the field keeps its width.
+constexpr int fieldColumns = 9;
 } // namespace
 
 Spinner::Spinner(const JovDate& date)
-    : date(date), field(new JovTextField()), actionListeners(nullptr) {
+    : date(date), field(new JovTextField(JovString(), fieldColumns)), actionListeners(nullptr) {
     add(field);
     showDate();
 }

@@ -15,8 +15,8 @@
 #include "sql/Connection.h"
 
 namespace {
-constexpr int previewX = 420;
-constexpr int previewY = 40;
+// The preview stands beside the wizard, not over it.
+constexpr int previewGap = 16;
 constexpr const char* sampleAdvertisement = "Frisch gekocht in unserer Küche";
 } // namespace
 
@@ -40,10 +40,15 @@ LabelWizardDemo::~LabelWizardDemo() {
 
 void LabelWizardDemo::showPreview() {
     pack();
-    previewDialog->setLocation(previewX, previewY);
+    previewDialog->setLocation(getX() + getWidth() + previewGap, getY());
     previewDialog->pack();
     stepsPanel->getStep1Panel()->selectMenuType(GageView::NUTRITION_MENU_TYPE);
     stepsPanel->getPreviewToggle()->doClick();
+}
+
+void LabelWizardDemo::printSample(const JovString& printerName) {
+    previewDialog->getGageView()->setSize(previewDialog->getGageView()->getPreferredSize());
+    previewDialog->getGageView()->printOn(printerName);
 }
 
 JovString LabelWizardDemo::toString() const {

@@ -19,6 +19,8 @@ public:
     Connection* getConnection() const override { return connection; }
     // The "Leichte Vollkost" label in the preview beside the wizard.
     void showPreview();
+    // The same label on the named printer, without the print dialog.
+    void printSample(const JovString& printerName);
 
     JovString toString() const override;
 

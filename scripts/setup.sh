@@ -10,7 +10,7 @@ PACKAGES=(cmake ninja-build g++ googletest mingw-w64 g++-mingw-w64-x86-64-posix 
           unixodbc unixodbc-dev libsqliteodbc sqlite3 xvfb xauth x11-apps x11-utils xdotool
           imagemagick locales
           libbenchmark-dev python3
-          cups cups-client cups-pdf libcups2 poppler-utils)
+          cups cups-client cups-pdf libcups2 poppler-utils fonts-liberation)
 
 installPackages() {
     local missing=()

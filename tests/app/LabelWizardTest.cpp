@@ -195,6 +195,16 @@ TEST_F(LabelWizardTest, AdvertisementFollowsEachKeystroke) {
     EXPECT_STREQ(steps->getAdvertisementText().chars(), "Hausgemacht");
 }
 
+TEST_F(LabelWizardTest, PackedPreviewShowsTheWholeLabel) {
+    click("Vorschau");
+    EXPECT_EQ(view->getWidth(), GageView::LABEL_WIDTH);
+    EXPECT_EQ(view->getHeight(), GageView::LABEL_HEIGHT);
+    RECT client = {};
+    GetClientRect(windowOf(preview), &client);
+    EXPECT_GE(client.right, GageView::LABEL_WIDTH);
+    EXPECT_GE(client.bottom, GageView::LABEL_HEIGHT);
+}
+
 TEST_F(LabelWizardTest, ClosingThePreviewReleasesTheToggle) {
     click("Vorschau");
     const HWND dialog = windowOf(preview);
