@@ -27,8 +27,10 @@ Step5Panel::Step5Panel(GageView* view)
     advertisementField->addDocumentListener(this);
 }
 
+// Before the field has its control no change is reported, so the label is written here too.
 void Step5Panel::setAdvertisementText(const JovString& text) {
     advertisementField->setText(text);
+    followAdvertisement();
 }
 
 const JovString& Step5Panel::getAdvertisementText() const {

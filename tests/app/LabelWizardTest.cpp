@@ -48,6 +48,8 @@ protected:
         frame = new JovFrame("Etikettenassistent");
         preview = new PreviewDialog(frame);
         steps = new StepsPanel(preview);
+        // As the main frame does from the settings, before any window exists.
+        steps->setAdvertisementText("Aus der Region");
         frame->add(steps, JovString("Center"));
         frame->pack();
         frame->show();
@@ -108,6 +110,7 @@ protected:
 
 TEST_F(LabelWizardTest, StartsWithMenuIAndTomorrow) {
     EXPECT_STREQ(view->getMenuType().chars(), "Menü I");
+    EXPECT_STREQ(view->getAdvertisementText().chars(), "Aus der Region");
     EXPECT_FALSE(view->isNutritionShown());
     EXPECT_EQ(view->getUseByLine().chars(), useByIn(1));
     EXPECT_FALSE(IsWindowEnabled(spinnerField()));
@@ -184,6 +187,7 @@ TEST_F(LabelWizardTest, AdvertisementFollowsEachKeystroke) {
     pumpFor(settle);
     EXPECT_EQ(GetFocus(), windowOf(steps->getStep5Panel()->getCountField()));
     const HWND field = windowOf(steps->getStep5Panel()->getAdvertisementField());
+    SetWindowTextA(field, "");
     std::string typed;
     for (const char c : std::string("Neu!")) {
         type(field, std::string(1, c));
