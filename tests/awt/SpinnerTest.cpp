@@ -6,6 +6,8 @@
 #include "awt/windows/SpinnerPeer.h"
 #include "text/JovSimpleDateFormat.h"
 
+#include <commctrl.h>
+
 #include <ctime>
 
 namespace {
