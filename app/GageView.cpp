@@ -63,8 +63,8 @@ constexpr int rightAlignedMargin = 10;
 constexpr double kilocaloriesPerKilojoule = 0.23884589662749595;
 
 // Draws text word by word, starting a new line when the next word would pass wrapWidth; an
-// underscore binds a word to the next and is drawn as a blank. Answers the baseline below.
-int drawWrapped(JovGraphics& graphics, const JovString& text, int x, int y, int wrapWidth) {
+// underscore binds a word to the next and is drawn as a blank.
+void drawWrapped(JovGraphics& graphics, const JovString& text, int x, int y, int wrapWidth) {
     const int lineHeight = graphics.stringHeight(text);
     JovStringTokenizer words(text, " ", false);
     JovString line;
@@ -80,7 +80,6 @@ int drawWrapped(JovGraphics& graphics, const JovString& text, int x, int y, int 
         line = word + " ";
     }
     graphics.drawString(line, x, y);
-    return y + lineHeight + 5;
 }
 
 JovString formatted(const char* pattern, double value) {

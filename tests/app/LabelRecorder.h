@@ -1,5 +1,5 @@
-// Records what a printable draws: its page is played into an enhanced metafile, whose text
-// records give every string with its baseline point and the font it was drawn in.
+// Records what a printable draws: its page is played into an enhanced metafile, whose records
+// give every string with its baseline point and the font it was drawn in.
 #pragma once
 
 #include <functional>
@@ -7,7 +7,6 @@
 #include <vector>
 
 class JovGraphics;
-class JovPrintable;
 
 // A text as drawn, without the blank a wrapped line ends in.
 struct DrawnText {
@@ -21,18 +20,11 @@ struct DrawnText {
 
 class LabelRecorder {
 public:
-    // Draws page pageIndex of printable; answers what the print call answered.
-    int record(JovPrintable& printable, int pageIndex);
-    // Records whatever draw draws.
     void record(const std::function<void(JovGraphics&)>& draw);
 
     const std::vector<DrawnText>& texts() const { return drawn; }
-    // The drawn texts that are not blank.
-    std::vector<DrawnText> visibleTexts() const;
     // The first text equal to text, or null.
     const DrawnText* find(const std::string& text) const;
-    // The texts drawn at x in the order drawn.
-    std::vector<DrawnText> column(int x) const;
     int imageCount() const { return images; }
 
 private:
