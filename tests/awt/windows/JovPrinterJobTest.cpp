@@ -97,5 +97,4 @@ TEST_F(JovPrinterJobTest, PngPictureThatCannotBeWrittenFails) {
                   picture.written)
             << picture.path;
     }
-    EXPECT_EQ(square.calls, 1);
 }
