@@ -59,4 +59,7 @@ build native
 build windows
 bash scripts/wine-prefix.sh
 bash scripts/odbc-register.sh
+# The PDF printer is added once to CUPS; the service itself runs only while something prints.
+bash scripts/cups.sh start
+bash scripts/cups.sh stop
 bash scripts/create-database.sh data/meals.mdb --sample
