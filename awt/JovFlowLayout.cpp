@@ -5,6 +5,7 @@
 #include "awt/JovContainer.h"
 
 #include <algorithm>
+#include <limits>
 
 JovFlowLayout::JovFlowLayout() : JovFlowLayout(LEFT, DEFAULT_GAP, DEFAULT_GAP) {
 }
@@ -93,7 +94,11 @@ void JovFlowLayout::layoutContainer(JovContainer* container) {
 
 JovDimension JovFlowLayout::preferredLayoutSize(JovContainer* container) {
     const JovInsets insets = container->getInsets();
-    const int availableWidth = container->getWidth() - insets.left - insets.right;
+    // A container not yet given a width (a row asked for its size by the layout that will place
+    // it) wants its children in one row, not one per row.
+    const int availableWidth = container->getWidth() > 0
+                                   ? container->getWidth() - insets.left - insets.right
+                                   : std::numeric_limits<int>::max();
     JovDimension size;
     int rows = 0;
     for (int first = nextVisible(container, 0); first < container->getComponentCount(); ++rows) {

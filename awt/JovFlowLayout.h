@@ -18,7 +18,7 @@ public:
     void addLayoutComponent(JovComponent* component, const JovObject* constraints) override;
     void removeLayoutComponent(JovComponent* component) override;
     void layoutContainer(JovContainer* container) override;
-    // The rows as they wrap at the container's current width.
+    // The rows as they wrap at the container's current width; one row while it has none.
     JovDimension preferredLayoutSize(JovContainer* container) override;
 
     int getAlignment() const { return alignment; }

@@ -2,9 +2,14 @@
 
 #include "awt/JovAWTEventMulticaster.h"
 #include "awt/event/JovKeyEvent.h"
+#include "awt/windows/JovTextFieldPeer.h"
 
-JovTextField::JovTextField(const JovString& text)
-    : JovTextComponent(text), alignment(LEFT), commandSet(false), actionListeners(nullptr) {
+JovTextField::JovTextField(const JovString& text) : JovTextField(text, 0) {
+}
+
+JovTextField::JovTextField(const JovString& text, int columns)
+    : JovTextComponent(text), alignment(LEFT), columns(columns > 0 ? columns : 0),
+      commandSet(false), actionListeners(nullptr) {
 }
 
 JovTextField::~JovTextField() {
@@ -13,6 +18,18 @@ JovTextField::~JovTextField() {
 
 void JovTextField::setHorizontalAlignment(int newAlignment) {
     alignment = newAlignment == CENTER || newAlignment == RIGHT ? newAlignment : LEFT;
+}
+
+void JovTextField::setColumns(int newColumns) {
+    columns = newColumns > 0 ? newColumns : 0;
+    invalidate();
+}
+
+void JovTextField::selectAll() {
+    auto* fieldPeer = dynamic_cast<JovTextFieldPeer*>(getPeer());
+    if (fieldPeer != nullptr) {
+        fieldPeer->selectAll();
+    }
 }
 
 void JovTextField::setActionCommand(const JovString& command) {

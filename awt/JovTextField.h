@@ -12,7 +12,15 @@ public:
     static constexpr int RIGHT = 2;
 
     explicit JovTextField(const JovString& text = JovString());
+    // A field columns characters wide (0: as wide as its text).
+    JovTextField(const JovString& text, int columns);
     ~JovTextField() override;
+
+    // The preferred width in characters of the control font; 0 or less measures the text.
+    void setColumns(int columns);
+    int getColumns() const { return columns; }
+    // Selects the whole text in the control, so that typing replaces it.
+    void selectAll();
 
     // Takes effect when the control is made; values other than LEFT, CENTER and RIGHT mean LEFT.
     void setHorizontalAlignment(int alignment);
@@ -31,6 +39,7 @@ public:
 
 private:
     int alignment;
+    int columns;
     JovString actionCommand;
     bool commandSet;
     JovAWTEventMulticaster* actionListeners;

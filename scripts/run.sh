@@ -4,7 +4,11 @@ set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/env.sh"
 bash "$ROOT/scripts/setup.sh"
 cd "$ROOT"
+# "Drucken" needs the print service; it is stopped again only when this run started it.
+bash scripts/cups.sh start
+trap 'bash scripts/cups.sh stop' EXIT
 if [ -z "${DISPLAY:-}" ]; then
-    exec xvfb-run -a "$WINE" build/windows/app/Etikett.exe "$@"
+    xvfb-run -a "$WINE" build/windows/app/Etikett.exe "$@"
+else
+    "$WINE" build/windows/app/Etikett.exe "$@"
 fi
-exec "$WINE" build/windows/app/Etikett.exe "$@"

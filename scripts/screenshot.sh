@@ -20,6 +20,7 @@ shift 2
 title=${SCREENSHOT_TITLE:-Kalvenora}
 waitSeconds=${SCREENSHOT_WAIT:-60}
 settleSeconds=${SCREENSHOT_SETTLE:-2}
+# SCREENSHOT_FROM_SCREEN=1 cuts the window out of the whole screen instead of grabbing it by id.
 
 for tool in Xvfb xdotool xwd convert; do
     command -v "$tool" >/dev/null || { echo "$tool is missing: run scripts/setup.sh" >&2; exit 1; }
@@ -70,8 +71,19 @@ fi
 
 # Let the program finish its first paint.
 sleep "$settleSeconds"
-xwd -silent -id "$window" -out "$work/window.xwd"
-convert "$work/window.xwd" "screenshots/$name.png"
+if [ -n "${SCREENSHOT_FROM_SCREEN:-}" ]; then
+    # Dialog windows come out black when grabbed by id; the screen shows them as they are.
+    geometry=$(xwininfo -id "$window")
+    x=$(awk '/Absolute upper-left X/ {print $NF}' <<<"$geometry")
+    y=$(awk '/Absolute upper-left Y/ {print $NF}' <<<"$geometry")
+    width=$(awk '/Width:/ {print $NF}' <<<"$geometry")
+    height=$(awk '/Height:/ {print $NF}' <<<"$geometry")
+    xwd -silent -root -out "$work/window.xwd"
+    convert "$work/window.xwd" -crop "${width}x${height}+${x}+${y}" +repage "screenshots/$name.png"
+else
+    xwd -silent -id "$window" -out "$work/window.xwd"
+    convert "$work/window.xwd" "screenshots/$name.png"
+fi
 echo "screenshots/$name.png"
 
 # Close it as the user would; the exit trap ends what is left.

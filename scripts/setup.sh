@@ -9,7 +9,8 @@ cd "$ROOT"
 PACKAGES=(cmake ninja-build g++ googletest mingw-w64 g++-mingw-w64-x86-64-posix wine wine64
           unixodbc unixodbc-dev libsqliteodbc sqlite3 xvfb xauth x11-apps x11-utils xdotool
           imagemagick locales
-          libbenchmark-dev python3)
+          libbenchmark-dev python3
+          cups cups-client cups-pdf libcups2 poppler-utils fonts-liberation)
 
 installPackages() {
     local missing=()
@@ -58,4 +59,7 @@ build native
 build windows
 bash scripts/wine-prefix.sh
 bash scripts/odbc-register.sh
+# The PDF printer is added once to CUPS; the service itself runs only while something prints.
+bash scripts/cups.sh start
+bash scripts/cups.sh stop
 bash scripts/create-database.sh data/meals.mdb --sample

@@ -12,9 +12,19 @@ constexpr int decimalBase = 10;
 
 LabelTextArguments::LabelTextArguments(int count, const char* const* arguments) {
     for (int i = 0; i < count && isValid(); ++i) {
-        read(arguments[i] != nullptr ? arguments[i] : "");
+        const std::string argument = arguments[i] != nullptr ? arguments[i] : "";
+        if (argument == "--png") {
+            pngAsked = true;
+            pngPath = i + 1 < count && arguments[i + 1] != nullptr ? arguments[++i] : "";
+            continue;
+        }
+        read(argument);
     }
     if (!isValid()) {
+        return;
+    }
+    if (pngAsked) {
+        checkPng();
         return;
     }
     if (all && !menuIds.empty()) {
@@ -41,6 +51,14 @@ void LabelTextArguments::read(const std::string& argument) {
         return;
     }
     menuIds.push_back(id);
+}
+
+void LabelTextArguments::checkPng() {
+    if (pngPath.empty()) {
+        error = "--png braucht einen Dateinamen.";
+    } else if (all || json || menuIds.size() != 1) {
+        error = "Mit --png genau eine Artikelnummer angeben, ohne --all und --json.";
+    }
 }
 
 // Only plain decimal article numbers of the 32-bit range: "12a", "+5", " 7" and "1e3" are

@@ -2,6 +2,7 @@
 
 #include "app/labeltext/LabelTextTool.h"
 
+#include "app/labeltext/LabelPicture.h"
 #include "app/labeltext/LabelTextArguments.h"
 #include "app/labeltext/LabelTexts.h"
 #include "app/model/MealComposer.h"
@@ -33,6 +34,9 @@ LabelTextTool::LabelTextTool(Connection* connection, std::FILE* out, std::FILE* 
 }
 
 int LabelTextTool::run(const LabelTextArguments& arguments) {
+    if (!arguments.getPngPath().empty()) {
+        return writePicture(arguments.getMenuIds().front(), arguments.getPngPath());
+    }
     const std::vector<int> menuIds = arguments.isAll() ? allMenuIds() : arguments.getMenuIds();
     int exitCode = unreadableIds ? unknownMenuExit : 0;
     bool written = false;
@@ -78,18 +82,36 @@ std::vector<int> LabelTextTool::allMenuIds() {
 }
 
 int LabelTextTool::writeMenu(int menuId, bool json, const char* separator) {
+    return withComposedMenu(menuId, [&](const MealComposer& composer) {
+        const LabelTexts texts(menuId, composer);
+        write(out, separator + (json ? texts.jsonLine() : texts.readableLines()));
+        return 0;
+    });
+}
+
+int LabelTextTool::writePicture(int menuId, const std::string& path) {
+    return withComposedMenu(menuId, [&](const MealComposer& composer) {
+        if (LabelPicture::write(composer, path.c_str())) {
+            return 0;
+        }
+        report(err, JovString("Die Bilddatei '") + path.c_str() +
+                        "' kann nicht geschrieben werden.");
+        return badArgumentsExit;
+    });
+}
+
+int LabelTextTool::withComposedMenu(int menuId, const ComposedMenuUse& use) {
     auto* treeRoot = new JovDefaultMutableTreeNode(new JovString("Alle Zutaten"));
     treeRoot->addRef();
     auto* composer = new MealComposer(treeRoot, nullptr, this);
     composer->addRef();
-    const int exitCode = composeAndWrite(*composer, menuId, json, separator);
+    const int exitCode = composeAndUse(*composer, menuId, use);
     composer->release();
     treeRoot->release();
     return exitCode;
 }
 
-int LabelTextTool::composeAndWrite(MealComposer& composer, int menuId, bool json,
-                                   const char* separator) {
+int LabelTextTool::composeAndUse(MealComposer& composer, int menuId, const ComposedMenuUse& use) {
     try {
         composer.loadMenu(menuId);
     } catch (const JovException& refusal) {
@@ -109,7 +131,5 @@ int LabelTextTool::composeAndWrite(MealComposer& composer, int menuId, bool json
                       refusal.getMessage());
         exitCode = notStoredExit;
     }
-    const LabelTexts texts(menuId, composer);
-    write(out, separator + (json ? texts.jsonLine() : texts.readableLines()));
-    return exitCode;
+    return std::max(exitCode, use(composer));
 }

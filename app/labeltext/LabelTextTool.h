@@ -8,6 +8,7 @@
 #include "lang/JovString.h"
 
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -41,7 +42,13 @@ private:
     std::vector<int> allMenuIds();
     // Writes separator and the menu's texts and answers the menu's exit code.
     int writeMenu(int menuId, bool json, const char* separator);
-    int composeAndWrite(MealComposer& composer, int menuId, bool json, const char* separator);
+    // Writes the menu's label picture to path and answers the exit code; an unwritable path is
+    // a bad argument.
+    int writePicture(int menuId, const std::string& path);
+    // The composed menu handed to use, which answers its own exit code; answers the menu's.
+    using ComposedMenuUse = std::function<int(const MealComposer&)>;
+    int withComposedMenu(int menuId, const ComposedMenuUse& use);
+    int composeAndUse(MealComposer& composer, int menuId, const ComposedMenuUse& use);
 
     Connection* connection;
     std::FILE* out;

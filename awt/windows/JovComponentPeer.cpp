@@ -173,6 +173,15 @@ void JovComponentPeer::updateInsets() {
     RECT client;
     GetWindowRect(window, &outer);
     GetClientRect(window, &client);
+    // A window not sized yet has no client area to measure: its frame follows from its styles,
+    // so that packing it before it was ever shown gives its content the whole preferred size.
+    if (outer.right == outer.left || outer.bottom == outer.top) {
+        RECT frame = {0, 0, 0, 0};
+        AdjustWindowRectEx(&frame, GetWindowLongA(window, GWL_STYLE), GetMenu(window) != nullptr,
+                           GetWindowLongA(window, GWL_EXSTYLE));
+        insets = JovInsets(-frame.top, -frame.left, frame.bottom, frame.right);
+        return;
+    }
     MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
     insets = JovInsets(client.top - outer.top, client.left - outer.left,
                        outer.bottom - client.bottom, outer.right - client.right);

@@ -21,6 +21,7 @@
 #include "awt/JovToggleButton.h"
 #include "awt/JovTree.h"
 #include "awt/JovWindow.h"
+#include "awt/Spinner.h"
 #include "awt/TabbedPane.h"
 #include "awt/windows/JovButtonPeer.h"
 #include "awt/windows/JovCheckBoxPeer.h"
@@ -41,6 +42,7 @@
 #include "awt/windows/JovToggleButtonPeer.h"
 #include "awt/windows/JovTreePeer.h"
 #include "awt/windows/JovWindowPeer.h"
+#include "awt/windows/SpinnerPeer.h"
 #include "awt/windows/TabbedPanePeer.h"
 
 namespace {
@@ -71,6 +73,7 @@ constexpr PeerRow peerRows[] = {
     row<TabbedPane, TabbedPanePeer>(),
     row<JovTable, JovTablePeer>(),
     row<JovTree, JovTreePeer>(),
+    row<Spinner, SpinnerPeer>(),
     row<JovContainer, JovContainerPeer>(),
     // Widgets: toggle buttons before buttons, combo boxes before choices.
     row<JovRadioButton, JovRadioButtonPeer>(),

@@ -8,6 +8,8 @@
 namespace {
 
 constexpr int edgeMargin = 8;
+// The width of one column, as wide as the widest common letter.
+constexpr const char* columnLetter = "m";
 
 unsigned long alignmentStyle(const JovTextComponent* component) {
     const auto* field = dynamic_cast<const JovTextField*>(component);
@@ -60,9 +62,19 @@ void JovTextFieldPeer::setEditable(bool editable) {
     }
 }
 
+void JovTextFieldPeer::selectAll() {
+    if (getWindow() != nullptr) {
+        SendMessageA(getWindow(), EM_SETSEL, 0, -1);
+    }
+}
+
 JovDimension JovTextFieldPeer::getPreferredSize() {
     const JovDimension text = JovControlFont::measure(textComponent->getText());
-    return JovDimension(text.width + edgeMargin, text.height + edgeMargin);
+    const auto* field = dynamic_cast<const JovTextField*>(textComponent);
+    const int columns = field != nullptr ? field->getColumns() : 0;
+    const int width =
+        columns > 0 ? columns * JovControlFont::measure(columnLetter).width : text.width;
+    return JovDimension(width + edgeMargin, text.height + edgeMargin);
 }
 
 JovString JovTextFieldPeer::toString() const {

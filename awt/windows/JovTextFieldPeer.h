@@ -11,7 +11,9 @@ public:
     explicit JovTextFieldPeer(JovTextComponent* textComponent);
 
     void setEditable(bool editable);
-    // One line of text in the control's font, with room for the edge.
+    void selectAll();
+    // One line of text in the control's font, with room for the edge; a field with columns is
+    // that many widths of "m" wide.
     JovDimension getPreferredSize() override;
 
     JovString toString() const override;

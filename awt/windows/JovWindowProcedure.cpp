@@ -3,6 +3,7 @@
 #include "awt/windows/JovWindowProcedure.h"
 
 #include "awt/JovComponent.h"
+#include "awt/Spinner.h"
 #include "awt/event/DocumentEvent.h"
 #include "awt/event/JovKeyEvent.h"
 #include "awt/event/JovMouseEvent.h"
@@ -10,6 +11,9 @@
 #include "awt/windows/JovComponentPeer.h"
 #include "awt/windows/JovMToolkit.h"
 
+#include <windows.h>
+
+#include <commctrl.h>
 #include <windowsx.h>
 
 namespace {
@@ -153,8 +157,22 @@ LRESULT onWindowPosChanged(JovComponentPeer& peer, HWND window, UINT message, WP
     return defaultProcedure(window, message, wParam, lParam);
 }
 
-LRESULT onNotify(JovComponentPeer&, HWND, UINT, WPARAM, LPARAM lParam) {
+// The up/down control of a spinner reports to the spinner's window; answering non-zero keeps the
+// control's own position, which the spinner does not use.
+LRESULT stepSpinner(JovComponentPeer& peer, NMHDR* header) {
+    auto* spinner = dynamic_cast<Spinner*>(peer.getComponent());
+    if (spinner == nullptr) {
+        return 0;
+    }
+    spinner->step(reinterpret_cast<NMUPDOWN*>(header)->iDelta);
+    return 1;
+}
+
+LRESULT onNotify(JovComponentPeer& peer, HWND, UINT, WPARAM, LPARAM lParam) {
     auto* header = reinterpret_cast<NMHDR*>(lParam);
+    if (header->code == UDN_DELTAPOS) {
+        return stepSpinner(peer, header);
+    }
     JovComponentPeer* control = toolkit().peerForWindow(header->hwndFrom);
     if (control == nullptr) {
         return 0;

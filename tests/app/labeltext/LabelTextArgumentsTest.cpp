@@ -47,3 +47,19 @@ TEST(LabelTextArgumentsTest, MenusMustBeChosenOneWay) {
     EXPECT_FALSE(parse({"--all", "101"}).isValid());
     EXPECT_TRUE(parse({"--all"}).isValid());
 }
+
+TEST(LabelTextArgumentsTest, PngTakesItsFileAndExactlyOneMenu) {
+    const LabelTextArguments picture = parse({"--png", "etikett.png", "101"});
+    EXPECT_TRUE(picture.isValid());
+    EXPECT_EQ(picture.getPngPath(), "etikett.png");
+    EXPECT_EQ(picture.getMenuIds(), std::vector<int>({101}));
+    const std::vector<std::vector<const char*>> refused = {{"--png"},
+                                                           {"101", "--png"},
+                                                           {"--png", "a.png"},
+                                                           {"--png", "a.png", "101", "102"},
+                                                           {"--png", "a.png", "--all"},
+                                                           {"--json", "--png", "a.png", "101"}};
+    for (const auto& arguments : refused) {
+        EXPECT_FALSE(parse(arguments).isValid()) << arguments.size();
+    }
+}
