@@ -3,7 +3,9 @@
 #include "awt/JovDialog.h"
 
 #include "awt/JovBorderLayout.h"
+#include "awt/JovButton.h"
 #include "awt/JovSystemColor.h"
+#include "awt/event/JovKeyEvent.h"
 #include "awt/event/JovWindowEvent.h"
 #include "awt/windows/JovDialogPeer.h"
 
@@ -15,13 +17,17 @@ constexpr int dialogGap = 8;
 } // namespace
 
 JovDialog::JovDialog(JovWindow* owner, const JovString& title, bool modal)
-    : JovWindow(owner), title(title), modal(modal), focusTarget(nullptr) {
+    : JovWindow(owner), title(title), modal(modal), focusTarget(nullptr), initialFocus(nullptr),
+      defaultButton(nullptr), cancelButton(nullptr) {
     setLayout(new JovBorderLayout(dialogGap, dialogGap));
     setBackground(JovSystemColor(JovSystemColor::control));
 }
 
 JovDialog::~JovDialog() {
     setFocusTarget(nullptr);
+    setInitialFocus(nullptr);
+    setDefaultButton(nullptr);
+    setCancelButton(nullptr);
 }
 
 void JovDialog::setTitle(const JovString& newTitle) {
@@ -31,22 +37,48 @@ void JovDialog::setTitle(const JovString& newTitle) {
     }
 }
 
-void JovDialog::setFocusTarget(JovComponent* component) {
-    if (component == focusTarget) {
+template <typename T> void JovDialog::hold(T*& slot, T* component) {
+    if (component == slot) {
         return;
     }
     if (component != nullptr) {
         component->addRef();
     }
-    JovComponent* old = focusTarget;
-    focusTarget = component;
+    T* old = slot;
+    slot = component;
     if (old != nullptr) {
         old->release();
     }
 }
 
+void JovDialog::setFocusTarget(JovComponent* component) {
+    hold(focusTarget, component);
+}
+
+void JovDialog::setInitialFocus(JovComponent* component) {
+    hold(initialFocus, component);
+}
+
+void JovDialog::setDefaultButton(JovButton* button) {
+    if (defaultButton != nullptr) {
+        defaultButton->setDefault(false);
+    }
+    hold(defaultButton, button);
+    if (button != nullptr) {
+        button->setDefault(true);
+    }
+}
+
+void JovDialog::setCancelButton(JovButton* button) {
+    hold(cancelButton, button);
+}
+
 void JovDialog::show() {
     JovWindow::show();
+    // After the window was activated, which focuses the dialog window itself.
+    if (initialFocus != nullptr) {
+        initialFocus->requestFocus();
+    }
     auto* dialogPeer = dynamic_cast<JovDialogPeer*>(getPeer());
     if (modal && dialogPeer != nullptr) {
         dialogPeer->runModalLoop();
@@ -83,6 +115,26 @@ void JovDialog::processWindowEvent(JovWindowEvent& event) {
     if (event.getID() == JovWindowEvent::WINDOW_CLOSING) {
         hide();
     }
+}
+
+void JovDialog::processKeyEvent(JovKeyEvent& event) {
+    JovWindow::processKeyEvent(event);
+    if (event.isConsumed() || event.getID() != JovKeyEvent::KEY_PRESSED) {
+        return;
+    }
+    JovButton* button = buttonForKey(event.getKeyCode());
+    if (button == nullptr || !button->isVisible() || !button->isEnabled()) {
+        return;
+    }
+    event.consume();
+    button->doClick();
+}
+
+JovButton* JovDialog::buttonForKey(int keyCode) const {
+    if (keyCode == JovKeyEvent::KEY_ENTER) {
+        return defaultButton;
+    }
+    return keyCode == JovKeyEvent::KEY_ESCAPE ? cancelButton : nullptr;
 }
 
 JovString JovDialog::toString() const {

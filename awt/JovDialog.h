@@ -4,6 +4,8 @@
 
 #include "awt/JovWindow.h"
 
+class JovButton;
+
 class JovDialog : public JovWindow {
 public:
     explicit JovDialog(JovWindow* owner, const JovString& title = JovString(), bool modal = false);
@@ -16,6 +18,16 @@ public:
     // The component that gets the focus when show returns; a counted reference.
     void setFocusTarget(JovComponent* component);
     JovComponent* getFocusTarget() const { return focusTarget; }
+    // The component that gets the focus as soon as the dialog shows; a counted reference.
+    void setInitialFocus(JovComponent* component);
+    JovComponent* getInitialFocus() const { return initialFocus; }
+    // Enter anywhere in the dialog clicks the default button and Escape the cancel button, unless
+    // the focused component takes the key itself (a focused button clicks itself). Counted
+    // references; the default button is drawn with the thick frame.
+    void setDefaultButton(JovButton* button);
+    JovButton* getDefaultButton() const { return defaultButton; }
+    void setCancelButton(JovButton* button);
+    JovButton* getCancelButton() const { return cancelButton; }
 
     // Shows the dialog; a modal one returns only when it was hidden or disposed.
     void show() override;
@@ -23,13 +35,21 @@ public:
     void dispose() override;
     // The standard closing behaviour: a close request hides the dialog.
     void processWindowEvent(JovWindowEvent& event) override;
+    // Enter and Escape for the default and cancel buttons, after the key listeners.
+    void processKeyEvent(JovKeyEvent& event) override;
 
     JovString toString() const override;
 
 private:
     void endModalLoop();
+    JovButton* buttonForKey(int keyCode) const;
+    // Puts component into slot with a reference of its own and releases what slot held.
+    template <typename T> static void hold(T*& slot, T* component);
 
     JovString title;
     bool modal;
     JovComponent* focusTarget;
+    JovComponent* initialFocus;
+    JovButton* defaultButton;
+    JovButton* cancelButton;
 };

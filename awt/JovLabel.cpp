@@ -1,10 +1,19 @@
+// Labels: text, alignment and the picture a label may show instead.
+
 #include "awt/JovLabel.h"
 
+#include "awt/JovGraphics.h"
+#include "awt/JovImageIcon.h"
 #include "awt/windows/JovLabelPeer.h"
 #include "io/JovPrintWriter.h"
 
 JovLabel::JovLabel(const JovString& text, int alignment)
-    : text(text), alignment(isAlignment(alignment) ? alignment : LEFT) {
+    : text(text), alignment(isAlignment(alignment) ? alignment : LEFT), icon(nullptr) {
+    setFocusable(false);
+}
+
+JovLabel::~JovLabel() {
+    setIcon(nullptr);
 }
 
 void JovLabel::setText(const JovString& newText) {
@@ -25,6 +34,31 @@ void JovLabel::setAlignment(int newAlignment) {
     if (auto* peer = dynamic_cast<JovLabelPeer*>(getPeer())) {
         peer->setAlignment(newAlignment);
     }
+}
+
+void JovLabel::setIcon(JovImageIcon* newIcon) {
+    if (newIcon == icon) {
+        return;
+    }
+    if (newIcon != nullptr) {
+        newIcon->addRef();
+    }
+    JovImageIcon* old = icon;
+    icon = newIcon;
+    if (old != nullptr) {
+        old->release();
+    }
+    if (auto* peer = dynamic_cast<JovLabelPeer*>(getPeer())) {
+        peer->setPictureStyle(icon != nullptr);
+    }
+    invalidate();
+}
+
+void JovLabel::paint(JovGraphics& graphics) {
+    if (icon == nullptr || icon->getImage() == nullptr) {
+        return;
+    }
+    graphics.drawImage(icon->getImage(), 0, 0, icon->getIconWidth(), icon->getIconHeight());
 }
 
 JovString JovLabel::toString() const {

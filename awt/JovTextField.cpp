@@ -2,9 +2,11 @@
 
 #include "awt/JovAWTEventMulticaster.h"
 #include "awt/event/JovKeyEvent.h"
+#include "awt/windows/JovTextFieldPeer.h"
 
 JovTextField::JovTextField(const JovString& text)
-    : JovTextComponent(text), alignment(LEFT), commandSet(false), actionListeners(nullptr) {
+    : JovTextComponent(text), alignment(LEFT), echoChar(0), columns(0), commandSet(false),
+      actionListeners(nullptr) {
 }
 
 JovTextField::~JovTextField() {
@@ -13,6 +15,18 @@ JovTextField::~JovTextField() {
 
 void JovTextField::setHorizontalAlignment(int newAlignment) {
     alignment = newAlignment == CENTER || newAlignment == RIGHT ? newAlignment : LEFT;
+}
+
+void JovTextField::setEchoChar(char echo) {
+    echoChar = echo;
+    if (auto* peer = dynamic_cast<JovTextFieldPeer*>(getPeer())) {
+        peer->setEchoChar(echo);
+    }
+}
+
+void JovTextField::setColumns(int newColumns) {
+    columns = newColumns > 0 ? newColumns : 0;
+    invalidate();
 }
 
 void JovTextField::setActionCommand(const JovString& command) {
@@ -37,15 +51,13 @@ void JovTextField::removeActionListener(JovActionListener* listener) {
 void JovTextField::processKeyEvent(JovKeyEvent& event) {
     JovTextComponent::processKeyEvent(event);
     if (event.isConsumed() || event.getID() != JovKeyEvent::KEY_PRESSED ||
-        event.getKeyCode() != JovKeyEvent::KEY_ENTER || event.getSource() != this) {
+        event.getKeyCode() != JovKeyEvent::KEY_ENTER || event.getSource() != this ||
+        actionListeners == nullptr) {
         return;
     }
-    // Taken even without listeners: the edit control would only beep.
     event.consume();
-    if (actionListeners != nullptr) {
-        JovActionEvent action(this, JovActionEvent::ACTION_PERFORMED, getActionCommand());
-        actionListeners->actionPerformed(action);
-    }
+    JovActionEvent action(this, JovActionEvent::ACTION_PERFORMED, getActionCommand());
+    actionListeners->actionPerformed(action);
 }
 
 JovString JovTextField::toString() const {

@@ -1,6 +1,7 @@
 #include "awt/windows/JovLabelPeer.h"
 
 #include "awt/JovContainer.h"
+#include "awt/JovImageIcon.h"
 #include "awt/JovLabel.h"
 #include "awt/windows/JovControlFont.h"
 
@@ -20,6 +21,10 @@ unsigned long alignmentStyle(int alignment) {
     default:
         return SS_LEFT;
     }
+}
+
+unsigned long contentStyle(const JovLabel* label) {
+    return label->getIcon() != nullptr ? SS_OWNERDRAW : alignmentStyle(label->getAlignment());
 }
 
 COLORREF colorRef(const JovColor& color) {
@@ -43,7 +48,7 @@ const char* JovLabelPeer::windowClass() const {
 }
 
 unsigned long JovLabelPeer::windowStyle() const {
-    return WS_CHILD | WS_CLIPSIBLINGS | alignmentStyle(label->getAlignment()) | visibleStyle();
+    return WS_CHILD | WS_CLIPSIBLINGS | contentStyle(label) | visibleStyle();
 }
 
 JovString JovLabelPeer::windowTitle() const {
@@ -83,12 +88,20 @@ JovString JovLabelPeer::getText() const {
     return text;
 }
 
-void JovLabelPeer::setAlignment(int alignment) {
+void JovLabelPeer::setAlignment(int) {
+    replaceContentStyle();
+}
+
+void JovLabelPeer::setPictureStyle(bool) {
+    replaceContentStyle();
+}
+
+void JovLabelPeer::replaceContentStyle() {
     if (getWindow() == nullptr) {
         return;
     }
-    const LONG style = GetWindowLongA(getWindow(), GWL_STYLE) & ~(SS_LEFT | SS_CENTER | SS_RIGHT);
-    SetWindowLongA(getWindow(), GWL_STYLE, style | alignmentStyle(alignment));
+    const LONG style = GetWindowLongA(getWindow(), GWL_STYLE) & ~SS_TYPEMASK;
+    SetWindowLongA(getWindow(), GWL_STYLE, style | contentStyle(label));
     repaint();
 }
 
@@ -126,6 +139,10 @@ std::intptr_t JovLabelPeer::handleControlColor(DeviceContext context) {
 }
 
 JovDimension JovLabelPeer::getPreferredSize() {
+    const JovImageIcon* icon = label->getIcon();
+    if (icon != nullptr) {
+        return JovDimension(icon->getIconWidth(), icon->getIconHeight());
+    }
     return JovControlFont::measure(toControlLines(label->getText()));
 }
 

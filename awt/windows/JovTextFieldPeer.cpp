@@ -52,6 +52,25 @@ JovString JovTextFieldPeer::windowTitle() const {
 void JovTextFieldPeer::initialize() {
     JovComponentPeer::initialize();
     JovControlFont::apply(getWindow());
+    const auto* field = dynamic_cast<const JovTextField*>(textComponent);
+    if (field != nullptr && field->getEchoChar() != 0) {
+        setEchoChar(field->getEchoChar());
+    }
+}
+
+void JovTextFieldPeer::setEchoChar(char echo) {
+    if (getWindow() == nullptr) {
+        return;
+    }
+    // The control sets or clears its password style itself.
+    SendMessageA(getWindow(), EM_SETPASSWORDCHAR, static_cast<unsigned char>(echo), 0);
+    repaint();
+}
+
+void JovTextFieldPeer::selectAll() {
+    if (getWindow() != nullptr) {
+        SendMessageA(getWindow(), EM_SETSEL, 0, -1);
+    }
 }
 
 void JovTextFieldPeer::setEditable(bool editable) {
@@ -62,7 +81,11 @@ void JovTextFieldPeer::setEditable(bool editable) {
 
 JovDimension JovTextFieldPeer::getPreferredSize() {
     const JovDimension text = JovControlFont::measure(textComponent->getText());
-    return JovDimension(text.width + edgeMargin, text.height + edgeMargin);
+    const auto* field = dynamic_cast<const JovTextField*>(textComponent);
+    const int columns = field != nullptr ? field->getColumns() : 0;
+    const int columnsWidth = JovControlFont::measure(JovString().format("%0*d", columns, 0)).width;
+    const int width = columns > 0 && columnsWidth > text.width ? columnsWidth : text.width;
+    return JovDimension(width + edgeMargin, text.height + edgeMargin);
 }
 
 JovString JovTextFieldPeer::toString() const {
