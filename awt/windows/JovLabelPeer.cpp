@@ -11,6 +11,9 @@ namespace {
 
 constexpr int opaqueAlpha = 254;
 constexpr int fullIntensity = 255;
+// The control breaks its lines at words with a measure of its own, which may need a pixel more
+// than the measured extent: without it the last character of a label is cut off.
+constexpr int lineSlack = 2;
 
 unsigned long alignmentStyle(int alignment) {
     switch (alignment) {
@@ -143,7 +146,8 @@ JovDimension JovLabelPeer::getPreferredSize() {
     if (icon != nullptr) {
         return JovDimension(icon->getIconWidth(), icon->getIconHeight());
     }
-    return JovControlFont::measure(toControlLines(label->getText()));
+    const JovDimension text = JovControlFont::measure(toControlLines(label->getText()));
+    return JovDimension(text.width + lineSlack, text.height);
 }
 
 JovString JovLabelPeer::toString() const {

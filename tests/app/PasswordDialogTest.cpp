@@ -42,6 +42,9 @@ TEST_F(PasswordDialogTest, AWrongCaseIsRefusedInDarkRedThenTheRightPasswordEnter
                                    "Das Passwort ist ung\xFCltig. Gro\xDF- und\r\n"
                                    "Kleinschreibung werden unterschieden.");
                          EXPECT_TRUE(isRefusalColour(dialog->getPrompt()));
+                         // The longer text made the dialog grow: nothing is cut off.
+                         EXPECT_GE(dialog->getPrompt()->getWidth(),
+                                   dialog->getPrompt()->getPreferredSize().width);
                          EXPECT_TRUE(focusedAndSelected(field));
                          UserSteps::typeInto(windowOf(field), "tessmolin");
                      },
