@@ -105,16 +105,6 @@ bool EditIngredientDialog::isTaken(const JovString& idText, Connection* connecti
     return Ingredient::exists(idText, connection);
 }
 
-void EditIngredientDialog::okChosen() {
-    int id = 0;
-    if (!acceptIdAndName(id)) {
-        return;
-    }
-    storeIdAndName(id);
-    storeValues();
-    confirm();
-}
-
 void EditIngredientDialog::storeValues() const {
     ingredient->setVerkehrsbezeichnung(salesNameField->getText().trim());
     ingredient->setDativPlural(dativeField->getText().trim());

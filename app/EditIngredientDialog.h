@@ -64,7 +64,7 @@ public:
     JovTextField* getDativeField() const { return dativeField; }
 
 protected:
-    void okChosen() override;
+    void storeValues() const override;
     // The three boxes enable the control they stand for.
     void commandChosen(const JovString& command) override;
     const char* placeholderName() const override { return placeholder; }
@@ -74,7 +74,6 @@ protected:
 private:
     void buildRows();
     void updateEnabling();
-    void storeValues() const;
     JovString dativeCaption() const;
     // The choice of names with selected chosen, or the first name when selected is none of them.
     static JovChoice* choiceOf(const char* const names[], int count, const JovString& selected);

@@ -76,15 +76,9 @@ bool EditMenuDialog::isTaken(const JovString& idText, Connection* connection) co
     return Menu::exists(idText, connection);
 }
 
-void EditMenuDialog::okChosen() {
-    int id = 0;
-    if (!acceptIdAndName(id)) {
-        return;
-    }
+void EditMenuDialog::storeValues() const {
     for (int index = 0; index < nutritionCount; ++index) {
         menu->putDouble(nutritionRows[index].key,
                         FormNumbers::parseDecimal(nutritionFields[index]->getText()));
     }
-    storeIdAndName(id);
-    confirm();
 }

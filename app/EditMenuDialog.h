@@ -47,7 +47,7 @@ public:
     JovLabel* getKcalLabel() const { return kcalLabel; }
 
 protected:
-    void okChosen() override;
+    void storeValues() const override;
     const char* placeholderName() const override { return placeholder; }
     const char* nameMissingText() const override { return nameMissing; }
     bool isTaken(const JovString& idText, Connection* connection) const override;

@@ -24,18 +24,26 @@ JovString ItemDialog::titleFor(const AbstractMeal* item, bool isNew) {
     return item->getName() + (isNew ? addSuffix : editSuffix);
 }
 
-bool ItemDialog::acceptIdAndName(int& id) {
-    if (!acceptId(id)) {
-        return false;
+void ItemDialog::okChosen() {
+    int id = 0;
+    if (!acceptId(id) || !acceptName()) {
+        return;
     }
+    item->put(AbstractMeal::nameKey, nameField->getText().trim());
+    item->setId(id);
+    storeValues();
+    confirm();
+}
+
+bool ItemDialog::acceptName() {
     const JovString name = nameField->getText().trim();
-    if (name.length() == 0 || name == placeholderName()) {
-        showError(nameMissingTitle, nameMissingText());
-        // The number typed is kept: only the name needs another try.
-        focusAndSelect(nameField);
-        return false;
+    if (name.length() > 0 && name != placeholderName()) {
+        return true;
     }
-    return true;
+    showError(nameMissingTitle, nameMissingText());
+    // The number typed is kept: only the name needs another try.
+    focusAndSelect(nameField);
+    return false;
 }
 
 bool ItemDialog::acceptId(int& id) {
@@ -60,9 +68,4 @@ void ItemDialog::refuseId(const JovString& title, const JovString& text) {
     showError(title, text);
     idField->setText(JovString::valueOf(item->getId()));
     focusAndSelect(idField);
-}
-
-void ItemDialog::storeIdAndName(int id) const {
-    item->put(AbstractMeal::nameKey, nameField->getText().trim());
-    item->setId(id);
 }

@@ -33,11 +33,11 @@ protected:
     ItemDialog(JovWindow* owner, AbstractMeal* item, bool isNew, ConnectionOwner* database);
     ~ItemDialog() override;
 
-    // Checks the article number, then the name; shows the first refusal and answers false, or
-    // answers true with the number in id.
-    bool acceptIdAndName(int& id);
-    // Writes the trimmed name and the number into the item.
-    void storeIdAndName(int id) const;
+    // Checks the article number, then the name, and shows the first refusal; when both are
+    // right, writes them and the other values into the item and closes with the result true.
+    void okChosen() override;
+    // Writes the form's values other than number and name into the item.
+    virtual void storeValues() const = 0;
 
     // What a new item is called until it gets a name ("<Neue Zutat>").
     virtual const char* placeholderName() const = 0;
@@ -48,6 +48,7 @@ protected:
 private:
     static JovString titleFor(const AbstractMeal* item, bool isNew);
     bool acceptId(int& id);
+    bool acceptName();
     void refuseId(const JovString& title, const JovString& text);
 
     AbstractMeal* item;

@@ -8,6 +8,7 @@
 #include "awt/event/JovKeyEvent.h"
 #include "awt/event/JovWindowEvent.h"
 #include "awt/windows/JovDialogPeer.h"
+#include "lang/JovHeldReference.h"
 
 namespace {
 
@@ -37,40 +38,26 @@ void JovDialog::setTitle(const JovString& newTitle) {
     }
 }
 
-template <typename T> void JovDialog::hold(T*& slot, T* component) {
-    if (component == slot) {
-        return;
-    }
-    if (component != nullptr) {
-        component->addRef();
-    }
-    T* old = slot;
-    slot = component;
-    if (old != nullptr) {
-        old->release();
-    }
-}
-
 void JovDialog::setFocusTarget(JovComponent* component) {
-    hold(focusTarget, component);
+    holdReference(focusTarget, component);
 }
 
 void JovDialog::setInitialFocus(JovComponent* component) {
-    hold(initialFocus, component);
+    holdReference(initialFocus, component);
 }
 
 void JovDialog::setDefaultButton(JovButton* button) {
     if (defaultButton != nullptr) {
         defaultButton->setDefault(false);
     }
-    hold(defaultButton, button);
+    holdReference(defaultButton, button);
     if (button != nullptr) {
         button->setDefault(true);
     }
 }
 
 void JovDialog::setCancelButton(JovButton* button) {
-    hold(cancelButton, button);
+    holdReference(cancelButton, button);
 }
 
 void JovDialog::show() {

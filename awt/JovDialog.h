@@ -43,8 +43,6 @@ public:
 private:
     void endModalLoop();
     JovButton* buttonForKey(int keyCode) const;
-    // Puts component into slot with a reference of its own and releases what slot held.
-    template <typename T> static void hold(T*& slot, T* component);
 
     JovString title;
     bool modal;

@@ -6,6 +6,7 @@
 #include "awt/JovImageIcon.h"
 #include "awt/windows/JovLabelPeer.h"
 #include "io/JovPrintWriter.h"
+#include "lang/JovHeldReference.h"
 
 JovLabel::JovLabel(const JovString& text, int alignment)
     : text(text), alignment(isAlignment(alignment) ? alignment : LEFT), icon(nullptr) {
@@ -40,14 +41,7 @@ void JovLabel::setIcon(JovImageIcon* newIcon) {
     if (newIcon == icon) {
         return;
     }
-    if (newIcon != nullptr) {
-        newIcon->addRef();
-    }
-    JovImageIcon* old = icon;
-    icon = newIcon;
-    if (old != nullptr) {
-        old->release();
-    }
+    holdReference(icon, newIcon);
     if (auto* peer = dynamic_cast<JovLabelPeer*>(getPeer())) {
         peer->setPictureStyle(icon != nullptr);
     }

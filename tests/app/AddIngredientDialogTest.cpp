@@ -5,38 +5,12 @@
 #include "app/model/Ingredient.h"
 #include "awt/JovButton.h"
 #include "awt/JovCheckBox.h"
-#include "awt/JovContainer.h"
 #include "awt/JovLabel.h"
 #include "awt/JovTextField.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
-namespace {
-
 using Place = AddIngredientDialog::Place;
-
-// The texts of every label in the dialog, in the order of the rows.
-void collectLabels(const JovContainer* container, std::vector<std::string>& texts) {
-    for (int i = 0; i < container->getComponentCount(); ++i) {
-        const JovComponent* child = container->getComponent(i);
-        if (const auto* label = dynamic_cast<const JovLabel*>(child)) {
-            texts.push_back(label->getText().chars());
-        }
-        if (const auto* inner = dynamic_cast<const JovContainer*>(child)) {
-            collectLabels(inner, texts);
-        }
-    }
-}
-
-bool hasLabel(const JovContainer* dialog, const std::string& text) {
-    std::vector<std::string> texts;
-    collectLabels(dialog, texts);
-    return std::find(texts.begin(), texts.end(), text) != texts.end();
-}
-
-} // namespace
 
 class AddIngredientDialogTest : public DialogTest {
 protected:
@@ -50,10 +24,21 @@ protected:
         cream->release();
         DialogTest::TearDown();
     }
-
     AddIngredientDialog* open(bool adding, Place place) {
-        dialog = new AddIngredientDialog(owner, cream, adding, place);
-        return dialog;
+        return dialog = new AddIngredientDialog(owner, cream, adding, place);
+    }
+    // Whether a label of the dialog shows text.
+    static bool hasLabel(const JovContainer* container, const char* text) {
+        for (int i = 0; i < container->getComponentCount(); ++i) {
+            const JovComponent* child = container->getComponent(i);
+            const auto* label = dynamic_cast<const JovLabel*>(child);
+            const auto* inner = dynamic_cast<const JovContainer*>(child);
+            if ((label != nullptr && label->getText() == text) ||
+                (inner != nullptr && hasLabel(inner, text))) {
+                return true;
+            }
+        }
+        return false;
     }
 
     Ingredient* cream = nullptr;
@@ -61,101 +46,79 @@ protected:
 };
 
 TEST_F(AddIngredientDialogTest, OnlyGramsWithADecimalCommaAboveZeroAreAWeight) {
-    std::vector<UserSteps::Step> steps;
+    open(true, Place{false, false, false});
+    std::vector<Step> steps;
     for (const char* refused : {"12.5", "0", "0,0", "", "-3"}) {
-        steps.push_back(
-            [this, refused] { UserSteps::typeInto(windowOf(dialog->getWeightField()), refused); });
-        steps.push_back([this, refused] {
-            EXPECT_EQ(refusedWith(dialog, "Mengenangabe ung\xFCltig..."),
-                      "Die eingegebene Mengenangabe ist ung\xFCltig.\n"
-                      "Bitte geben Sie nur Grammzahlen gr\xF6\xDF"
-                      "er 0,0 ein.")
-                << refused;
+        steps.push_back(typing(dialog->getWeightField(), refused));
+        steps.push_back(refusal(dialog, "Mengenangabe ungültig...",
+                                "Die eingegebene Mengenangabe ist ungültig.\n"
+                                "Bitte geben Sie nur Grammzahlen größer 0,0 ein."));
+        steps.push_back([this] {
             EXPECT_EQ(shown(dialog->getWeightField()), "250,0");
             EXPECT_TRUE(focusedAndSelected(dialog->getWeightField()));
         });
     }
-    steps.push_back([this] { UserSteps::typeInto(windowOf(dialog->getWeightField()), "12,5"); });
-    steps.push_back([] { UserSteps::pressKey(VK_RETURN); });
-    EXPECT_TRUE(run(open(true, Place{false, false, false}), steps));
+    steps.push_back(typing(dialog->getWeightField(), "12,5"));
+    steps.push_back(pressing(VK_RETURN));
+    EXPECT_TRUE(run(dialog, steps));
     EXPECT_DOUBLE_EQ(cream->getAmount(), 12.5);
     EXPECT_DOUBLE_EQ(cream->getWorkingWeight(), 12.5);
 }
 
-TEST_F(AddIngredientDialogTest, TheThreeFlagsShowOrLeaveOutTheirRows) {
-    struct Case {
-        Place place;
-        bool note;
-        bool weightBox;
-        bool basis;
-    };
-    for (const Case& test : {Case{{false, false, false}, false, false, true},
-                             Case{{true, false, false}, true, false, true},
-                             Case{{false, true, false}, false, true, true},
-                             Case{{false, false, true}, false, false, false}}) {
-        open(true, test.place)->addRef();
-        EXPECT_EQ(hasLabel(dialog, "Der Gewichtsanteil ist ver\xE4nderlich."), test.note);
-        EXPECT_EQ(dialog->getWeightBox()->getParent() != nullptr, test.weightBox);
-        EXPECT_EQ(hasLabel(dialog, "Einwaage:"), !test.weightBox);
-        EXPECT_EQ(dialog->getBasisBox()->getParent() != nullptr, test.basis);
-        EXPECT_EQ(dialog->getValueGivingBox()->isEnabled(), !test.place.variableShare);
-        EXPECT_FALSE(run(dialog, {[] { UserSteps::pressKey(VK_ESCAPE); }}));
-        dialog->release();
-    }
-}
-
-TEST_F(AddIngredientDialogTest, TitleHeaderAndLabellingNoteFollowModeAndIngredient) {
+TEST_F(AddIngredientDialogTest, TheThreeFlagsShowOrLeaveOutTheirRowsAndTheModeNamesTitleAndHeader) {
     cream->setKennzPflichtig(true);
     cream->setPlural(true);
-    for (const bool adding : {true, false}) {
-        open(adding, Place{false, false, false});
-        EXPECT_EQ(dialog->getTitle(), JovString(adding ? "Sahne zum Men\xFC hinzuf\xFCgen..."
-                                                       : "Sahne im Men\xFC bearbeiten..."));
-        EXPECT_TRUE(hasLabel(dialog, adding ? AddIngredientDialog::addingHeader
-                                            : AddIngredientDialog::editingHeader));
+    struct Case {
+        bool adding;
+        Place place;
+        const char* title;
+    };
+    for (const Case& test : {Case{true, {false, false, false}, "Sahne zum Menü hinzufügen..."},
+                             Case{false, {true, false, false}, "Sahne im Menü bearbeiten..."},
+                             Case{true, {false, true, false}, "Sahne zum Menü hinzufügen..."},
+                             Case{true, {false, false, true}, "Sahne zum Menü hinzufügen..."}}) {
+        open(test.adding, test.place);
+        EXPECT_EQ(dialog->getTitle(), JovString(test.title));
+        EXPECT_TRUE(hasLabel(dialog, test.adding ? AddIngredientDialog::addingHeader
+                                                 : AddIngredientDialog::editingHeader));
+        EXPECT_EQ(hasLabel(dialog, "Der Gewichtsanteil ist veränderlich."),
+                  test.place.variableShare);
+        EXPECT_EQ(dialog->getWeightBox()->getParent() != nullptr, test.place.composed);
+        EXPECT_EQ(hasLabel(dialog, "Einwaage:"), !test.place.composed);
+        EXPECT_EQ(dialog->getBasisBox()->getParent() == nullptr, test.place.noPercentageBasis);
+        EXPECT_EQ(dialog->getValueGivingBox()->isEnabled(), !test.place.variableShare);
         EXPECT_TRUE(hasLabel(dialog, "Sahne sind kennzeichnungspflichtig."));
-        run(dialog, {});
+        EXPECT_FALSE(run(dialog, {pressing(VK_ESCAPE)}));
     }
 }
 
 TEST_F(AddIngredientDialogTest, UntickingValueGivingDisablesThePercentageBasis) {
     cream->setWertgebend(true);
-    const bool confirmed =
-        run(open(false, Place{false, false, false}),
-            {[this] {
-                 EXPECT_TRUE(IsWindowEnabled(windowOf(dialog->getBasisBox())));
-                 UserSteps::click(windowOf(dialog->getValueGivingBox()));
-                 EXPECT_FALSE(IsWindowEnabled(windowOf(dialog->getBasisBox())));
-                 for (JovCheckBox* box : {dialog->getTitleBox(), dialog->getVariableBox()}) {
-                     UserSteps::click(windowOf(box));
-                 }
-             },
-             [] { UserSteps::pressKey(VK_RETURN); }});
-    ASSERT_TRUE(confirmed);
+    open(false, Place{false, false, false});
+    ASSERT_TRUE(
+        run(dialog, {[this] { EXPECT_TRUE(IsWindowEnabled(windowOf(dialog->getBasisBox()))); },
+                     clicking(dialog->getValueGivingBox()),
+                     [this] { EXPECT_FALSE(IsWindowEnabled(windowOf(dialog->getBasisBox()))); },
+                     clicking(dialog->getTitleBox()), clicking(dialog->getVariableBox()),
+                     pressing(VK_RETURN)}));
     EXPECT_FALSE(cream->isWertgebend());
-    EXPECT_TRUE(cream->isImTitel());
-    EXPECT_TRUE(cream->isVeraenderlicheAnteile());
+    EXPECT_TRUE(cream->isImTitel() && cream->isVeraenderlicheAnteile());
     EXPECT_DOUBLE_EQ(cream->getAmount(), 250.0);
 }
 
 TEST_F(AddIngredientDialogTest, AComposedIngredientsWeightIsCheckedOnlyWhileItIsGiven) {
     cream->setMengeAngeben(false);
-    const bool confirmed =
-        run(open(false, Place{false, true, false}),
-            {[this] {
-                 EXPECT_FALSE(IsWindowEnabled(windowOf(dialog->getWeightField())));
-                 UserSteps::click(windowOf(dialog->getWeightBox()));
-                 EXPECT_TRUE(IsWindowEnabled(windowOf(dialog->getWeightField())));
-                 EXPECT_EQ(GetFocus(), windowOf(dialog->getWeightField()));
-                 UserSteps::typeInto(windowOf(dialog->getWeightField()), "0");
-             },
-             [this] {
-                 EXPECT_FALSE(refusedWith(dialog, "Mengenangabe ung\xFCltig...").empty());
-                 UserSteps::click(windowOf(dialog->getWeightBox()));
-                 SetWindowTextA(windowOf(dialog->getWeightField()), "Unsinn");
-                 UserSteps::click(windowOf(dialog->getOkButton()));
-             }});
-    ASSERT_TRUE(confirmed);
+    open(false, Place{false, true, false});
+    JovTextField* weight = dialog->getWeightField();
+    ASSERT_TRUE(run(dialog, {[=] { EXPECT_FALSE(IsWindowEnabled(windowOf(weight))); },
+                             clicking(dialog->getWeightBox()),
+                             [=] { EXPECT_EQ(GetFocus(), windowOf(weight)); }, typing(weight, "0"),
+                             refusal(dialog, "Mengenangabe ungültig...",
+                                     "Die eingegebene Mengenangabe ist ungültig.\n"
+                                     "Bitte geben Sie nur Grammzahlen größer 0,0 ein."),
+                             clicking(dialog->getWeightBox()),
+                             [=] { SetWindowTextA(windowOf(weight), "Unsinn"); },
+                             clicking(dialog->getOkButton())}));
     EXPECT_FALSE(cream->isMengeAngeben());
     EXPECT_DOUBLE_EQ(cream->getAmount(), 250.0);
 }

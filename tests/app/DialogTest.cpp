@@ -3,11 +3,12 @@
 #include "MessageBoxAnswerer.h"
 #include "app/FormDialog.h"
 #include "awt/JovButton.h"
-#include "awt/JovFrame.h"
 #include "awt/JovTextField.h"
 #include "sql/Connection.h"
 #include "sql/DriverManager.h"
 #include "sql/Statement.h"
+
+#include <gtest/gtest.h>
 
 Connection* DialogTest::connection = nullptr;
 
@@ -19,8 +20,10 @@ void DialogTest::SetUpTestSuite() {
 }
 
 void DialogTest::SetUp() {
-    for (const char* table : {"DELETE * FROM Zutaten;", "DELETE * FROM Menues;"}) {
-        execute(table);
+    for (const char* sql : {"DELETE * FROM Zutaten;", "DELETE * FROM Menues;"}) {
+        Statement* statement = connection->createStatement();
+        statement->executeUpdate(sql);
+        statement->close();
     }
     ToolkitTest::SetUp();
     owner = new JovFrame("Kalvenora - Etikett");
@@ -33,7 +36,7 @@ void DialogTest::TearDown() {
     ToolkitTest::TearDown();
 }
 
-bool DialogTest::run(FormDialog* dialog, std::vector<UserSteps::Step> steps) {
+bool DialogTest::run(FormDialog* dialog, std::vector<Step> steps) {
     UserSteps user(windowOf(dialog), std::move(steps));
     dialog->show();
     const bool confirmed = dialog->isConfirmed();
@@ -41,10 +44,14 @@ bool DialogTest::run(FormDialog* dialog, std::vector<UserSteps::Step> steps) {
     return confirmed;
 }
 
-std::string DialogTest::refusedWith(FormDialog* dialog, const char* title) {
-    MessageBoxAnswerer user(title, IDOK);
-    UserSteps::click(windowOf(dialog->getOkButton()));
-    return user.answered() ? user.text() : std::string();
+UserSteps::Step DialogTest::refusal(FormDialog* dialog, const char* title,
+                                    const std::string& text) {
+    return [dialog, title, text] {
+        MessageBoxAnswerer user(title, IDOK);
+        UserSteps::clicking(windowOf(dialog->getOkButton()))();
+        EXPECT_TRUE(user.answered()) << title;
+        EXPECT_EQ(user.text(), text);
+    };
 }
 
 std::string DialogTest::shown(const JovComponent* component) {
@@ -61,10 +68,4 @@ bool DialogTest::focusedAndSelected(const JovTextField* field) {
                  reinterpret_cast<LPARAM>(&end));
     return GetFocus() == window && start == 0 &&
            static_cast<int>(end) == GetWindowTextLengthA(window);
-}
-
-void DialogTest::execute(const char* sql) {
-    Statement* statement = connection->createStatement();
-    statement->executeUpdate(sql);
-    statement->close();
 }

@@ -15,6 +15,8 @@ class JovTextField;
 
 class DialogTest : public ToolkitTest, public ConnectionOwner {
 protected:
+    using Step = UserSteps::Step;
+
     static void SetUpTestSuite();
     void SetUp() override;
     void TearDown() override;
@@ -22,14 +24,19 @@ protected:
     Connection* getConnection() const override { return connection; }
 
     // Shows dialog modally while the user takes steps, then disposes it; answers its result.
-    bool run(FormDialog* dialog, std::vector<UserSteps::Step> steps);
-    // Clicks "OK" and answers the text of the error box titled title ("" when none came).
-    static std::string refusedWith(FormDialog* dialog, const char* title);
+    static bool run(FormDialog* dialog, std::vector<Step> steps);
+    // Clicks "OK" and expects an error box with title and text.
+    static Step refusal(FormDialog* dialog, const char* title, const std::string& text);
+    static Step typing(const JovComponent* field, const std::string& text) {
+        return UserSteps::typing(windowOf(field), text);
+    }
+    static Step pressing(WPARAM key) { return UserSteps::pressing(key); }
+    static Step clicking(const JovComponent* button) {
+        return UserSteps::clicking(windowOf(button));
+    }
     // The text the window shows, and whether the field has the focus with its text selected.
     static std::string shown(const JovComponent* component);
     static bool focusedAndSelected(const JovTextField* field);
-    // Runs one statement on the test database.
-    static void execute(const char* sql);
 
     JovFrame* owner = nullptr;
 

@@ -1,5 +1,5 @@
 // The menu dialog driven as a user would: the kcal display while typing, the nutrition values
-// with comma or point, the placeholder name and the article number test for new menus.
+// with comma or point, and the checks of a new menu's number and name.
 #include "app/EditMenuDialog.h"
 #include "DialogTest.h"
 #include "app/model/Menu.h"
@@ -19,12 +19,11 @@ protected:
         menu->release();
         DialogTest::TearDown();
     }
-
     EditMenuDialog* open(bool isNew) {
-        dialog = new EditMenuDialog(owner, menu, isNew, this);
-        return dialog;
+        return dialog = new EditMenuDialog(owner, menu, isNew, this);
     }
-    // Row indexes in the order the dialog shows them.
+
+    // Rows in the order the dialog shows them.
     static constexpr int energy = 0;
     static constexpr int fat = 5;
 
@@ -34,75 +33,55 @@ protected:
 
 TEST_F(EditMenuDialogTest, TheKcalLabelFollowsTheEnergyWhileItIsTyped) {
     menu->putDouble("bw", 1000.0);
-    std::vector<UserSteps::Step> steps{
-        [this] { EXPECT_EQ(shown(dialog->getKcalLabel()), "238 kcal"); }};
-    for (const auto& [typed, kcal] :
+    open(false);
+    JovLabel* kcal = dialog->getKcalLabel();
+    std::vector<Step> steps{[=] { EXPECT_EQ(shown(kcal), "238 kcal"); }};
+    for (const auto& [typed, shows] :
          std::vector<std::pair<std::string, std::string>>{{"1500", "358 kcal"},
                                                           {"100", "23 kcal"},
-                                                          {"1,5", "0 kcal"},
-                                                          {"-100", "-23 kcal"},
+                                                          {"1500,9", "358 kcal"},
                                                           {"1e300", "2147483647 kcal"},
                                                           {"", "0 kcal"}}) {
-        steps.push_back([this, typed] {
-            UserSteps::typeInto(windowOf(dialog->getNutritionField(energy)), typed);
-        });
-        steps.push_back([this, typed, kcal] {
-            EXPECT_EQ(shown(dialog->getKcalLabel()), kcal) << typed;
-            // The label grew with its text: nothing is cut off.
-            EXPECT_GE(dialog->getKcalLabel()->getWidth(),
-                      dialog->getKcalLabel()->getPreferredSize().width);
+        steps.push_back(typing(dialog->getNutritionField(energy), typed));
+        steps.push_back([=, shows = shows] {
+            EXPECT_EQ(shown(kcal), shows);
+            // The dialog grew with the label: nothing is cut off.
+            EXPECT_GE(kcal->getWidth(), kcal->getPreferredSize().width);
         });
     }
-    EXPECT_FALSE(run(open(false), steps));
+    EXPECT_FALSE(run(dialog, steps));
 }
 
 TEST_F(EditMenuDialogTest, NutritionValuesAreStoredWithCommaOrPointAndOtherTextAsZero) {
     for (const auto& [typed, value] : std::vector<std::pair<std::string, double>>{
              {"3,5", 3.5}, {"3.5", 3.5}, {"fett", 0.0}, {"12,5 g", 12.5}}) {
-        const bool confirmed = run(
-            open(false), {[this, typed] {
-                              UserSteps::typeInto(windowOf(dialog->getNutritionField(fat)), typed);
-                          },
-                          [] { UserSteps::pressKey(VK_RETURN); }});
-        EXPECT_TRUE(confirmed);
+        open(false);
+        EXPECT_TRUE(
+            run(dialog, {typing(dialog->getNutritionField(fat), typed), pressing(VK_RETURN)}));
         EXPECT_DOUBLE_EQ(menu->getDouble("fe"), value) << typed;
     }
+    open(false);
+    EXPECT_FALSE(run(dialog, {typing(dialog->getNutritionField(fat), "1"), pressing(VK_ESCAPE)}));
+    EXPECT_DOUBLE_EQ(menu->getDouble("fe"), 12.5);
 }
 
-TEST_F(EditMenuDialogTest, ANewMenuNeedsItsOwnNameAndAFreeNumber) {
+TEST_F(EditMenuDialogTest, ANewMenuNeedsAFreeNumberAndItsOwnNameAnExistingOneNeither) {
     Menu("Linseneintopf", 205).insert(getConnection());
-    menu->put(Menu::nameKey, JovString("<Neues Men\xFC>"));
-    const bool confirmed = run(
-        open(true),
-        {[this] {
-             EXPECT_EQ(shown(dialog), "<Neues Men\xFC> hinzuf\xFCgen...");
-             UserSteps::typeInto(windowOf(dialog->getIdField()), "205");
-         },
-         [this] {
-             EXPECT_EQ(refusedWith(dialog, "Artikelnummer schon vergeben..."),
-                       "Die Artikelnummer '205' existiert bereits.\n"
-                       "Bitte geben Sie eine neue Artikelnummer ein.");
-             EXPECT_EQ(shown(dialog->getIdField()), "101");
-             UserSteps::typeInto(windowOf(dialog->getIdField()), "206");
-         },
-         [this] {
-             EXPECT_EQ(refusedWith(dialog, "Name fehlt..."),
-                       "Es wurde kein Name eingegeben.\nBitte geben Sie einen Men\xFCnamen ein.");
-             UserSteps::typeInto(windowOf(dialog->getNameField()), "Linsensuppe");
-         },
-         [] { UserSteps::pressKey(VK_RETURN); }});
-    EXPECT_TRUE(confirmed);
+    EXPECT_TRUE(run(open(false), {typing(dialog->getIdField(), "205"), pressing(VK_RETURN)}));
+    menu->put(Menu::nameKey, JovString("<Neues Menü>"));
+    menu->setId(0);
+    open(true);
+    EXPECT_EQ(dialog->getTitle(), JovString("<Neues Menü> hinzufügen..."));
+    EXPECT_TRUE(run(dialog, {typing(dialog->getIdField(), "205"),
+                             refusal(dialog, "Artikelnummer schon vergeben...",
+                                     "Die Artikelnummer '205' existiert bereits.\n"
+                                     "Bitte geben Sie eine neue Artikelnummer ein."),
+                             [this] { EXPECT_EQ(shown(dialog->getIdField()), "0"); },
+                             typing(dialog->getIdField(), "206"),
+                             refusal(dialog, "Name fehlt...",
+                                     "Es wurde kein Name eingegeben.\n"
+                                     "Bitte geben Sie einen Menünamen ein."),
+                             typing(dialog->getNameField(), "Linsensuppe"), pressing(VK_RETURN)}));
     EXPECT_EQ(menu->getId(), 206);
     EXPECT_EQ(menu->getName(), JovString("Linsensuppe"));
-}
-
-TEST_F(EditMenuDialogTest, AnExistingMenuKeepsItsTakenNumberAndCancelChangesNothing) {
-    Menu("Rindergulasch", 101).insert(getConnection());
-    EXPECT_TRUE(run(open(false), {[] { UserSteps::pressKey(VK_RETURN); }}));
-    menu->putDouble("fe", 7.0);
-    EXPECT_FALSE(run(open(false), {[this] {
-                         UserSteps::typeInto(windowOf(dialog->getNutritionField(fat)), "1");
-                         UserSteps::pressKey(VK_ESCAPE);
-                     }}));
-    EXPECT_DOUBLE_EQ(menu->getDouble("fe"), 7.0);
 }

@@ -3,7 +3,6 @@
 #include "app/PasswordDialog.h"
 #include "DialogTest.h"
 #include "app/PasswordChangeDialog.h"
-#include "awt/JovButton.h"
 #include "awt/JovCheckBox.h"
 #include "awt/JovLabel.h"
 #include "awt/JovTextField.h"
@@ -14,14 +13,10 @@ using PasswordDialogTest = DialogTest;
 
 namespace {
 
-bool isRefusalColour(const JovLabel* label) {
+// 0: black, 204: the refusal's dark red.
+int redOf(const JovLabel* label) {
     const JovColor& colour = label->getForeground();
-    return colour.getRed() == 204 && colour.getGreen() == 0 && colour.getBlue() == 0;
-}
-
-bool isBlack(const JovLabel* label) {
-    const JovColor& colour = label->getForeground();
-    return colour.getRed() == 0 && colour.getGreen() == 0 && colour.getBlue() == 0;
+    return colour.getGreen() == 0 && colour.getBlue() == 0 ? colour.getRed() : -1;
 }
 
 } // namespace
@@ -29,60 +24,44 @@ bool isBlack(const JovLabel* label) {
 TEST_F(PasswordDialogTest, AWrongCaseIsRefusedInDarkRedThenTheRightPasswordEnters) {
     auto* dialog = new PasswordDialog(owner, true, "tessmolin");
     JovTextField* field = dialog->getPasswordField();
-    const bool confirmed =
-        run(dialog, {[&] {
-                         EXPECT_EQ(GetFocus(), windowOf(field));
-                         EXPECT_EQ(SendMessageA(windowOf(field), EM_GETPASSWORDCHAR, 0, 0), '*');
-                         UserSteps::typeInto(windowOf(field), "Tessmolin");
-                     },
-                     [] { UserSteps::pressKey(VK_RETURN); },
-                     [&] {
-                         EXPECT_TRUE(IsWindowVisible(windowOf(dialog)));
-                         EXPECT_EQ(shown(dialog->getPrompt()),
-                                   "Das Passwort ist ung\xFCltig. Gro\xDF- und\r\n"
-                                   "Kleinschreibung werden unterschieden.");
-                         EXPECT_TRUE(isRefusalColour(dialog->getPrompt()));
-                         // The longer text made the dialog grow: nothing is cut off.
-                         EXPECT_GE(dialog->getPrompt()->getWidth(),
-                                   dialog->getPrompt()->getPreferredSize().width);
-                         EXPECT_TRUE(focusedAndSelected(field));
-                         UserSteps::typeInto(windowOf(field), "tessmolin");
-                     },
-                     [] { UserSteps::pressKey(VK_RETURN); }});
-    EXPECT_TRUE(confirmed);
-}
-
-TEST_F(PasswordDialogTest, EscapeCancelsTheEnterDialog) {
-    auto* dialog = new PasswordDialog(owner, true, "tessmolin");
-    EXPECT_EQ(shown(dialog->getPrompt()),
-              "Geben Sie das Passwort an,\r\num in den Eingabemodus zu gelangen.");
-    EXPECT_FALSE(run(dialog, {[] { UserSteps::pressKey(VK_ESCAPE); }}));
+    JovLabel* prompt = dialog->getPrompt();
+    EXPECT_TRUE(run(dialog, {[&] {
+                                 EXPECT_EQ(GetFocus(), windowOf(field));
+                                 EXPECT_EQ(SendMessageA(windowOf(field), EM_GETPASSWORDCHAR, 0, 0),
+                                           '*');
+                             },
+                             typing(field, "Tessmolin"), pressing(VK_RETURN),
+                             [&] {
+                                 EXPECT_EQ(shown(prompt), "Das Passwort ist ungültig. Groß- und\r\n"
+                                                          "Kleinschreibung werden unterschieden.");
+                                 EXPECT_EQ(redOf(prompt), 204);
+                                 // The dialog grew with the longer text.
+                                 EXPECT_GE(prompt->getWidth(), prompt->getPreferredSize().width);
+                                 EXPECT_TRUE(focusedAndSelected(field));
+                             },
+                             typing(field, "tessmolin"), pressing(VK_RETURN)}));
 }
 
 TEST_F(PasswordDialogTest, LeavingAsksForTheBackupAndAnyWayOutButOkKeepsSetupMode) {
     struct Case {
+        bool enter;
         bool tick;
-        UserSteps::Step leave;
+        Step leave;
         bool confirmed;
-        bool backup;
     };
-    for (const Case& test :
-         {Case{true, [] { UserSteps::pressKey(VK_RETURN); }, true, true},
-          Case{false, [] { UserSteps::pressKey(VK_RETURN); }, true, false},
-          Case{true, [] { UserSteps::pressKey(VK_ESCAPE); }, false, true},
-          Case{false, [] { UserSteps::closeBox(GetActiveWindow()); }, false, false}}) {
-        auto* dialog = new PasswordDialog(owner, false, "tessmolin");
+    for (const Case& test : {Case{false, true, pressing(VK_RETURN), true},
+                             Case{false, false, pressing(VK_RETURN), true},
+                             Case{false, true, pressing(VK_ESCAPE), false},
+                             Case{false, false, UserSteps::closing(nullptr), false},
+                             Case{true, false, pressing(VK_ESCAPE), false}}) {
+        auto* dialog = new PasswordDialog(owner, test.enter, "tessmolin");
         dialog->addRef();
-        EXPECT_EQ(shown(dialog->getBackupBox()), "Sicherungskopie aktualisieren");
-        const bool confirmed =
-            run(dialog, {[&] {
-                             if (test.tick) {
-                                 UserSteps::click(windowOf(dialog->getBackupBox()));
-                             }
-                         },
-                         test.leave});
-        EXPECT_EQ(confirmed, test.confirmed);
-        EXPECT_EQ(dialog->isBackupRequested(), test.backup);
+        std::vector<Step> steps{test.leave};
+        if (test.tick) {
+            steps.insert(steps.begin(), clicking(dialog->getBackupBox()));
+        }
+        EXPECT_EQ(run(dialog, steps), test.confirmed);
+        EXPECT_EQ(dialog->isBackupRequested(), test.tick);
         dialog->release();
     }
 }
@@ -92,45 +71,25 @@ TEST_F(PasswordDialogTest, AWrongOldPasswordIsReportedBeforeAMismatchAndAnEmptyN
     dialog->addRef();
     JovLabel* first = dialog->getFirstMessage();
     JovLabel* second = dialog->getSecondMessage();
-    const bool confirmed = run(
-        dialog, {[&] {
-                     EXPECT_EQ(GetFocus(), windowOf(dialog->getOldField()));
-                     UserSteps::typeInto(windowOf(dialog->getOldField()), "TESSMOLIN");
-                     UserSteps::typeInto(windowOf(dialog->getNewField()), "neu");
-                     UserSteps::typeInto(windowOf(dialog->getRepeatField()), "anders");
-                 },
-                 [] { UserSteps::pressKey(VK_RETURN); },
+    EXPECT_TRUE(run(
+        dialog, {typing(dialog->getOldField(), "TESSMOLIN"), typing(dialog->getNewField(), "neu"),
+                 typing(dialog->getRepeatField(), "anders"), pressing(VK_RETURN),
                  [&] {
-                     EXPECT_EQ(shown(first), "Das alte Passwort ist ung\xFCltig.");
-                     EXPECT_TRUE(isRefusalColour(first));
-                     EXPECT_TRUE(isBlack(second));
+                     EXPECT_EQ(shown(first), "Das alte Passwort ist ungültig.");
+                     EXPECT_EQ(redOf(first), 204);
+                     EXPECT_EQ(redOf(second), 0);
                      EXPECT_TRUE(focusedAndSelected(dialog->getOldField()));
-                     UserSteps::typeInto(windowOf(dialog->getOldField()), "tessmolin");
                  },
-                 [] { UserSteps::pressKey(VK_RETURN); },
+                 typing(dialog->getOldField(), "tessmolin"), pressing(VK_RETURN),
                  [&] {
-                     EXPECT_EQ(shown(first), "Geben Sie zun\xE4"
-                                             "chst das bisherige Passwort an.");
-                     EXPECT_TRUE(isBlack(first));
+                     EXPECT_EQ(shown(first), "Geben Sie zunächst das bisherige Passwort an.");
+                     EXPECT_EQ(redOf(first), 0);
                      EXPECT_EQ(shown(second), "Passwort und Wiederholung\r\nunterscheiden sich.");
-                     EXPECT_TRUE(isRefusalColour(second));
+                     EXPECT_EQ(redOf(second), 204);
                      EXPECT_TRUE(focusedAndSelected(dialog->getNewField()));
-                     UserSteps::typeInto(windowOf(dialog->getNewField()), "");
-                     UserSteps::typeInto(windowOf(dialog->getRepeatField()), "");
                  },
-                 [] { UserSteps::pressKey(VK_RETURN); }});
-    EXPECT_TRUE(confirmed);
+                 typing(dialog->getNewField(), ""), typing(dialog->getRepeatField(), ""),
+                 pressing(VK_RETURN)}));
     EXPECT_EQ(dialog->getPassword(), JovString(""));
-    dialog->release();
-}
-
-TEST_F(PasswordDialogTest, CancellingTheChangeKeepsThePassword) {
-    auto* dialog = new PasswordChangeDialog(owner, "tessmolin");
-    dialog->addRef();
-    EXPECT_FALSE(run(dialog, {[&] {
-                         UserSteps::typeInto(windowOf(dialog->getOldField()), "tessmolin");
-                         UserSteps::click(windowOf(dialog->getCancelButton()));
-                     }}));
-    EXPECT_EQ(dialog->getPassword(), JovString("tessmolin"));
     dialog->release();
 }

@@ -82,7 +82,7 @@ protected:
     // Shows the dialog, focuses target, presses key and closes the dialog.
     void pressIn(JovComponent* target, WPARAM key) {
         UserSteps user(windowOf(dialog),
-                       {[&] { SetFocus(windowOf(target)); }, [key] { UserSteps::pressKey(key); }});
+                       {[&] { SetFocus(windowOf(target)); }, UserSteps::pressing(key)});
         dialog->show();
     }
 

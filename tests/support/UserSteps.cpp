@@ -33,12 +33,10 @@ void UserSteps::runNext() {
     if (running) {
         return;
     }
-    if (finished == static_cast<int>(steps.size())) {
+    if (finished == steps.size()) {
         KillTimer(nullptr, timer);
-        // A dialog made displayable only by its show had no window yet when the steps began.
-        HWND open = dialog != nullptr ? dialog : GetActiveWindow();
-        if (IsWindowVisible(open)) {
-            closeBox(open);
+        if (IsWindowVisible(dialog != nullptr ? dialog : GetActiveWindow())) {
+            closing(dialog)();
         }
         return;
     }
@@ -48,26 +46,33 @@ void UserSteps::runNext() {
     running = false;
 }
 
-void UserSteps::typeInto(HWND field, const std::string& text) {
-    SetFocus(field);
-    SendMessageA(field, EM_SETSEL, 0, -1);
-    // Deletes the selection first, so that an empty text empties the field.
-    PostMessageA(field, WM_CHAR, VK_BACK, firstKeyDown);
-    for (const char c : text) {
-        PostMessageA(field, WM_CHAR, static_cast<unsigned char>(c), firstKeyDown);
-    }
+UserSteps::Step UserSteps::typing(HWND field, const std::string& text) {
+    return [field, text] {
+        SetFocus(field);
+        SendMessageA(field, EM_SETSEL, 0, -1);
+        // Deletes the selection first, so that an empty text empties the field.
+        PostMessageA(field, WM_CHAR, VK_BACK, firstKeyDown);
+        for (const char c : text) {
+            PostMessageA(field, WM_CHAR, static_cast<unsigned char>(c), firstKeyDown);
+        }
+    };
 }
 
-void UserSteps::pressKey(WPARAM key) {
-    HWND target = GetFocus();
-    PostMessageA(target, WM_KEYDOWN, key, firstKeyDown);
-    PostMessageA(target, WM_KEYUP, key, keyUp);
+UserSteps::Step UserSteps::pressing(WPARAM key) {
+    return [key] {
+        HWND target = GetFocus();
+        PostMessageA(target, WM_KEYDOWN, key, firstKeyDown);
+        PostMessageA(target, WM_KEYUP, key, keyUp);
+    };
 }
 
-void UserSteps::click(HWND button) {
-    SendMessageA(button, BM_CLICK, 0, 0);
+UserSteps::Step UserSteps::clicking(HWND button) {
+    return [button] { SendMessageA(button, BM_CLICK, 0, 0); };
 }
 
-void UserSteps::closeBox(HWND window) {
-    PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+UserSteps::Step UserSteps::closing(HWND window) {
+    return [window] {
+        HWND target = window != nullptr ? window : GetActiveWindow();
+        PostMessageA(target, WM_SYSCOMMAND, SC_CLOSE, 0);
+    };
 }

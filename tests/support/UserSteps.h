@@ -12,21 +12,19 @@ class UserSteps {
 public:
     using Step = std::function<void()>;
 
-    // Starts at once; the steps begin to run when a message loop handles timers.
+    // Starts at once; the steps begin to run when a message loop handles timers. dialog may be
+    // null for one that gets its window only when shown: then the active window is closed.
     UserSteps(HWND dialog, std::vector<Step> steps);
     ~UserSteps();
     UserSteps(const UserSteps&) = delete;
     UserSteps& operator=(const UserSteps&) = delete;
 
-    // How many steps ran to their end.
-    int finishedSteps() const { return finished; }
-
-    // What a user does: focus and select a field's text and type over it, press a key in the
-    // window with the focus, click a button or check box, close the window with its close box.
-    static void typeInto(HWND field, const std::string& text);
-    static void pressKey(WPARAM key);
-    static void click(HWND button);
-    static void closeBox(HWND window);
+    // What a user does: select a field's text and type over it, press a key where the focus is,
+    // click a button or check box, close a window (null: the active one) with its close box.
+    static Step typing(HWND field, const std::string& text);
+    static Step pressing(WPARAM key);
+    static Step clicking(HWND button);
+    static Step closing(HWND window);
 
 private:
     static void CALLBACK tick(HWND, UINT, UINT_PTR, DWORD);
@@ -34,7 +32,7 @@ private:
 
     HWND dialog;
     std::vector<Step> steps;
-    int finished = 0;
+    std::size_t finished = 0;
     bool running = false;
     UINT_PTR timer = 0;
 };
