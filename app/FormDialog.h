@@ -10,7 +10,6 @@
 
 class JovButton;
 class JovCheckBox;
-class JovLabel;
 class JovPanel;
 class JovTextField;
 
