@@ -75,7 +75,8 @@ TEST_F(EditIngredientDialogTest, BadArticleNumbersAreRefusedAndTheFieldRestoredT
 
 TEST_F(EditIngredientDialogTest, ATakenNumberAndThePlaceholderNameAreRefusedForANewIngredient) {
     Ingredient("Rinderhack", 42).insert(getConnection());
-    EXPECT_TRUE(run(open(false), {typing(dialog->getIdField(), "42"), pressing(VK_RETURN)}));
+    open(false);
+    EXPECT_TRUE(run(dialog, {typing(dialog->getIdField(), "42"), pressing(VK_RETURN)}));
     onions->setName("<Neue Zutat>");
     open(true);
     EXPECT_EQ(dialog->getTitle(), JovString("<Neue Zutat> hinzufügen..."));

@@ -67,7 +67,8 @@ TEST_F(EditMenuDialogTest, NutritionValuesAreStoredWithCommaOrPointAndOtherTextA
 
 TEST_F(EditMenuDialogTest, ANewMenuNeedsAFreeNumberAndItsOwnNameAnExistingOneNeither) {
     Menu("Linseneintopf", 205).insert(getConnection());
-    EXPECT_TRUE(run(open(false), {typing(dialog->getIdField(), "205"), pressing(VK_RETURN)}));
+    open(false);
+    EXPECT_TRUE(run(dialog, {typing(dialog->getIdField(), "205"), pressing(VK_RETURN)}));
     menu->put(Menu::nameKey, JovString("<Neues Menü>"));
     menu->setId(0);
     open(true);
