@@ -94,7 +94,7 @@ void JovAbstractButton::processKeyEvent(JovKeyEvent& event) {
     if (event.isConsumed() || !isEnabled()) {
         return;
     }
-    const bool focusedEnter = event.getID() == JovKeyEvent::KEY_PRESSED &&
+    const bool focusedEnter = clicksOnEnter() && event.getID() == JovKeyEvent::KEY_PRESSED &&
                               event.getKeyCode() == JovKeyEvent::KEY_ENTER &&
                               event.getSource() == this;
     const bool acceleratorKey = accelerator != nullptr && accelerator->matches(event);

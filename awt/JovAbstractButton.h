@@ -32,7 +32,8 @@ public:
 
     // A release that follows a press on the button is a click.
     void processMouseEvent(JovMouseEvent& event) override;
-    // Enter while focused and the accelerator anywhere in the window are clicks too.
+    // Enter while focused (for buttons that take it) and the accelerator anywhere in the window
+    // are clicks too.
     void processKeyEvent(JovKeyEvent& event) override;
 
     JovString toString() const override;
@@ -40,6 +41,8 @@ public:
 protected:
     // A click by the native control, which may already have changed its own state.
     virtual void controlClicked();
+    // Push buttons click on Enter; other kinds leave it to the window's default button.
+    virtual bool clicksOnEnter() const { return true; }
     void fireActionPerformed();
     // "ool.awt." className "[,label=" label "]".
     JovString labelledText(const char* className) const;

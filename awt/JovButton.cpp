@@ -1,5 +1,14 @@
 #include "awt/JovButton.h"
 
+#include "awt/windows/JovButtonPeer.h"
+
+void JovButton::setDefault(bool isDefault) {
+    defaultLook = isDefault;
+    if (auto* peer = dynamic_cast<JovButtonPeer*>(getPeer())) {
+        peer->setDefaultLook(isDefault);
+    }
+}
+
 JovString JovButton::toString() const {
     return labelledText("JovButton");
 }

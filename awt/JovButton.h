@@ -5,7 +5,15 @@
 
 class JovButton : public JovAbstractButton {
 public:
-    explicit JovButton(const JovString& label = JovString()) : JovAbstractButton(label) {}
+    explicit JovButton(const JovString& label = JovString())
+        : JovAbstractButton(label), defaultLook(false) {}
+
+    // Set by the dialog whose default button this is: drawn with the thick frame.
+    void setDefault(bool isDefault);
+    bool isDefault() const { return defaultLook; }
 
     JovString toString() const override;
+
+private:
+    bool defaultLook;
 };

@@ -82,8 +82,10 @@ void JovChoice::fireAction(const char* command) {
 
 void JovChoice::processKeyEvent(JovKeyEvent& event) {
     JovComponent::processKeyEvent(event);
+    // A choice nobody listens to leaves both keys to its window (a dialog's default and cancel
+    // buttons).
     if (event.isConsumed() || event.getID() != JovKeyEvent::KEY_PRESSED ||
-        event.getSource() != this) {
+        event.getSource() != this || actionListeners == nullptr) {
         return;
     }
     if (event.getKeyCode() == JovKeyEvent::KEY_ESCAPE) {

@@ -1,5 +1,6 @@
 // A drop-down list of texts with one selected (index -1 for none). A change of the selection in
-// the control is the action "selectionChanged"; Enter is "returnPressed", Escape is swallowed.
+// the control is the action "selectionChanged"; with listeners, Enter is "returnPressed" and Escape
+// is swallowed.
 #pragma once
 
 #include "awt/JovComponent.h"

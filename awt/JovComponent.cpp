@@ -111,6 +111,7 @@ void JovComponent::setVisible(bool shown) {
 }
 
 void JovComponent::show() {
+    const bool wasHidden = !visible;
     visible = true;
     if (parent == nullptr || !parent->isDisplayable()) {
         return;
@@ -121,6 +122,12 @@ void JovComponent::show() {
     }
     if (peer != nullptr) {
         peer->setVisible(true);
+    }
+    // The layout skipped it while it was hidden: it takes its place at once, not at the next
+    // resize of the window.
+    if (wasHidden) {
+        parent->invalidate();
+        parent->validate();
     }
 }
 

@@ -3,7 +3,9 @@
 #include "awt/JovDialog.h"
 
 #include "awt/JovBorderLayout.h"
+#include "awt/JovButton.h"
 #include "awt/JovSystemColor.h"
+#include "awt/event/JovKeyEvent.h"
 #include "awt/event/JovWindowEvent.h"
 #include "awt/windows/JovDialogPeer.h"
 
@@ -15,13 +17,13 @@ constexpr int dialogGap = 8;
 } // namespace
 
 JovDialog::JovDialog(JovWindow* owner, const JovString& title, bool modal)
-    : JovWindow(owner), title(title), modal(modal), focusTarget(nullptr) {
+    : JovWindow(owner), title(title), modal(modal) {
     setLayout(new JovBorderLayout(dialogGap, dialogGap));
     setBackground(JovSystemColor(JovSystemColor::control));
 }
 
 JovDialog::~JovDialog() {
-    setFocusTarget(nullptr);
+    setDefaultButton(nullptr);
 }
 
 void JovDialog::setTitle(const JovString& newTitle) {
@@ -32,26 +34,38 @@ void JovDialog::setTitle(const JovString& newTitle) {
 }
 
 void JovDialog::setFocusTarget(JovComponent* component) {
-    if (component == focusTarget) {
-        return;
+    focusTarget.reset(component);
+}
+
+void JovDialog::setInitialFocus(JovComponent* component) {
+    initialFocus.reset(component);
+}
+
+void JovDialog::setDefaultButton(JovButton* button) {
+    if (defaultButton) {
+        defaultButton->setDefault(false);
     }
-    if (component != nullptr) {
-        component->addRef();
+    defaultButton.reset(button);
+    if (button != nullptr) {
+        button->setDefault(true);
     }
-    JovComponent* old = focusTarget;
-    focusTarget = component;
-    if (old != nullptr) {
-        old->release();
-    }
+}
+
+void JovDialog::setCancelButton(JovButton* button) {
+    cancelButton.reset(button);
 }
 
 void JovDialog::show() {
     JovWindow::show();
+    // After the window was activated, which focuses the dialog window itself.
+    if (initialFocus) {
+        initialFocus->requestFocus();
+    }
     auto* dialogPeer = dynamic_cast<JovDialogPeer*>(getPeer());
     if (modal && dialogPeer != nullptr) {
         dialogPeer->runModalLoop();
     }
-    if (focusTarget != nullptr) {
+    if (focusTarget) {
         focusTarget->requestFocus();
     }
 }
@@ -83,6 +97,26 @@ void JovDialog::processWindowEvent(JovWindowEvent& event) {
     if (event.getID() == JovWindowEvent::WINDOW_CLOSING) {
         hide();
     }
+}
+
+void JovDialog::processKeyEvent(JovKeyEvent& event) {
+    JovWindow::processKeyEvent(event);
+    if (event.isConsumed() || event.getID() != JovKeyEvent::KEY_PRESSED) {
+        return;
+    }
+    JovButton* button = buttonForKey(event.getKeyCode());
+    if (button == nullptr || !button->isVisible() || !button->isEnabled()) {
+        return;
+    }
+    event.consume();
+    button->doClick();
+}
+
+JovButton* JovDialog::buttonForKey(int keyCode) const {
+    if (keyCode == JovKeyEvent::KEY_ENTER) {
+        return defaultButton.get();
+    }
+    return keyCode == JovKeyEvent::KEY_ESCAPE ? cancelButton.get() : nullptr;
 }
 
 JovString JovDialog::toString() const {

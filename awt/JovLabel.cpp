@@ -1,11 +1,18 @@
+// Labels: text, alignment and the picture a label may show instead.
+
 #include "awt/JovLabel.h"
 
+#include "awt/JovGraphics.h"
+#include "awt/JovImageIcon.h"
 #include "awt/windows/JovLabelPeer.h"
 #include "io/JovPrintWriter.h"
 
 JovLabel::JovLabel(const JovString& text, int alignment)
     : text(text), alignment(isAlignment(alignment) ? alignment : LEFT) {
+    setFocusable(false);
 }
+
+JovLabel::~JovLabel() = default;
 
 void JovLabel::setText(const JovString& newText) {
     text = newText;
@@ -25,6 +32,24 @@ void JovLabel::setAlignment(int newAlignment) {
     if (auto* peer = dynamic_cast<JovLabelPeer*>(getPeer())) {
         peer->setAlignment(newAlignment);
     }
+}
+
+void JovLabel::setIcon(JovImageIcon* newIcon) {
+    if (newIcon == icon.get()) {
+        return;
+    }
+    icon.reset(newIcon);
+    if (auto* peer = dynamic_cast<JovLabelPeer*>(getPeer())) {
+        peer->setPictureStyle(newIcon != nullptr);
+    }
+    invalidate();
+}
+
+void JovLabel::paint(JovGraphics& graphics) {
+    if (!icon || icon->getImage() == nullptr) {
+        return;
+    }
+    graphics.drawImage(icon->getImage(), 0, 0, icon->getIconWidth(), icon->getIconHeight());
 }
 
 JovString JovLabel::toString() const {

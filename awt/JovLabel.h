@@ -1,8 +1,12 @@
 // A text that explains another component: one or more lines ("\n" starts a new one), aligned
-// left, centred or right, drawn in the foreground colour.
+// left, centred or right, drawn in the foreground colour; or a picture in place of the text. A
+// label takes no input, so the focus passes it by.
 #pragma once
 
 #include "awt/JovComponent.h"
+#include "lang/JovReference.h"
+
+class JovImageIcon;
 
 class JovLabel : public JovComponent {
 public:
@@ -11,12 +15,22 @@ public:
     static constexpr int RIGHT = 2;
 
     explicit JovLabel(const JovString& text = JovString(), int alignment = LEFT);
+    JovLabel(const JovLabel&) = delete;
+    JovLabel& operator=(const JovLabel&) = delete;
+    ~JovLabel() override;
 
     void setText(const JovString& text);
     const JovString& getText() const { return text; }
     // Values other than LEFT, CENTER and RIGHT are reported and ignored.
     void setAlignment(int alignment);
     int getAlignment() const { return alignment; }
+    // Takes a counted reference; the label shows the picture, at its own size, in place of the
+    // text. Null goes back to the text.
+    void setIcon(JovImageIcon* icon);
+    JovImageIcon* getIcon() const { return icon.get(); }
+
+    // Draws the picture; a text is drawn by the control itself.
+    void paint(JovGraphics& graphics) override;
 
     JovString toString() const override;
 
@@ -25,4 +39,5 @@ private:
 
     JovString text;
     int alignment;
+    JovReference<JovImageIcon> icon;
 };

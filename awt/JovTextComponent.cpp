@@ -26,6 +26,12 @@ void JovTextComponent::setEditable(bool isEditable) {
     }
 }
 
+void JovTextComponent::selectAll() {
+    if (auto* peer = dynamic_cast<JovTextFieldPeer*>(getPeer())) {
+        peer->selectAll();
+    }
+}
+
 void JovTextComponent::addDocumentListener(DocumentListener* listener) {
     documentListeners = JovAWTEventMulticaster::add(documentListeners, listener);
 }

@@ -17,6 +17,8 @@ public:
     const JovString& getText() const { return text; }
     void setEditable(bool editable);
     bool isEditable() const { return editable; }
+    // Selects the whole text in the control, so that typing replaces it.
+    void selectAll();
 
     void addDocumentListener(DocumentListener* listener);
     void removeDocumentListener(DocumentListener* listener);

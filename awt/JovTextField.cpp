@@ -8,7 +8,7 @@ JovTextField::JovTextField(const JovString& text) : JovTextField(text, 0) {
 }
 
 JovTextField::JovTextField(const JovString& text, int columns)
-    : JovTextComponent(text), alignment(LEFT), columns(columns > 0 ? columns : 0),
+    : JovTextComponent(text), alignment(LEFT), echoChar(0), columns(columns > 0 ? columns : 0),
       commandSet(false), actionListeners(nullptr) {
 }
 
@@ -20,16 +20,16 @@ void JovTextField::setHorizontalAlignment(int newAlignment) {
     alignment = newAlignment == CENTER || newAlignment == RIGHT ? newAlignment : LEFT;
 }
 
+void JovTextField::setEchoChar(char echo) {
+    echoChar = echo;
+    if (auto* peer = dynamic_cast<JovTextFieldPeer*>(getPeer())) {
+        peer->setEchoChar(echo);
+    }
+}
+
 void JovTextField::setColumns(int newColumns) {
     columns = newColumns > 0 ? newColumns : 0;
     invalidate();
-}
-
-void JovTextField::selectAll() {
-    auto* fieldPeer = dynamic_cast<JovTextFieldPeer*>(getPeer());
-    if (fieldPeer != nullptr) {
-        fieldPeer->selectAll();
-    }
 }
 
 void JovTextField::setActionCommand(const JovString& command) {
@@ -54,15 +54,13 @@ void JovTextField::removeActionListener(JovActionListener* listener) {
 void JovTextField::processKeyEvent(JovKeyEvent& event) {
     JovTextComponent::processKeyEvent(event);
     if (event.isConsumed() || event.getID() != JovKeyEvent::KEY_PRESSED ||
-        event.getKeyCode() != JovKeyEvent::KEY_ENTER || event.getSource() != this) {
+        event.getKeyCode() != JovKeyEvent::KEY_ENTER || event.getSource() != this ||
+        actionListeners == nullptr) {
         return;
     }
-    // Taken even without listeners: the edit control would only beep.
     event.consume();
-    if (actionListeners != nullptr) {
-        JovActionEvent action(this, JovActionEvent::ACTION_PERFORMED, getActionCommand());
-        actionListeners->actionPerformed(action);
-    }
+    JovActionEvent action(this, JovActionEvent::ACTION_PERFORMED, getActionCommand());
+    actionListeners->actionPerformed(action);
 }
 
 JovString JovTextField::toString() const {

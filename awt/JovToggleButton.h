@@ -27,6 +27,9 @@ protected:
     void controlClicked() override;
     // What a click does to the selection: a toggle button flips it.
     virtual bool selectionAfterClick() const { return !selected; }
+    // As in the system's dialogs, Enter on a check box or radio button is the dialog's, and
+    // Space toggles it.
+    bool clicksOnEnter() const override { return false; }
 
 private:
     bool selected;

@@ -184,6 +184,9 @@ void JovWindow::pack() {
         addNotify();
     }
     setSize(getPreferredSize());
+    // A window made at no size may report its frame (title bar, borders) only once it has a size:
+    // measured again with the real frame.
+    setSize(getPreferredSize());
     validate();
 }
 

@@ -94,8 +94,8 @@ int LabelTextTool::writePicture(int menuId, const std::string& path) {
         if (LabelPicture::write(composer, path.c_str())) {
             return 0;
         }
-        report(err, JovString("Die Bilddatei '") + path.c_str() +
-                        "' kann nicht geschrieben werden.");
+        report(err,
+               JovString("Die Bilddatei '") + path.c_str() + "' kann nicht geschrieben werden.");
         return badArgumentsExit;
     });
 }

@@ -1,6 +1,6 @@
 #include "awt/windows/JovButtonPeer.h"
 
-#include "awt/JovAbstractButton.h"
+#include "awt/JovButton.h"
 #include "awt/windows/JovControlFont.h"
 
 #include <windows.h>
@@ -22,7 +22,14 @@ unsigned long JovButtonPeer::windowStyle() const {
 }
 
 unsigned long JovButtonPeer::buttonStyle() const {
-    return BS_PUSHBUTTON;
+    const auto* pushButton = dynamic_cast<const JovButton*>(button);
+    return pushButton != nullptr && pushButton->isDefault() ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+}
+
+void JovButtonPeer::setDefaultLook(bool isDefault) {
+    if (getWindow() != nullptr) {
+        SendMessageA(getWindow(), BM_SETSTYLE, isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+    }
 }
 
 JovString JovButtonPeer::windowTitle() const {

@@ -12,6 +12,8 @@ public:
 
     // The label's extent with room for the button's frame.
     JovDimension getPreferredSize() override;
+    // The thick frame of a dialog's default button.
+    void setDefaultLook(bool isDefault);
 
     JovString toString() const override;
 

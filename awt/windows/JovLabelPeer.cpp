@@ -1,6 +1,7 @@
 #include "awt/windows/JovLabelPeer.h"
 
 #include "awt/JovContainer.h"
+#include "awt/JovImageIcon.h"
 #include "awt/JovLabel.h"
 #include "awt/windows/JovControlFont.h"
 
@@ -10,6 +11,9 @@ namespace {
 
 constexpr int opaqueAlpha = 254;
 constexpr int fullIntensity = 255;
+// The control breaks its lines at words with a measure of its own, which may need a pixel more
+// than the measured extent: without it the last character of a label is cut off.
+constexpr int lineSlack = 2;
 
 unsigned long alignmentStyle(int alignment) {
     switch (alignment) {
@@ -20,6 +24,10 @@ unsigned long alignmentStyle(int alignment) {
     default:
         return SS_LEFT;
     }
+}
+
+unsigned long contentStyle(const JovLabel* label) {
+    return label->getIcon() != nullptr ? SS_OWNERDRAW : alignmentStyle(label->getAlignment());
 }
 
 COLORREF colorRef(const JovColor& color) {
@@ -43,7 +51,7 @@ const char* JovLabelPeer::windowClass() const {
 }
 
 unsigned long JovLabelPeer::windowStyle() const {
-    return WS_CHILD | WS_CLIPSIBLINGS | alignmentStyle(label->getAlignment()) | visibleStyle();
+    return WS_CHILD | WS_CLIPSIBLINGS | contentStyle(label) | visibleStyle();
 }
 
 JovString JovLabelPeer::windowTitle() const {
@@ -83,12 +91,20 @@ JovString JovLabelPeer::getText() const {
     return text;
 }
 
-void JovLabelPeer::setAlignment(int alignment) {
+void JovLabelPeer::setAlignment(int) {
+    replaceContentStyle();
+}
+
+void JovLabelPeer::setPictureStyle(bool) {
+    replaceContentStyle();
+}
+
+void JovLabelPeer::replaceContentStyle() {
     if (getWindow() == nullptr) {
         return;
     }
-    const LONG style = GetWindowLongA(getWindow(), GWL_STYLE) & ~(SS_LEFT | SS_CENTER | SS_RIGHT);
-    SetWindowLongA(getWindow(), GWL_STYLE, style | alignmentStyle(alignment));
+    const LONG style = GetWindowLongA(getWindow(), GWL_STYLE) & ~SS_TYPEMASK;
+    SetWindowLongA(getWindow(), GWL_STYLE, style | contentStyle(label));
     repaint();
 }
 
@@ -126,7 +142,12 @@ std::intptr_t JovLabelPeer::handleControlColor(DeviceContext context) {
 }
 
 JovDimension JovLabelPeer::getPreferredSize() {
-    return JovControlFont::measure(toControlLines(label->getText()));
+    const JovImageIcon* icon = label->getIcon();
+    if (icon != nullptr) {
+        return JovDimension(icon->getIconWidth(), icon->getIconHeight());
+    }
+    const JovDimension text = JovControlFont::measure(toControlLines(label->getText()));
+    return JovDimension(text.width + lineSlack, text.height);
 }
 
 JovString JovLabelPeer::toString() const {

@@ -1,5 +1,6 @@
 // The native static text of a JovLabel. The control wants "\r\n" between lines; its colours come
-// from the parent's WM_CTLCOLORSTATIC, which the window procedure hands to this peer.
+// from the parent's WM_CTLCOLORSTATIC, which the window procedure hands to this peer. A label with
+// a picture is owner-drawn: the parent's WM_DRAWITEM paints it through the label.
 #pragma once
 
 #include "awt/windows/JovComponentPeer.h"
@@ -16,6 +17,8 @@ public:
     // The text's lines as the control shows them, with "\n" between them.
     JovString getText() const override;
     void setAlignment(int alignment);
+    // Owner drawing for a picture, the plain text control otherwise.
+    void setPictureStyle(bool picture);
     void setForeground(const JovColor& color) override;
     void setBackground(const JovColor& color) override;
     JovDimension getPreferredSize() override;
@@ -33,6 +36,7 @@ protected:
     void initialize() override;
 
 private:
+    void replaceContentStyle();
     void replaceBrush();
     JovColor shownBackground() const;
 

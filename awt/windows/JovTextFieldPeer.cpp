@@ -54,17 +54,30 @@ JovString JovTextFieldPeer::windowTitle() const {
 void JovTextFieldPeer::initialize() {
     JovComponentPeer::initialize();
     JovControlFont::apply(getWindow());
+    const auto* field = dynamic_cast<const JovTextField*>(textComponent);
+    if (field != nullptr && field->getEchoChar() != 0) {
+        setEchoChar(field->getEchoChar());
+    }
 }
 
-void JovTextFieldPeer::setEditable(bool editable) {
-    if (getWindow() != nullptr) {
-        SendMessageA(getWindow(), EM_SETREADONLY, editable ? FALSE : TRUE, 0);
+void JovTextFieldPeer::setEchoChar(char echo) {
+    if (getWindow() == nullptr) {
+        return;
     }
+    // The control sets or clears its password style itself.
+    SendMessageA(getWindow(), EM_SETPASSWORDCHAR, static_cast<unsigned char>(echo), 0);
+    repaint();
 }
 
 void JovTextFieldPeer::selectAll() {
     if (getWindow() != nullptr) {
         SendMessageA(getWindow(), EM_SETSEL, 0, -1);
+    }
+}
+
+void JovTextFieldPeer::setEditable(bool editable) {
+    if (getWindow() != nullptr) {
+        SendMessageA(getWindow(), EM_SETREADONLY, editable ? FALSE : TRUE, 0);
     }
 }
 

@@ -11,6 +11,8 @@ public:
     explicit JovTextFieldPeer(JovTextComponent* textComponent);
 
     void setEditable(bool editable);
+    // 0 shows the text itself.
+    void setEchoChar(char echo);
     void selectAll();
     // One line of text in the control's font, with room for the edge; a field with columns is
     // that many widths of "m" wide.
