@@ -1,19 +1,20 @@
 // Timing of filling a table of 20,000 rows on the real list view, the way the searches fill the
 // ingredient table (rows added silently, marked, announced at once) and the menu table (rows
 // announced one by one), each after emptying the table. A Windows program, run under Wine:
-//   scripts/wine-run.sh build/windows/benchmarks/tableFillTiming.exe
+//   scripts/wine-run.sh build/windows/benchmarks/tableFillTiming.exe [rows]
 #include "awt/JovFrame.h"
 #include "awt/JovTable.h"
 #include "awt/JovTableCellRenderer.h"
 #include "awt/windows/JovProgramStart.h"
 #include "awt/windows/JovWImage.h"
+#include "lang/JovInteger.h"
 
 #include <chrono>
 #include <cstdio>
 
 namespace {
 
-constexpr int rowCount = 20000;
+constexpr int defaultRowCount = 20000;
 constexpr int markEvery = 7;
 constexpr int pictureSide = 16;
 
@@ -47,7 +48,7 @@ void emptyTable(JovVector& rows, JovTable& table, PictureRenderer& renderer) {
     renderer.pictures.removeAllElements();
 }
 
-template <typename Fill> void time(const char* what, Fill fill) {
+template <typename Fill> void time(const char* what, int rowCount, Fill fill) {
     const auto start = std::chrono::steady_clock::now();
     fill();
     const auto elapsed = std::chrono::steady_clock::now() - start;
@@ -56,7 +57,10 @@ template <typename Fill> void time(const char* what, Fill fill) {
                     std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count()));
 }
 
-int fillTables(const JovString*, int) {
+int fillTables(const JovString* arguments, int count) {
+    // The last argument, when it is a number of rows.
+    const int asked = count > 0 ? JovInteger::parseInt(arguments[count - 1]) : 0;
+    const int rowCount = asked > 0 ? asked : defaultRowCount;
     PictureRenderer renderer;
     JovVector columns;
     for (const char* title : {"Name", "Art.-Nr.", "Klasse", "Verkehrsbezeichnung"}) {
@@ -70,7 +74,7 @@ int fillTables(const JovString*, int) {
     frame->setBounds(20, 20, 800, 600);
     frame->show();
     for (int round = 1; round <= 2; ++round) {
-        time("silent rows announced at once", [&] {
+        time("silent rows announced at once", rowCount, [&] {
             emptyTable(rows, *table, renderer);
             for (int id = 1; id <= rowCount; ++id) {
                 rows.addElement(rowFor(id));
@@ -78,7 +82,7 @@ int fillTables(const JovString*, int) {
             }
             table->rowsInserted(0, rows.size() - 1);
         });
-        time("rows announced one by one", [&] {
+        time("rows announced one by one", rowCount, [&] {
             emptyTable(rows, *table, renderer);
             for (int id = 1; id <= rowCount; ++id) {
                 rows.addElement(rowFor(id));

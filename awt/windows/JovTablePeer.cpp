@@ -41,7 +41,8 @@ int columnFormat(int alignment) {
 } // namespace
 
 JovTablePeer::JovTablePeer(JovTable* table)
-    : JovComponentPeer(table), table(table), images(new JovImageList()), applying(false) {
+    : JovComponentPeer(table), table(table), images(new JovImageList()), drawingPaused(false),
+      applying(false) {
     images->addRef();
 }
 
@@ -119,11 +120,7 @@ void JovTablePeer::reloadRows() {
 
 void JovTablePeer::insertRows(int first, int last) {
     JovFlagGuard guard(applying);
-    const bool many = last > first;
-    // Drawn once at the end, not once per row.
-    if (many) {
-        SendMessageA(getWindow(), WM_SETREDRAW, FALSE, 0);
-    }
+    pauseDrawing();
     for (int row = first; row <= last; ++row) {
         writeRow(row, true);
         // The control gives a new item the unchecked box and ignores a state image passed along.
@@ -131,10 +128,24 @@ void JovTablePeer::insertRows(int first, int last) {
             setItemState(row, checkState(true), LVIS_STATEIMAGEMASK);
         }
     }
-    if (many) {
-        SendMessageA(getWindow(), WM_SETREDRAW, TRUE, 0);
-        InvalidateRect(getWindow(), nullptr, TRUE);
+}
+
+void JovTablePeer::pauseDrawing() {
+    if (drawingPaused) {
+        return;
     }
+    SendMessageA(getWindow(), WM_SETREDRAW, FALSE, 0);
+    drawingPaused = true;
+    postDeferredWork();
+}
+
+void JovTablePeer::resumeDrawing() {
+    if (!drawingPaused) {
+        return;
+    }
+    drawingPaused = false;
+    SendMessageA(getWindow(), WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(getWindow(), nullptr, TRUE);
 }
 
 void JovTablePeer::updateRows(int first, int last) {
@@ -243,13 +254,12 @@ std::intptr_t JovTablePeer::itemChanging(void* header) {
     }
     row->addRef();
     pendingChecks.push_back({row, isCheckedState(change->uNewState)});
-    if (pendingChecks.size() == 1) {
-        postDeferredWork();
-    }
+    postDeferredWork();
     return TRUE;
 }
 
 void JovTablePeer::runDeferredWork() {
+    resumeDrawing();
     std::vector<CheckChange> changes;
     changes.swap(pendingChecks);
     for (const CheckChange& change : changes) {

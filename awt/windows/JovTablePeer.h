@@ -49,6 +49,10 @@ private:
     void insertColumns();
     void writeRow(int row, bool insert);
     void releasePendingChecks();
+    // Rows told one by one, as a search fills the table, are drawn once, after the message
+    // that told them: each drawing step would cost as much as the insert itself.
+    void pauseDrawing();
+    void resumeDrawing();
     void setItemState(int row, unsigned int state, unsigned int mask);
     struct CheckChange {
         JovObject* row;
@@ -66,6 +70,7 @@ private:
     JovImageList* images;
     // Each holds a counted reference on its row, found again by identity when it is handled.
     std::vector<CheckChange> pendingChecks;
+    bool drawingPaused;
     // Set while the program writes states into the control, whose notifications it then ignores.
     bool applying;
 };
