@@ -117,16 +117,3 @@ TEST_F(FocusEventTest, FocusLeavingTheProgramAndComingBackIsTold) {
     pumpFor(settle);
     EXPECT_EQ(recorder.entries, (Log{"+Feld", "-Feld", "+Feld"}));
 }
-
-TEST_F(FocusEventTest, AComponentRemovedWhileFocusedGetsNoLateEvent) {
-    auto* field = new JovTextField;
-    SetFocus(add(field, "Feld"));
-    pumpFor(settle);
-    field->addRef();
-    frame->remove(field);
-    HWND other = add(new JovTextField, "Zweites");
-    SetFocus(other);
-    pumpFor(settle);
-    EXPECT_EQ(recorder.entries, (Log{"+Feld", "+Zweites"}));
-    field->release();
-}

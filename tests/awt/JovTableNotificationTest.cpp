@@ -1,18 +1,13 @@
 // The table told of its rows as a search refills it: rows added silently and announced at once,
-// rows removed before or after they are announced, the first row selected after an insert, check
-// changes handed to listeners after the list view's notification, and the picture list across
-// refills.
+// rows removed before or after they are announced, the first row selected after an insert, and
+// check changes handed to listeners after the list view's notification.
 #include "awt/JovTable.h"
 
 #include "ViewFixture.h"
-#include "awt/JovColor.h"
 #include "awt/JovDialog.h"
 #include "awt/JovFrame.h"
-#include "awt/JovTableCellRenderer.h"
 #include "awt/event/ChangeListener.h"
-#include "awt/event/JovListSelectionListener.h"
 #include "awt/event/JovTableCheckEvent.h"
-#include "awt/windows/JovWImage.h"
 
 #include <commctrl.h>
 
@@ -52,7 +47,7 @@ LRESULT CALLBACK watchChangingDone(int code, WPARAM wParam, LPARAM lParam) {
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-class CheckHandler : public ChangeListener, public JovListSelectionListener {
+class CheckHandler : public ChangeListener {
 public:
     void stateChanged(ChangeEvent& event) override {
         depths.push_back(changingDepth);
@@ -60,35 +55,9 @@ public:
             action(dynamic_cast<JovTableCheckEvent&>(event));
         }
     }
-    void valueChanging(JovListSelectionEvent&) override {}
-    void valueChanged(JovListSelectionEvent&) override { ++selectionEvents; }
 
     std::function<void(JovTableCheckEvent&)> action;
     std::vector<int> depths;
-    int selectionEvents = 0;
-};
-
-// A fresh picture on every call, dark for even rows and light for odd ones, as a renderer that
-// loads each item's picture file would hand out.
-class FreshPictures : public JovTableCellRenderer {
-public:
-    JovString getCellText(JovTable&, JovObject* value, int, int) override {
-        return value != nullptr ? value->toString() : JovString();
-    }
-    JovImage* getCellImage(JovTable&, JovObject*, int row, int) override {
-        auto* picture = new JovWImage(16, 16);
-        const int level = row % 2 == 0 ? 40 : 220;
-        for (int y = 0; y < 16; ++y) {
-            for (int x = 0; x < 16; ++x) {
-                picture->setPixel(x, y, JovColor(level, level, level));
-            }
-        }
-        // Held by the test until the next refill, as an item holds its picture.
-        held.addElement(picture);
-        return picture;
-    }
-
-    JovVector held;
 };
 
 class JovTableNotificationTest : public ViewFixture {
@@ -98,7 +67,6 @@ protected:
         columnNames.addElement("Name");
         table = new JovTable(rows, columnNames);
         table->addCheckListener(&handler);
-        table->addListSelectionListener(&handler);
         showInFrame(table, 10, 10, 400, 300);
     }
 
@@ -209,18 +177,6 @@ TEST_F(JovTableNotificationTest, RefillsKeepTheMarksOfSilentRowsAndSelectTheFirs
     }
 }
 
-TEST_F(JovTableNotificationTest, RowsAnnouncedOneByOneSelectOnlyTheFirst) {
-    for (const char* name : {"Gulasch", "Lasagne", "Risotto"}) {
-        auto* row = new JovVector();
-        row->addElement(name);
-        rows.addElement(row);
-        table->rowsInserted(rows.size() - 1, rows.size() - 1);
-    }
-    EXPECT_EQ(table->getSelectedRows(), std::vector<int>{0});
-    EXPECT_EQ(handler.selectionEvents, 1);
-    EXPECT_EQ(shownRows(), 3);
-}
-
 TEST_F(JovTableNotificationTest, ARowDeletedBeforeOrAfterLeavingTheVectorTakesItsMarkAlong) {
     for (const bool announceFirst : {true, false}) {
         refill({{"Karotten", "Kartoffeln", "Lauch"}, {1, 2}});
@@ -280,30 +236,4 @@ TEST_F(JovTableNotificationTest, ACheckHandlerThatRefillsTheTableDropsTheChanged
     EXPECT_EQ(shownRows(), 3);
     EXPECT_EQ(checkedInControl(), std::vector<int>{});
     EXPECT_EQ(checkedInTable(), std::vector<int>{});
-}
-
-TEST_F(JovTableNotificationTest, AHandlerMovingTheTickKeepsExactlyOneRowTicked) {
-    refill({{"Gulasch", "Lasagne", "Risotto"}, {0}});
-    // As a single choice: the user's change is refused and the program moves the tick.
-    handler.action = [this](JovTableCheckEvent& event) {
-        event.consume();
-        for (int row = 0; row < table->getRowCount(); ++row) {
-            table->setChecked(row, row == event.getRow());
-        }
-    };
-    clickCheckBox(2);
-    EXPECT_EQ(checkedInControl(), std::vector<int>{2});
-    EXPECT_EQ(checkedInTable(), std::vector<int>{2});
-}
-
-TEST_F(JovTableNotificationTest, RefillsWithFreshCopiesOfTheSamePicturesDoNotGrowThePictureList) {
-    FreshPictures renderer;
-    table->setCellRenderer(&renderer);
-    for (int round = 0; round < 3; ++round) {
-        refill({{"a", "b", "c", "d", "e", "f"}, {}});
-    }
-    const auto list =
-        reinterpret_cast<HIMAGELIST>(SendMessageA(control(), LVM_GETIMAGELIST, LVSIL_SMALL, 0));
-    EXPECT_EQ(ImageList_GetImageCount(list), 2);
-    table->setCellRenderer(nullptr);
 }

@@ -98,15 +98,6 @@ TEST_F(MenuAcceleratorTest, CtrlEAndF1ActWhereverTheFocusIsInTheFrame) {
     }
 }
 
-TEST_F(MenuAcceleratorTest, TheSearchFieldKeepsPlainKeysAndGetsNoControlCharacter) {
-    auto* search = new JovComboBox;
-    HWND edit = editOfComboBox(place(search, 10, 10, 200, 60));
-    focusAndType(edit, 'K', false);
-    focusAndType(edit, 'E', true);
-    EXPECT_EQ(windowText(edit), "k");
-    EXPECT_EQ(log.entries, (Log{"action edit"}));
-}
-
 TEST_F(MenuAcceleratorTest, AnItemGreyedAfterInstallingIsGreyedInTheNativeMenuAndSilent) {
     HMENU bar = GetMenu(windowOf(frame));
     HMENU nativeEdit = GetSubMenu(bar, 0);
