@@ -11,6 +11,10 @@ JovMenuItem* findItemForKey(const JovMenu* menu, const JovKeyEvent& event) {
     for (int i = 0; i < menu->getItemCount(); ++i) {
         JovMenuItem* item = menu->getItem(i);
         if (auto* submenu = dynamic_cast<const JovMenu*>(item)) {
+            // A greyed menu cannot be opened, so none of its items may act by key either.
+            if (!submenu->isEnabled()) {
+                continue;
+            }
             if (JovMenuItem* found = findItemForKey(submenu, event)) {
                 return found;
             }
@@ -46,6 +50,9 @@ JovMenu* JovMenuBar::getMenu(int index) const {
 
 JovMenuItem* JovMenuBar::itemForKey(const JovKeyEvent& event) const {
     for (int i = 0; i < menus.size(); ++i) {
+        if (!getMenu(i)->isEnabled()) {
+            continue;
+        }
         if (JovMenuItem* item = findItemForKey(getMenu(i), event)) {
             return item;
         }

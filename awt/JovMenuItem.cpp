@@ -54,6 +54,11 @@ void JovMenuItem::setLabel(const JovString& label) {
     JovMenuPeer::updateItem(this);
 }
 
+void JovMenuItem::setEnabled(bool enabled) {
+    JovAbstractButton::setEnabled(enabled);
+    JovMenuPeer::updateItem(this);
+}
+
 bool JovMenuItem::isSeparator() const {
     return getLabel() == JovString(SEPARATOR_LABEL);
 }

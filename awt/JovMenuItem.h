@@ -16,6 +16,8 @@ public:
 
     // Updates the native item in place.
     void setLabel(const JovString& label) override;
+    // The native item follows, greyed or not, also after its menu was installed.
+    void setEnabled(bool enabled) override;
     bool isSeparator() const;
     // The item's index in the process-wide list, as the native menus know it.
     int getCommandId() const { return commandId; }

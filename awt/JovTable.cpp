@@ -14,7 +14,8 @@
 
 JovTable::JovTable(const JovVector& rows, const JovVector& columnNames)
     : rows(rows), cellRenderer(nullptr), checkBoxes(true), showGrid(true),
-      selectionListeners(nullptr), checkListeners(nullptr) {
+      announcedRows(rows.size()), selectedCount(0), selectionListeners(nullptr),
+      checkListeners(nullptr) {
     for (int i = 0; i < columnNames.size(); ++i) {
         const JovObject* name = columnNames.elementAt(i);
         columns.addElement(new JovTableColumn(name != nullptr ? name->toString() : JovString()));
@@ -135,19 +136,52 @@ JovTable::RowState& JovTable::stateOf(int row) {
     return rowStates[row];
 }
 
+int JovTable::indexOfRow(const JovObject* row) const {
+    for (int i = 0; i < rows.size(); ++i) {
+        if (rows.elementAt(i) == row) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+void JovTable::dropStates(int first, int end) {
+    const auto from = std::min(static_cast<std::size_t>(first), rowStates.size());
+    const auto to = std::min(static_cast<std::size_t>(end), rowStates.size());
+    for (auto i = from; i < to; ++i) {
+        selectedCount -= rowStates[i].selected ? 1 : 0;
+    }
+    rowStates.erase(rowStates.begin() + from, rowStates.begin() + to);
+}
+
 void JovTable::rowsInserted(int first, int last) {
-    if (first < 0 || last < first || last >= rows.size()) {
+    if (first < 0 || last < first || last >= rows.size() || first > announcedRows) {
         return;
     }
-    const std::size_t at = std::min(static_cast<std::size_t>(first), rowStates.size());
-    rowStates.insert(rowStates.begin() + at, last - first + 1, RowState());
+    const int count = last - first + 1;
+    // States beyond the row vector belong to rows that are gone already.
+    dropStates(rows.size(), static_cast<int>(rowStates.size()));
+    rowStates.resize(std::max(rowStates.size(), static_cast<std::size_t>(announcedRows)));
+    if (first < announcedRows) {
+        rowStates.insert(rowStates.begin() + first, count, RowState());
+    }
+    // Appended rows keep the marks set while they were silent; the others start clear.
+    rowStates.resize(std::max(rowStates.size(), static_cast<std::size_t>(announcedRows + count)));
+    announcedRows += count;
     if (tablePeer() != nullptr) {
         tablePeer()->insertRows(first, last);
+    }
+    selectFirstRowIfNoneIs();
+}
+
+void JovTable::selectFirstRowIfNoneIs() {
+    if (selectedCount == 0 && announcedRows > 0) {
+        setRowSelected(0, true);
     }
 }
 
 void JovTable::rowsChanged(int first, int last) {
-    if (first < 0 || last < first || last >= rows.size()) {
+    if (first < 0 || last < first || last >= std::min(rows.size(), announcedRows)) {
         return;
     }
     if (tablePeer() != nullptr) {
@@ -156,28 +190,25 @@ void JovTable::rowsChanged(int first, int last) {
 }
 
 void JovTable::rowsDeleted(int first, int last) {
-    if (first < 0 || last < first || last >= rows.size()) {
+    if (first < 0 || last < first || last >= announcedRows) {
         return;
     }
-    bool selectionLost = false;
-    for (int row = first; row <= last; ++row) {
-        selectionLost = selectionLost || isRowSelected(row);
-    }
-    if (static_cast<std::size_t>(first) < rowStates.size()) {
-        const std::size_t end = std::min(static_cast<std::size_t>(last) + 1, rowStates.size());
-        rowStates.erase(rowStates.begin() + first, rowStates.begin() + end);
-    }
+    const int selectedBefore = selectedCount;
+    dropStates(first, last + 1);
+    announcedRows -= last - first + 1;
     if (tablePeer() != nullptr) {
         tablePeer()->deleteRows(first, last);
     }
-    if (selectionLost) {
+    if (selectedCount != selectedBefore) {
         notifySelection(first, last);
     }
 }
 
 void JovTable::rowsReloaded() {
-    const bool hadSelection = getSelectedRowCount() > 0;
+    const bool hadSelection = selectedCount > 0;
     rowStates.assign(rows.size(), RowState());
+    announcedRows = rows.size();
+    selectedCount = 0;
     if (tablePeer() != nullptr) {
         tablePeer()->reloadRows();
     }
@@ -205,7 +236,7 @@ void JovTable::setChecked(int row, bool checked) {
         return;
     }
     stateOf(row).checked = checked;
-    if (tablePeer() != nullptr) {
+    if (tablePeer() != nullptr && announcedRow(row)) {
         tablePeer()->setChecked(row, checked);
     }
 }
@@ -216,6 +247,9 @@ bool JovTable::isChecked(int row) const {
 }
 
 int JovTable::getSelectedRow() const {
+    if (selectedCount == 0) {
+        return -1;
+    }
     for (int row = 0; row < rows.size(); ++row) {
         if (isRowSelected(row)) {
             return row;
@@ -225,12 +259,13 @@ int JovTable::getSelectedRow() const {
 }
 
 int JovTable::getSelectedRowCount() const {
-    return static_cast<int>(getSelectedRows().size());
+    return selectedCount;
 }
 
 std::vector<int> JovTable::getSelectedRows() const {
     std::vector<int> selected;
-    for (int row = 0; row < rows.size(); ++row) {
+    for (int row = 0; row < rows.size() && static_cast<int>(selected.size()) < selectedCount;
+         ++row) {
         if (isRowSelected(row)) {
             selected.push_back(row);
         }
@@ -248,7 +283,8 @@ void JovTable::setRowSelected(int row, bool selected) {
         return;
     }
     stateOf(row).selected = selected;
-    if (tablePeer() != nullptr) {
+    selectedCount += selected ? 1 : -1;
+    if (tablePeer() != nullptr && announcedRow(row)) {
         tablePeer()->setSelected(row, selected);
     }
     notifySelection(row, row);
@@ -299,17 +335,22 @@ bool JovTable::userChecked(int row, bool checked) {
     if (isChecked(row) == checked) {
         return true;
     }
+    JovObject* rowObject = rows.elementAt(row);
+    if (rowObject == nullptr) {
+        return false;
+    }
+    rowObject->addRef();
     JovTableCheckEvent event(this, row, checked);
     if (checkListeners != nullptr) {
         checkListeners->stateChanged(event);
     }
-    if (event.isConsumed()) {
+    // A listener may have moved or removed the row meanwhile.
+    const int now = event.isConsumed() ? -1 : indexOfRow(rowObject);
+    rowObject->release();
+    if (now < 0) {
         return false;
     }
-    // A listener may have removed rows meanwhile.
-    if (validRow(row)) {
-        stateOf(row).checked = checked;
-    }
+    setChecked(now, checked);
     return true;
 }
 
@@ -318,6 +359,7 @@ void JovTable::selectionChangedInControl(int row, bool selected) {
         return;
     }
     stateOf(row).selected = selected;
+    selectedCount += selected ? 1 : -1;
     notifySelection(row, row);
 }
 

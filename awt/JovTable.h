@@ -47,10 +47,18 @@ public:
     void setCellRenderer(JovTableCellRenderer* renderer);
     JovTableCellRenderer* getCellRenderer() const { return cellRenderer; }
 
+    // The row object's index in the row vector (by identity), or -1.
+    int indexOfRow(const JovObject* row) const;
+    // The rows the table was told of, which the control shows; rows the owner added without
+    // telling yet follow them in the row vector.
+    int getAnnouncedRowCount() const { return announcedRows; }
+
     // The owner changed the row vector: keep check marks, selection and the control in step.
+    // Rows may be added silently and announced later, all at once; marks set on them in the
+    // meantime stay. After an insert the first row is selected when nothing is.
     void rowsInserted(int first, int last);
     void rowsChanged(int first, int last);
-    // Called before the rows leave the row vector.
+    // Before or after the rows left the row vector: both orders are told.
     void rowsDeleted(int first, int last);
     // The whole row vector was replaced or emptied: marks and selection are cleared.
     void rowsReloaded();
@@ -64,7 +72,7 @@ public:
     void setChecked(int row, bool checked);
     bool isChecked(int row) const;
 
-    // The first selected row, or -1.
+    // The first selected row, or -1. Counted, so that asking costs nothing while none is.
     int getSelectedRow() const;
     int getSelectedRowCount() const;
     std::vector<int> getSelectedRows() const;
@@ -82,7 +90,9 @@ public:
     void addCheckListener(ChangeListener* listener);
     void removeCheckListener(ChangeListener* listener);
 
-    // From the peer: the user changed a check box; answers whether the change stands.
+    // From the peer, after the control's own notification: the user changed a check box. Check
+    // listeners hear of it; unless one consumed the event the mark is set, in the control too.
+    // Answers whether the change stands.
     bool userChecked(int row, bool checked);
     // From the peer: the control's selection of row changed.
     void selectionChangedInControl(int row, bool selected);
@@ -100,9 +110,13 @@ private:
 
     JovTablePeer* tablePeer() const;
     bool validRow(int row) const;
+    bool announcedRow(int row) const { return row >= 0 && row < announcedRows; }
     // The marks of every row, grown to the row count when the owner added rows silently.
     RowState& stateOf(int row);
+    // Erases the marks of rows first to end - 1, as far as there are any.
+    void dropStates(int first, int end);
     void notifySelection(int first, int last);
+    void selectFirstRowIfNoneIs();
 
     JovVector rows;
     JovVector columns;
@@ -110,6 +124,8 @@ private:
     bool checkBoxes;
     bool showGrid;
     std::vector<RowState> rowStates;
+    int announcedRows;
+    int selectedCount;
     JovAWTEventMulticaster* selectionListeners;
     JovAWTEventMulticaster* checkListeners;
 };

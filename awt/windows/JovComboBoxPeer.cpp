@@ -45,6 +45,7 @@ void JovComboBoxPeer::watchEditField() {
     const LONG_PTR original =
         SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&editProcedure));
     SetPropA(edit, originalProcedure, reinterpret_cast<HANDLE>(original));
+    watchFocus(edit);
 }
 
 bool JovComboBoxPeer::forwardKey(HWND edit, WPARAM key) {

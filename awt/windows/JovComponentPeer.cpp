@@ -13,10 +13,12 @@
 #include "awt/event/JovMouseEvent.h"
 #include "awt/geom/JovAffineTransform.h"
 #include "awt/windows/JovMToolkit.h"
+#include "awt/windows/JovWindowProcedure.h"
 
 #include <commctrl.h>
 #include <windows.h>
 
+#include <cstring>
 #include <ctime>
 #include <vector>
 
@@ -35,6 +37,11 @@ long secondsNow() {
 
 bool isOpaque(const JovColor& color) {
     return color.getAlpha() > opaqueAlpha;
+}
+
+bool isLibraryClass(const char* windowClass) {
+    return std::strcmp(windowClass, JovMToolkit::COMPONENT_CLASS) == 0 ||
+           std::strcmp(windowClass, JovMToolkit::DIALOG_CLASS) == 0;
 }
 
 } // namespace
@@ -77,6 +84,9 @@ bool JovComponentPeer::create() {
     }
     created = true;
     toolkit->registerPeer(this);
+    if (!isLibraryClass(windowClass())) {
+        watchFocus(window);
+    }
     updateInsets();
     initialize();
     return true;
@@ -398,6 +408,20 @@ std::intptr_t JovComponentPeer::handleControlColor(DeviceContext) {
 }
 
 void JovComponentPeer::handleEvent(JovAWTEvent&) {
+}
+
+void JovComponentPeer::runDeferredWork() {
+}
+
+void JovComponentPeer::watchFocus(WindowHandle control) {
+    SetWindowSubclass(control, &JovWindowProcedure::watchControlFocus, 0, 0);
+}
+
+void JovComponentPeer::postDeferredWork() const {
+    JovMToolkit* toolkit = JovMToolkit::getToolkit();
+    if (toolkit != nullptr && window != nullptr) {
+        toolkit->postDeferredWork(this);
+    }
 }
 
 void JovComponentPeer::eraseBackground(DeviceContext context) {

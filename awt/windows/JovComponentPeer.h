@@ -88,6 +88,7 @@ public:
     virtual void handleMouseMove(int x, int y, int modifiers, bool buttonDown);
     // screenX, screenY: where the menu belongs; (0, -1) when it was asked for by keyboard.
     virtual void handleContextMenu(int screenX, int screenY);
+    // Tells the component's focus listeners; the toolkit calls it once per change of owner.
     virtual void handleFocus(bool gained);
     // Tab pressed in the window; true when the key is taken (a text area keeps it).
     virtual bool handleTab(int modifiers);
@@ -104,6 +105,8 @@ public:
     virtual std::intptr_t handleControlColor(DeviceContext context);
     // Events of groups the component does not handle itself.
     virtual void handleEvent(JovAWTEvent& event);
+    // What the peer put off until the message it was handling was done (postDeferredWork).
+    virtual void runDeferredWork();
 
     // WM_ERASEBKGND: a component with an opaque background paints it itself.
     void eraseBackground(DeviceContext context);
@@ -138,6 +141,10 @@ protected:
     void updateInsets();
     // The peer of the parent component, or null.
     JovComponentPeer* parentPeer() const;
+    // A system control's focus messages go to its own procedure: watched, they reach the toolkit.
+    static void watchFocus(WindowHandle control);
+    // runDeferredWork follows once the current message is handled, unless the window is gone.
+    void postDeferredWork() const;
 
 private:
     void registerToolTip();

@@ -8,6 +8,8 @@
 
 #include <commctrl.h>
 
+#include <cstring>
+
 namespace {
 
 constexpr int initialCapacity = 8;
@@ -47,6 +49,35 @@ HBITMAP pictureOf(const JovImage* image) {
     return bitmap;
 }
 
+std::size_t pixelBytes(const JovImage* image) {
+    return static_cast<std::size_t>(image->getRowStride()) * image->getHeight();
+}
+
+// FNV-1a over the size and the pixels.
+std::uint64_t pixelKey(const JovImage* image) {
+    constexpr std::uint64_t offsetBasis = 14695981039346656037ULL;
+    constexpr std::uint64_t prime = 1099511628211ULL;
+    std::uint64_t key = offsetBasis;
+    const auto mix = [&key](unsigned char byte) { key = (key ^ byte) * prime; };
+    const auto mixInt = [&mix](int value) {
+        for (unsigned int shift = 0; shift < 32; shift += 8) {
+            mix(static_cast<unsigned char>(static_cast<unsigned int>(value) >> shift));
+        }
+    };
+    mixInt(image->getWidth());
+    mixInt(image->getHeight());
+    const unsigned char* pixels = image->getRows();
+    for (std::size_t i = 0; i < pixelBytes(image); ++i) {
+        mix(pixels[i]);
+    }
+    return key;
+}
+
+bool samePixels(const JovImage* a, const JovImage* b) {
+    return a->getWidth() == b->getWidth() && a->getHeight() == b->getHeight() &&
+           std::memcmp(a->getRows(), b->getRows(), pixelBytes(a)) == 0;
+}
+
 } // namespace
 
 JovImageList::JovImageList()
@@ -63,11 +94,27 @@ int JovImageList::indexOf(JovImage* image) {
     if (image == nullptr || list == nullptr || image->getWidth() <= 0 || image->getHeight() <= 0) {
         return NO_IMAGE;
     }
-    const int known = images.indexOf(image);
-    return known >= 0 ? known : add(image);
+    for (int i = 0; i < images.size(); ++i) {
+        if (images.elementAt(i) == image) {
+            return i;
+        }
+    }
+    const std::uint64_t key = pixelKey(image);
+    const int equal = indexOfEqual(image, key);
+    return equal != NO_IMAGE ? equal : add(image, key);
 }
 
-int JovImageList::add(JovImage* image) {
+int JovImageList::indexOfEqual(const JovImage* image, std::uint64_t key) const {
+    const auto candidates = indexesByPixels.equal_range(key);
+    for (auto entry = candidates.first; entry != candidates.second; ++entry) {
+        if (samePixels(image, static_cast<const JovImage*>(images.elementAt(entry->second)))) {
+            return entry->second;
+        }
+    }
+    return NO_IMAGE;
+}
+
+int JovImageList::add(JovImage* image, std::uint64_t key) {
     HBITMAP picture = pictureOf(image);
     if (picture == nullptr) {
         return NO_IMAGE;
@@ -79,6 +126,7 @@ int JovImageList::add(JovImage* image) {
     }
     // The native list and the vector grow together, so their indexes agree.
     images.addElement(image);
+    indexesByPixels.emplace(key, index);
     return index;
 }
 

@@ -61,7 +61,7 @@ bool offerToOtherChildren(JovContainer* container, const JovComponent* from, Jov
 JovMToolkit::JovMToolkit(HINSTANCE instance)
     : toolkitWindow(nullptr), toolTip(nullptr), uiThreadId(GetCurrentThreadId()),
       instance(instance), messageLoopRequested(false), modalDepth(0), windowUnderMouse(nullptr),
-      hoverTimerWindow(nullptr), instanceMutex(nullptr) {
+      hoverTimerWindow(nullptr), instanceMutex(nullptr), focusWindow(nullptr) {
     InitCommonControls();
     toolTip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP, CW_USEDEFAULT,
                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
@@ -175,13 +175,44 @@ bool JovMToolkit::isAlreadyRunning(const JovString& name) {
 }
 
 JovComponent* JovMToolkit::getFocusOwner() const {
-    for (HWND window = GetFocus(); window != nullptr; window = GetParent(window)) {
-        const JovComponentPeer* peer = peerForWindow(window);
-        if (peer != nullptr) {
-            return peer->getComponent();
+    const JovComponentPeer* peer = peerOwning(GetFocus());
+    return peer != nullptr ? peer->getComponent() : nullptr;
+}
+
+JovComponentPeer* JovMToolkit::peerOwning(HWND window) const {
+    for (; window != nullptr; window = GetParent(window)) {
+        if (JovComponentPeer* peer = peerForWindow(window)) {
+            return peer;
+        }
+        // GetParent of a top-level window answers its owner, another window altogether.
+        if ((GetWindowLongA(window, GWL_STYLE) & WS_CHILD) == 0) {
+            return nullptr;
         }
     }
     return nullptr;
+}
+
+void JovMToolkit::focusMovedTo(HWND window) {
+    const JovComponentPeer* owner = peerOwning(window);
+    const HWND next = owner != nullptr ? owner->getWindow() : nullptr;
+    if (next == focusWindow) {
+        return;
+    }
+    const HWND previous = focusWindow;
+    focusWindow = next;
+    // Looked up again at each step: a listener may move the focus on or remove components.
+    if (JovComponentPeer* loser = peerForWindow(previous)) {
+        loser->handleFocus(false);
+    }
+    JovComponentPeer* gainer = peerForWindow(next);
+    if (gainer != nullptr && focusWindow == next) {
+        gainer->handleFocus(true);
+    }
+}
+
+void JovMToolkit::postDeferredWork(const JovComponentPeer* peer) {
+    PostMessageA(toolkitWindow, DEFERRED_WORK_MESSAGE, reinterpret_cast<WPARAM>(peer->getWindow()),
+                 0);
 }
 
 LRESULT JovMToolkit::handleToolkitMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -194,6 +225,15 @@ LRESULT JovMToolkit::handleToolkitMessage(UINT message, WPARAM wParam, LPARAM lP
         peer->destroy();
         peer->release();
         return 1;
+    }
+    if (message == DEFERRED_WORK_MESSAGE) {
+        if (JovComponentPeer* peer = peerForWindow(reinterpret_cast<HWND>(wParam))) {
+            // The work may remove the peer's component, and the peer with it.
+            peer->addRef();
+            peer->runDeferredWork();
+            peer->release();
+        }
+        return 0;
     }
     return DefWindowProcA(toolkitWindow, message, wParam, lParam);
 }
@@ -227,7 +267,7 @@ bool JovMToolkit::translateKey(const MSG& message) {
     if (!pressed && !released) {
         return false;
     }
-    JovComponentPeer* peer = peerForWindow(message.hwnd);
+    JovComponentPeer* peer = peerOwning(message.hwnd);
     if (peer == nullptr) {
         return false;
     }

@@ -14,6 +14,7 @@ public:
     static constexpr UINT CREATE_PEER_MESSAGE = WM_USER + 100;
     static constexpr UINT DESTROY_PEER_MESSAGE = WM_USER + 101;
     static constexpr UINT QUIT_MESSAGE = WM_USER + 102;
+    static constexpr UINT DEFERRED_WORK_MESSAGE = WM_USER + 103;
     static constexpr UINT_PTR HOVER_TIMER_ID = 257;
     static constexpr UINT HOVER_PERIOD = 200;
     static constexpr const char* COMPONENT_CLASS = "JovComponent";
@@ -55,6 +56,16 @@ public:
     // The peer owning window, or null for windows that are not the library's.
     JovComponentPeer* peerForWindow(HWND window) const;
     bool isLibraryWindow(HWND window) const { return peerForWindow(window) != nullptr; }
+    // The peer of window or of the nearest window above it inside the same top-level window:
+    // the inner parts of a control (a combo box's edit field, a list view's header) belong to it.
+    JovComponentPeer* peerOwning(HWND window) const;
+
+    // The keyboard focus went to window (null: out of the program's windows). The component that
+    // had it hears focus lost, the one owning window focus gained; moves inside one control are
+    // no change.
+    void focusMovedTo(HWND window);
+    // peer's deferredWork runs once the message being handled now is done, if peer still lives.
+    void postDeferredWork(const JovComponentPeer* peer);
 
     HINSTANCE getInstance() const { return instance; }
     HWND getToolTip() const { return toolTip; }
@@ -93,4 +104,6 @@ private:
     HWND windowUnderMouse;
     HWND hoverTimerWindow;
     HANDLE instanceMutex;
+    // The window of the component that was last told it has the focus.
+    HWND focusWindow;
 };

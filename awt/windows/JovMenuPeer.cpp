@@ -71,6 +71,15 @@ HWND windowOf(const JovComponent* component) {
                : nullptr;
 }
 
+// A menu bar shows changes of its own items only when it is drawn again.
+BOOL CALLBACK redrawIfMenuOf(HWND window, LPARAM menu) {
+    if (GetMenu(window) == reinterpret_cast<HMENU>(menu)) {
+        DrawMenuBar(window);
+        return FALSE;
+    }
+    return TRUE;
+}
+
 JovComponent* topLevelOf(JovComponent* component) {
     while (component != nullptr && dynamic_cast<JovWindow*>(component) == nullptr) {
         component = component->getParent();
@@ -121,6 +130,7 @@ void JovMenuPeer::updateItem(JovMenuItem* item) {
     MENUITEMINFOA info = {};
     describe(item, label, info);
     SetMenuItemInfoA(menu, static_cast<UINT>(item->getCommandId()), FALSE, &info);
+    EnumThreadWindows(GetCurrentThreadId(), &redrawIfMenuOf, reinterpret_cast<LPARAM>(menu));
 }
 
 void JovMenuPeer::trackPopup(JovPopupMenu* menu, JovComponent* invoker, int x, int y) {

@@ -41,12 +41,21 @@ int columnFormat(int alignment) {
 } // namespace
 
 JovTablePeer::JovTablePeer(JovTable* table)
-    : JovComponentPeer(table), table(table), images(new JovImageList()), applying(false) {
+    : JovComponentPeer(table), table(table), images(new JovImageList()), drawingPaused(false),
+      applying(false) {
     images->addRef();
 }
 
 JovTablePeer::~JovTablePeer() {
+    releasePendingChecks();
     images->release();
+}
+
+void JovTablePeer::releasePendingChecks() {
+    for (const CheckChange& change : pendingChecks) {
+        change.row->release();
+    }
+    pendingChecks.clear();
 }
 
 const char* JovTablePeer::windowClass() const {
@@ -104,18 +113,39 @@ void JovTablePeer::insertColumns() {
 void JovTablePeer::reloadRows() {
     JovFlagGuard guard(applying);
     SendMessageA(getWindow(), LVM_DELETEALLITEMS, 0, 0);
-    if (table->getRowCount() > 0) {
-        insertRows(0, table->getRowCount() - 1);
+    if (table->getAnnouncedRowCount() > 0) {
+        insertRows(0, table->getAnnouncedRowCount() - 1);
     }
 }
 
 void JovTablePeer::insertRows(int first, int last) {
     JovFlagGuard guard(applying);
+    pauseDrawing();
     for (int row = first; row <= last; ++row) {
         writeRow(row, true);
-        setItemState(row, checkState(table->isChecked(row)), LVIS_STATEIMAGEMASK);
-        setItemState(row, table->isRowSelected(row) ? LVIS_SELECTED : 0, LVIS_SELECTED);
+        // The control gives a new item the unchecked box and ignores a state image passed along.
+        if (table->isChecked(row)) {
+            setItemState(row, checkState(true), LVIS_STATEIMAGEMASK);
+        }
     }
+}
+
+void JovTablePeer::pauseDrawing() {
+    if (drawingPaused) {
+        return;
+    }
+    SendMessageA(getWindow(), WM_SETREDRAW, FALSE, 0);
+    drawingPaused = true;
+    postDeferredWork();
+}
+
+void JovTablePeer::resumeDrawing() {
+    if (!drawingPaused) {
+        return;
+    }
+    drawingPaused = false;
+    SendMessageA(getWindow(), WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(getWindow(), nullptr, TRUE);
 }
 
 void JovTablePeer::updateRows(int first, int last) {
@@ -127,6 +157,11 @@ void JovTablePeer::updateRows(int first, int last) {
 
 void JovTablePeer::deleteRows(int first, int last) {
     JovFlagGuard guard(applying);
+    const auto shown = static_cast<int>(SendMessageA(getWindow(), LVM_GETITEMCOUNT, 0, 0));
+    if (first == 0 && last >= shown - 1) {
+        SendMessageA(getWindow(), LVM_DELETEALLITEMS, 0, 0);
+        return;
+    }
     for (int row = last; row >= first; --row) {
         SendMessageA(getWindow(), LVM_DELETEITEM, row, 0);
     }
@@ -139,6 +174,11 @@ void JovTablePeer::writeRow(int row, bool insert) {
     item.iItem = row;
     item.pszText = const_cast<char*>(text.chars());
     item.iImage = images->indexOf(table->getCellImage(row));
+    if (insert) {
+        item.mask |= LVIF_STATE;
+        item.stateMask = LVIS_SELECTED;
+        item.state = table->isRowSelected(row) ? LVIS_SELECTED : 0;
+    }
     SendMessageA(getWindow(), insert ? LVM_INSERTITEMA : LVM_SETITEMA, 0,
                  reinterpret_cast<LPARAM>(&item));
     for (int column = 1; column < table->getColumnCount(); ++column) {
@@ -208,7 +248,28 @@ std::intptr_t JovTablePeer::itemChanging(void* header) {
     if (((change->uNewState ^ change->uOldState) & LVIS_STATEIMAGEMASK) == 0) {
         return FALSE;
     }
-    return table->userChecked(change->iItem, isCheckedState(change->uNewState)) ? FALSE : TRUE;
+    JovObject* row = table->getRows().elementAt(change->iItem);
+    if (row == nullptr) {
+        return TRUE;
+    }
+    row->addRef();
+    pendingChecks.push_back({row, isCheckedState(change->uNewState)});
+    postDeferredWork();
+    return TRUE;
+}
+
+void JovTablePeer::runDeferredWork() {
+    resumeDrawing();
+    std::vector<CheckChange> changes;
+    changes.swap(pendingChecks);
+    for (const CheckChange& change : changes) {
+        // A listener may have removed the table: its window is then gone.
+        const int row = getWindow() != nullptr ? table->indexOfRow(change.row) : -1;
+        if (row >= 0) {
+            table->userChecked(row, change.checked);
+        }
+        change.row->release();
+    }
 }
 
 void JovTablePeer::itemChanged(void* header) {

@@ -5,6 +5,8 @@
 
 #include "awt/windows/JovComponentPeer.h"
 
+#include <vector>
+
 class JovImageList;
 class JovTable;
 
@@ -31,6 +33,8 @@ public:
     void setSelected(int row, bool selected);
 
     std::intptr_t handleNotify(int code, void* header) override;
+    // The check-box changes the user made, handed to the table outside the control's notification.
+    void runDeferredWork() override;
 
     JovString toString() const override;
 
@@ -44,8 +48,19 @@ protected:
 private:
     void insertColumns();
     void writeRow(int row, bool insert);
+    void releasePendingChecks();
+    // Rows told one by one, as a search fills the table, are drawn once, after the message
+    // that told them: each drawing step would cost as much as the insert itself.
+    void pauseDrawing();
+    void resumeDrawing();
     void setItemState(int row, unsigned int state, unsigned int mask);
-    // LVN_ITEMCHANGING: answers nonzero to refuse the user's check-box change.
+    struct CheckChange {
+        JovObject* row;
+        bool checked;
+    };
+
+    // LVN_ITEMCHANGING: a check box the user changed is refused in the control for now; the
+    // table hears of it later and sets the mark if its listeners let it stand.
     std::intptr_t itemChanging(void* header);
     void itemChanged(void* header);
     // Clicks on the rows; the popup request comes as the control's context menu message.
@@ -53,6 +68,9 @@ private:
 
     JovTable* table;
     JovImageList* images;
+    // Each holds a counted reference on its row, found again by identity when it is handled.
+    std::vector<CheckChange> pendingChecks;
+    bool drawingPaused;
     // Set while the program writes states into the control, whose notifications it then ignores.
     bool applying;
 };

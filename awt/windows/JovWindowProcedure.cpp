@@ -95,8 +95,13 @@ LRESULT onActivate(JovComponentPeer& peer, HWND window, UINT message, WPARAM wPa
     return defaultProcedure(window, message, wParam, lParam);
 }
 
-LRESULT onFocus(JovComponentPeer& peer, HWND, UINT message, WPARAM, LPARAM) {
-    peer.handleFocus(message == WM_SETFOCUS);
+// WM_SETFOCUS comes to the window that got the focus; WM_KILLFOCUS names the one getting it.
+HWND focusDestination(HWND window, UINT message, WPARAM wParam) {
+    return message == WM_SETFOCUS ? window : reinterpret_cast<HWND>(wParam);
+}
+
+LRESULT onFocus(JovComponentPeer&, HWND window, UINT message, WPARAM wParam, LPARAM) {
+    toolkit().focusMovedTo(focusDestination(window, message, wParam));
     return 0;
 }
 
@@ -347,4 +352,18 @@ LRESULT CALLBACK JovWindowProcedure::handle(HWND window, UINT message, WPARAM wP
         }
     }
     return defaultProcedure(window, message, wParam, lParam);
+}
+
+LRESULT CALLBACK JovWindowProcedure::watchControlFocus(HWND window, UINT message, WPARAM wParam,
+                                                       LPARAM lParam, UINT_PTR id, DWORD_PTR) {
+    if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(window, &watchControlFocus, id);
+        return DefSubclassProc(window, message, wParam, lParam);
+    }
+    const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+    JovMToolkit* library = JovMToolkit::getToolkit();
+    if ((message == WM_SETFOCUS || message == WM_KILLFOCUS) && library != nullptr) {
+        library->focusMovedTo(focusDestination(window, message, wParam));
+    }
+    return result;
 }

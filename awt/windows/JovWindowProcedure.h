@@ -10,4 +10,8 @@ public:
     JovWindowProcedure() = delete;
 
     static LRESULT CALLBACK handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    // Installed on the system's controls, whose focus messages never reach handle: passes every
+    // message on and tells the toolkit where the focus went.
+    static LRESULT CALLBACK watchControlFocus(HWND window, UINT message, WPARAM wParam,
+                                              LPARAM lParam, UINT_PTR id, DWORD_PTR data);
 };
