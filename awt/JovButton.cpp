@@ -4,7 +4,7 @@
 
 void JovButton::setDefault(bool isDefault) {
     defaultLook = isDefault;
-    if (auto* peer = dynamic_cast<JovButtonPeer*>(getPeer())) {
+    if (auto* peer = getPeerAs<JovButtonPeer>()) {
         peer->setDefaultLook(isDefault);
     }
 }

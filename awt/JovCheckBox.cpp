@@ -16,7 +16,7 @@ void JovCheckBox::setImage(JovImage* newImage) {
     }
     JovImage* old = image;
     image = newImage;
-    if (auto* peer = dynamic_cast<JovCheckBoxPeer*>(getPeer())) {
+    if (auto* peer = getPeerAs<JovCheckBoxPeer>()) {
         peer->setImage(newImage);
     }
     if (old != nullptr) {

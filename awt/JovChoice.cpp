@@ -14,7 +14,7 @@ JovChoice::~JovChoice() {
 
 void JovChoice::addItem(const JovString& item) {
     items.addElement(item);
-    if (auto* peer = dynamic_cast<JovChoicePeer*>(getPeer())) {
+    if (auto* peer = getPeerAs<JovChoicePeer>()) {
         peer->addItem(item);
     }
     invalidate();
@@ -32,7 +32,7 @@ void JovChoice::removeItemAt(int index) {
     } else if (selectedIndex > index) {
         --selectedIndex;
     }
-    if (auto* peer = dynamic_cast<JovChoicePeer*>(getPeer())) {
+    if (auto* peer = getPeerAs<JovChoicePeer>()) {
         peer->removeItem(index);
         peer->select(selectedIndex);
     }
@@ -41,7 +41,7 @@ void JovChoice::removeItemAt(int index) {
 void JovChoice::removeAll() {
     items.removeAllElements();
     selectedIndex = NO_SELECTION;
-    if (auto* peer = dynamic_cast<JovChoicePeer*>(getPeer())) {
+    if (auto* peer = getPeerAs<JovChoicePeer>()) {
         peer->removeAll();
     }
 }
@@ -52,7 +52,7 @@ JovString JovChoice::getItem(int index) const {
 
 void JovChoice::select(int index) {
     selectedIndex = isItemIndex(index) ? index : NO_SELECTION;
-    if (auto* peer = dynamic_cast<JovChoicePeer*>(getPeer())) {
+    if (auto* peer = getPeerAs<JovChoicePeer>()) {
         peer->select(selectedIndex);
     }
 }

@@ -131,6 +131,8 @@ public:
     // Not counted: a component is held by its parent, not the other way round.
     JovContainer* getParent() const { return parent; }
     JovComponentPeer* getPeer() const { return peer; }
+    // The peer as the kind of peer this component's class makes; null before the peer exists.
+    template <class Peer> Peer* getPeerAs() const { return dynamic_cast<Peer*>(peer); }
 
     JovString toString() const override;
 

@@ -61,7 +61,7 @@ void JovDialog::show() {
     if (initialFocus) {
         initialFocus->requestFocus();
     }
-    auto* dialogPeer = dynamic_cast<JovDialogPeer*>(getPeer());
+    auto* dialogPeer = getPeerAs<JovDialogPeer>();
     if (modal && dialogPeer != nullptr) {
         dialogPeer->runModalLoop();
     }
@@ -87,7 +87,7 @@ void JovDialog::dispose() {
 }
 
 void JovDialog::endModalLoop() {
-    auto* dialogPeer = dynamic_cast<JovDialogPeer*>(getPeer());
+    auto* dialogPeer = getPeerAs<JovDialogPeer>();
     if (dialogPeer != nullptr) {
         dialogPeer->endModalLoop();
     }

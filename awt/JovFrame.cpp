@@ -31,7 +31,7 @@ JovFrame::~JovFrame() {
 }
 
 JovFramePeer* JovFrame::framePeer() const {
-    return dynamic_cast<JovFramePeer*>(getPeer());
+    return getPeerAs<JovFramePeer>();
 }
 
 void JovFrame::setTitle(const JovString& newTitle) {

@@ -29,7 +29,7 @@ void JovLabel::setAlignment(int newAlignment) {
         return;
     }
     alignment = newAlignment;
-    if (auto* peer = dynamic_cast<JovLabelPeer*>(getPeer())) {
+    if (auto* peer = getPeerAs<JovLabelPeer>()) {
         peer->setAlignment(newAlignment);
     }
 }
@@ -39,7 +39,7 @@ void JovLabel::setIcon(JovImageIcon* newIcon) {
         return;
     }
     icon.reset(newIcon);
-    if (auto* peer = dynamic_cast<JovLabelPeer*>(getPeer())) {
+    if (auto* peer = getPeerAs<JovLabelPeer>()) {
         peer->setPictureStyle(newIcon != nullptr);
     }
     invalidate();

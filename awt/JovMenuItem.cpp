@@ -81,13 +81,6 @@ JovMenuItem* JovMenuItem::itemForCommand(int commandId) {
     return nullptr;
 }
 
-void JovMenuItem::performCommand(int commandId) {
-    JovMenuItem* item = itemForCommand(commandId);
-    if (item != nullptr) {
-        item->doClick();
-    }
-}
-
 JovString JovMenuItem::toString() const {
     return labelledText("JovMenuItem");
 }

@@ -24,9 +24,6 @@ public:
     // A separator never acts.
     void doClick() override;
 
-    // The item with commandId acts as if clicked; ids of no (or no longer living) item are
-    // ignored. Called by the window procedure for WM_COMMAND from a menu.
-    static void performCommand(int commandId);
     // The living item with commandId, or null.
     static JovMenuItem* itemForCommand(int commandId);
 

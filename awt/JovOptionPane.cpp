@@ -23,7 +23,7 @@ int JovOptionPane::ask() {
         return JovOptionPanePeer::showBox(nullptr, message, title, messageType);
     }
     addNotify();
-    auto* peer = dynamic_cast<JovOptionPanePeer*>(getPeer());
+    auto* peer = getPeerAs<JovOptionPanePeer>();
     if (peer == nullptr) {
         return CLOSED_OPTION;
     }

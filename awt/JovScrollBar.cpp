@@ -22,7 +22,7 @@ void JovScrollBar::setValues(int newValue, int newVisibleAmount, int newMinimum,
     visibleAmount =
         newVisibleAmount < 0 ? 0 : (newVisibleAmount > range ? range : newVisibleAmount);
     value = clamped(newValue);
-    if (auto* peer = dynamic_cast<JovScrollBarPeer*>(getPeer())) {
+    if (auto* peer = getPeerAs<JovScrollBarPeer>()) {
         peer->setValues(value, visibleAmount, minimum, maximum);
     }
 }

@@ -28,7 +28,7 @@ JovTable::~JovTable() {
 }
 
 JovTablePeer* JovTable::tablePeer() const {
-    return dynamic_cast<JovTablePeer*>(getPeer());
+    return getPeerAs<JovTablePeer>();
 }
 
 JovTableColumn* JovTable::getColumn(int index) const {

@@ -21,13 +21,13 @@ void JovTextComponent::setText(const JovString& newText) {
 
 void JovTextComponent::setEditable(bool isEditable) {
     editable = isEditable;
-    if (auto* peer = dynamic_cast<JovTextFieldPeer*>(getPeer())) {
+    if (auto* peer = getPeerAs<JovTextFieldPeer>()) {
         peer->setEditable(isEditable);
     }
 }
 
 void JovTextComponent::selectAll() {
-    if (auto* peer = dynamic_cast<JovTextFieldPeer*>(getPeer())) {
+    if (auto* peer = getPeerAs<JovTextFieldPeer>()) {
         peer->selectAll();
     }
 }

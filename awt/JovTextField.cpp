@@ -22,7 +22,7 @@ void JovTextField::setHorizontalAlignment(int newAlignment) {
 
 void JovTextField::setEchoChar(char echo) {
     echoChar = echo;
-    if (auto* peer = dynamic_cast<JovTextFieldPeer*>(getPeer())) {
+    if (auto* peer = getPeerAs<JovTextFieldPeer>()) {
         peer->setEchoChar(echo);
     }
 }

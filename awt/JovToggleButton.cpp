@@ -11,7 +11,7 @@ JovToggleButton::~JovToggleButton() {
 
 void JovToggleButton::setSelected(bool isSelected) {
     selected = isSelected;
-    if (auto* peer = dynamic_cast<JovToggleButtonPeer*>(getPeer())) {
+    if (auto* peer = getPeerAs<JovToggleButtonPeer>()) {
         peer->setChecked(isSelected);
     }
     if (isSelected && group != nullptr) {
@@ -45,7 +45,7 @@ void JovToggleButton::doClick() {
 
 void JovToggleButton::controlClicked() {
     // The auto control has already moved its check mark; it is the truth now.
-    const auto* peer = dynamic_cast<JovToggleButtonPeer*>(getPeer());
+    const auto* peer = getPeerAs<JovToggleButtonPeer>();
     setSelected(peer != nullptr ? peer->isChecked() : selectionAfterClick());
     fireActionPerformed();
 }

@@ -28,7 +28,7 @@ JovTree::~JovTree() {
 }
 
 JovTreePeer* JovTree::treePeer() const {
-    return dynamic_cast<JovTreePeer*>(getPeer());
+    return getPeerAs<JovTreePeer>();
 }
 
 void JovTree::setRoot(JovDefaultMutableTreeNode* newRoot) {

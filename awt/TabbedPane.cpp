@@ -26,7 +26,7 @@ TabbedPane::~TabbedPane() {
 }
 
 TabbedPanePeer* TabbedPane::panePeer() const {
-    return dynamic_cast<TabbedPanePeer*>(getPeer());
+    return getPeerAs<TabbedPanePeer>();
 }
 
 void TabbedPane::addTab(const JovString& title, JovComponent* page) {

@@ -6,13 +6,13 @@
 
 #include "awt/JovComponent.h"
 #include "awt/JovContainer.h"
-#include "awt/JovMenuItem.h"
 #include "awt/JovWindow.h"
 #include "awt/event/JovFocusEvent.h"
 #include "awt/event/JovKeyEvent.h"
 #include "awt/event/JovMouseEvent.h"
 #include "awt/geom/JovAffineTransform.h"
 #include "awt/windows/JovMToolkit.h"
+#include "awt/windows/JovMenuPeer.h"
 #include "awt/windows/JovWindowProcedure.h"
 
 #include <commctrl.h>
@@ -400,7 +400,7 @@ void JovComponentPeer::handleScroll(int, int) {
 }
 
 void JovComponentPeer::handleMenuCommand(int commandId) {
-    JovMenuItem::performCommand(commandId);
+    JovMenuPeer::performCommand(commandId);
 }
 
 std::intptr_t JovComponentPeer::handleControlColor(DeviceContext) {

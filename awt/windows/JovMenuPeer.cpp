@@ -121,6 +121,13 @@ void JovMenuPeer::removeMenuBar(JovMenuBar* menuBar, JovFrame* frame) {
     }
 }
 
+void JovMenuPeer::performCommand(int commandId) {
+    JovMenuItem* item = JovMenuItem::itemForCommand(commandId);
+    if (item != nullptr) {
+        item->doClick();
+    }
+}
+
 void JovMenuPeer::updateItem(JovMenuItem* item) {
     HMENU menu = item->getNativeMenu();
     if (menu == nullptr) {

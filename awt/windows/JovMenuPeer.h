@@ -20,6 +20,9 @@ public:
     static void removeMenuBar(JovMenuBar* menuBar, JovFrame* frame);
     // Copies item's label, separator kind, check mark and enabled state into its native item.
     static void updateItem(JovMenuItem* item);
+    // The item with commandId acts as if clicked; ids of no (or no longer living) item are
+    // ignored. Called for WM_COMMAND from a menu.
+    static void performCommand(int commandId);
     // Opens menu at x, y of invoker and returns when it closed.
     static void trackPopup(JovPopupMenu* menu, JovComponent* invoker, int x, int y);
 };
