@@ -4,8 +4,10 @@
 
 #include "app/labeltext/LabelTextArguments.h"
 #include "app/labeltext/LabelTexts.h"
+#include "app/model/CompositionRows.h"
 #include "app/model/MealComposer.h"
 #include "app/model/ScopedStatement.h"
+#include "app/model/ScopedTransaction.h"
 #include "awt/JovDefaultMutableTreeNode.h"
 #include "lang/JovException.h"
 #include "lang/JovString.h"
@@ -36,14 +38,24 @@ int LabelTextTool::run(const LabelTextArguments& arguments) {
     const std::vector<int> menuIds = arguments.isAll() ? allMenuIds() : arguments.getMenuIds();
     int exitCode = unreadableIds ? unknownMenuExit : 0;
     bool written = false;
+    // Nothing the run does changes a composition, so each row is read once for all menus; and
+    // one commit for all designations instead of one each.
+    CompositionRows rows(connection);
+    ScopedTransaction transaction(connection);
     for (const int menuId : menuIds) {
         // Readable blocks are set apart by an empty line; JSON lines stand one below the other.
         const char* separator = written && !arguments.isJson() ? "\n" : "";
-        const int menuExit = writeMenu(menuId, arguments.isJson(), separator);
+        const int menuExit = writeMenu(menuId, arguments.isJson(), separator, rows);
         written = written || menuExit != unknownMenuExit;
         exitCode = std::max(exitCode, menuExit);
     }
     std::fflush(out);
+    try {
+        transaction.commit();
+    } catch (const JovException& refusal) {
+        warnNotStored(err, "Verkehrsbezeichnungen", refusal.getMessage());
+        exitCode = std::max(exitCode, notStoredExit);
+    }
     return exitCode;
 }
 
@@ -77,21 +89,21 @@ std::vector<int> LabelTextTool::allMenuIds() {
     return ids;
 }
 
-int LabelTextTool::writeMenu(int menuId, bool json, const char* separator) {
+int LabelTextTool::writeMenu(int menuId, bool json, const char* separator, CompositionRows& rows) {
     auto* treeRoot = new JovDefaultMutableTreeNode(new JovString("Alle Zutaten"));
     treeRoot->addRef();
     auto* composer = new MealComposer(treeRoot, nullptr, this);
     composer->addRef();
-    const int exitCode = composeAndWrite(*composer, menuId, json, separator);
+    const int exitCode = composeAndWrite(*composer, menuId, json, separator, rows);
     composer->release();
     treeRoot->release();
     return exitCode;
 }
 
 int LabelTextTool::composeAndWrite(MealComposer& composer, int menuId, bool json,
-                                   const char* separator) {
+                                   const char* separator, CompositionRows& rows) {
     try {
-        composer.loadMenu(menuId);
+        composer.loadMenu(menuId, rows);
     } catch (const JovException& refusal) {
         report(err, refusal.getMessage());
         return unknownMenuExit;

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+class CompositionRows;
 class LabelTextArguments;
 class MealComposer;
 
@@ -25,7 +26,8 @@ public:
 
     // Writes every menu asked for and answers the exit code: 0; unknownMenuExit when a menu was
     // not found or its composition was refused as too large; notStoredExit when the database
-    // refused a designation. The others are still written; the highest code wins.
+    // refused a designation. The others are still written; the highest code wins. The
+    // designations are stored in one transaction; a refused commit is warned about as well.
     int run(const LabelTextArguments& arguments);
 
     Connection* getConnection() const override { return connection; }
@@ -40,8 +42,9 @@ private:
     // reported and left out.
     std::vector<int> allMenuIds();
     // Writes separator and the menu's texts and answers the menu's exit code.
-    int writeMenu(int menuId, bool json, const char* separator);
-    int composeAndWrite(MealComposer& composer, int menuId, bool json, const char* separator);
+    int writeMenu(int menuId, bool json, const char* separator, CompositionRows& rows);
+    int composeAndWrite(MealComposer& composer, int menuId, bool json, const char* separator,
+                        CompositionRows& rows);
 
     Connection* connection;
     std::FILE* out;
