@@ -96,11 +96,12 @@ int AbstractMeal::compareTo(const JovObject& other) const {
     return (order > 0) - (order < 0);
 }
 
+// Keys and boxed values are never changed in place (a setter puts a new value), so the copy
+// shares them instead of cloning each.
 void AbstractMeal::copyPropertiesFrom(const AbstractMeal& other) {
     const JovVector keys = other.keys();
     for (int i = 0; i < keys.size(); ++i) {
-        const JovObject* key = keys.elementAt(i);
-        const JovObject* value = other.get(key);
-        put(key->clone(), value != nullptr ? value->clone() : nullptr);
+        JovObject* key = keys.elementAt(i);
+        put(key, other.get(key));
     }
 }

@@ -49,6 +49,6 @@ public:
     int compareTo(const JovObject& other) const override;
 
 protected:
-    // Puts a copy of each of the other item's values under the same key, in its key order.
+    // Puts each of the other item's values under the same key, in its key order.
     void copyPropertiesFrom(const AbstractMeal& other);
 };
