@@ -2,7 +2,8 @@
 # Timings of loading and composing, side by side with a previous design's: builds the composition
 # benchmark (native, Release, no sanitizers) and the Windows labeltext from this tree and from
 # BEFORE_REF, runs both on the same databases, times `labeltext --json --all` under Wine on the
-# large generated database, and compares the texts of every menu byte for byte.
+# large generated database beside a plain script that composes the same texts from the file, and
+# compares the texts of every menu byte for byte.
 #
 # usage: scripts/benchmark.sh BEFORE_REF [SEED]
 #   Everything lives under build/bench; the large database is generated once per seed.
@@ -88,14 +89,17 @@ start=$(date +%s%N)
 sqlite3 "$large" "SELECT * FROM Menues; SELECT * FROM Mengen; SELECT * FROM Anteile;
                   SELECT * FROM Zutaten;" >/dev/null
 plain=$(milliseconds "$start")
+start=$(date +%s%N)
+python3 scripts/compose-label-texts.py "$large" >"$bench/script.json"
+script=$(milliseconds "$start")
 
 python3 - "$bench" "${seconds[before-first]}" "${seconds[after-first]}" \
-    "${seconds[before-second]}" "${seconds[after-second]}" "$plain" <<'PYTHON'
+    "${seconds[before-second]}" "${seconds[after-second]}" "$plain" "$script" <<'PYTHON'
 import json
 import sys
 
 bench = sys.argv[1]
-before_first, after_first, before_second, after_second, plain = (
+before_first, after_first, before_second, after_second, plain, script = (
     float(ms) / 1000 for ms in sys.argv[2:])
 NANOSECONDS = {"ns": 1, "us": 1e3, "ms": 1e6, "s": 1e9}
 
@@ -115,10 +119,14 @@ for case, old in before.items():
 for label, old, new in (("labeltext --all (first run, s)", before_first, after_first),
                         ("labeltext --all (second run, s)", before_second, after_second)):
     print(f"{label:34} {old:12.2f} {new:12.2f} {old / new:8.1f}x")
+print(f"{'script composing from the file (s)':34} {script:12.2f}   after = "
+      f"{after_second / script:.2f} x the script")
 print(f"{'plain SQL read (s)':34} {plain:12.2f}   after = {after_second / plain:.1f} x the read")
 PYTHON
 
-# Results unchanged: every menu's texts, byte for byte.
+# Results unchanged: every menu's texts, byte for byte, and the script composes the same.
+cmp -s "$bench/script.json" "$bench/labeltext-after-second.json" ||
+    { echo "script and labeltext DIFFER" >&2; exit 1; }
 for run in first second; do
     if cmp -s "$bench/labeltext-before-$run.json" "$bench/labeltext-after-$run.json"; then
         echo "labeltext --all ($run run): $(wc -l <"$bench/labeltext-after-$run.json") menus, texts identical"
