@@ -19,23 +19,17 @@ JovBufferedReader::JovBufferedReader(JovReader* source, int size)
     : in(source), buffer(nullptr), bufferSize(size > 0 ? size : defaultBufferSize), fillCount(0),
       readPosition(0), markPosition(noMark), endOfInput(false) {
     buffer = new char[bufferSize + 1]();
-    if (in != nullptr) {
-        in->addRef();
-    }
 }
 
 JovBufferedReader::~JovBufferedReader() {
     delete[] buffer;
-    if (in != nullptr) {
-        in->release();
-    }
 }
 
 bool JovBufferedReader::fill() {
     if (readPosition < fillCount) {
         return true;
     }
-    if (in == nullptr) {
+    if (!in) {
         return false;
     }
     // A mark is only good for buffer-size bytes; once they are read it is dropped.
@@ -92,7 +86,7 @@ int JovBufferedReader::skip(int count) {
 }
 
 bool JovBufferedReader::ready() {
-    return readPosition < fillCount || (in != nullptr && in->ready());
+    return readPosition < fillCount || (in && in->ready());
 }
 
 void JovBufferedReader::mark(int limit) {
@@ -116,7 +110,7 @@ void JovBufferedReader::reset() {
 }
 
 void JovBufferedReader::close() {
-    if (in != nullptr) {
+    if (in) {
         in->close();
     }
 }

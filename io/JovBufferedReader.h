@@ -2,6 +2,7 @@
 // Buffers another reader and splits its bytes into lines.
 
 #include "io/JovReader.h"
+#include "lang/JovReference.h"
 
 class JovBufferedReader : public JovReader {
 public:
@@ -33,7 +34,7 @@ private:
     // Makes at least one unread byte available unless the input has ended.
     bool fill();
 
-    JovReader* in;
+    JovReference<JovReader> in;
     char* buffer;
     int bufferSize;
     int fillCount;

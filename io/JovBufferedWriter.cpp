@@ -7,21 +7,15 @@
 JovBufferedWriter::JovBufferedWriter(JovWriter* target, int size)
     : out(target), buffer(nullptr), bufferSize(size > 0 ? size : defaultBufferSize), used(0) {
     buffer = new char[bufferSize];
-    if (out != nullptr) {
-        out->addRef();
-    }
 }
 
 JovBufferedWriter::~JovBufferedWriter() {
     flush();
     delete[] buffer;
-    if (out != nullptr) {
-        out->release();
-    }
 }
 
 void JovBufferedWriter::passOn() {
-    if (out != nullptr && used > 0) {
+    if (out && used > 0) {
         out->write(buffer, 0, used);
     }
     used = 0;
@@ -35,7 +29,7 @@ void JovBufferedWriter::write(const char* text, int offset, int length) {
         passOn();
     }
     if (length > bufferSize) {
-        if (out != nullptr) {
+        if (out) {
             out->write(text, offset, length);
         }
         return;
@@ -46,20 +40,20 @@ void JovBufferedWriter::write(const char* text, int offset, int length) {
 
 void JovBufferedWriter::flush() {
     passOn();
-    if (out != nullptr) {
+    if (out) {
         out->flush();
     }
 }
 
 void JovBufferedWriter::close() {
     flush();
-    if (out != nullptr) {
+    if (out) {
         out->close();
     }
 }
 
 JovBufferedWriter* JovBufferedWriter::clone() const {
-    return new JovBufferedWriter(out, bufferSize);
+    return new JovBufferedWriter(out.get(), bufferSize);
 }
 
 JovString JovBufferedWriter::toString() const {

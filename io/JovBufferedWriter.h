@@ -2,6 +2,7 @@
 // Collects small writes and passes them on in buffer-sized pieces.
 
 #include "io/JovWriter.h"
+#include "lang/JovReference.h"
 
 class JovBufferedWriter : public JovWriter {
 public:
@@ -26,7 +27,7 @@ public:
 private:
     void passOn();
 
-    JovWriter* out;
+    JovReference<JovWriter> out;
     char* buffer;
     int bufferSize;
     int used;

@@ -14,20 +14,12 @@ constexpr int lineEndLength = 2;
 
 } // namespace
 
-JovPrintWriter::JovPrintWriter() : out(nullptr) {
-}
+JovPrintWriter::JovPrintWriter() = default;
 
 JovPrintWriter::JovPrintWriter(const JovWriter& writer) : out(writer.clone()) {
-    if (out != nullptr) {
-        out->addRef();
-    }
 }
 
-JovPrintWriter::~JovPrintWriter() {
-    if (out != nullptr) {
-        out->release();
-    }
-}
+JovPrintWriter::~JovPrintWriter() = default;
 
 JovPrintWriter& JovPrintWriter::standardOutput() {
     static JovPrintWriter writer{JovFileWriter(JovFileDescriptor::standardOutput())};
@@ -60,25 +52,25 @@ void JovPrintWriter::println(const JovString& text) {
 }
 
 void JovPrintWriter::write(const char* text, int offset, int length) {
-    if (out != nullptr) {
+    if (out) {
         out->write(text, offset, length);
     }
 }
 
 void JovPrintWriter::flush() {
-    if (out != nullptr) {
+    if (out) {
         out->flush();
     }
 }
 
 void JovPrintWriter::close() {
-    if (out != nullptr) {
+    if (out) {
         out->close();
     }
 }
 
 JovPrintWriter* JovPrintWriter::clone() const {
-    return out != nullptr ? new JovPrintWriter(*out) : new JovPrintWriter;
+    return out ? new JovPrintWriter(*out) : new JovPrintWriter;
 }
 
 JovString JovPrintWriter::toString() const {

@@ -3,6 +3,7 @@
 // standard print writers carry the program's diagnostic lines and the library's error lines.
 
 #include "io/JovWriter.h"
+#include "lang/JovReference.h"
 
 class JovPrintWriter : public JovWriter {
 public:
@@ -32,5 +33,5 @@ public:
     JovString toString() const override;
 
 private:
-    JovWriter* out;
+    JovReference<JovWriter> out;
 };

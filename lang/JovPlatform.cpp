@@ -2,8 +2,6 @@
 
 #include "lang/JovPlatform.h"
 
-#include "lang/JovString.h"
-
 #ifdef _WIN32
 
 #include <fcntl.h>
@@ -16,8 +14,6 @@ struct JovPlatform::RecursiveLock {
 
 namespace {
 
-constexpr int isoNameSize = 9;
-
 JovPlatform::RecursiveLock* publishLock(JovPlatform::RecursiveLock** slot,
                                         JovPlatform::RecursiveLock* fresh) {
     auto* target = reinterpret_cast<PVOID volatile*>(slot);
@@ -26,13 +22,13 @@ JovPlatform::RecursiveLock* publishLock(JovPlatform::RecursiveLock** slot,
 }
 
 // One ISO name of the user's default language id, or the empty text.
-JovString userLocaleInfo(LCTYPE item) {
-    char isoName[isoNameSize] = {};
+JovPlatform::IsoName userLocaleInfo(LCTYPE item) {
+    JovPlatform::IsoName name;
     const LCID locale = MAKELCID(GetUserDefaultLangID(), SORT_DEFAULT);
-    if (GetLocaleInfoA(locale, item, isoName, isoNameSize) == 0) {
-        return JovString();
+    if (GetLocaleInfoA(locale, item, name.letters, JovPlatform::IsoName::capacity) == 0) {
+        return JovPlatform::IsoName();
     }
-    return JovString(isoName);
+    return name;
 }
 
 } // namespace
@@ -84,11 +80,11 @@ void JovPlatform::useBinaryMode(FILE* stream) {
     _setmode(_fileno(stream), _O_BINARY);
 }
 
-JovString JovPlatform::systemLanguage() {
+JovPlatform::IsoName JovPlatform::systemLanguage() {
     return userLocaleInfo(LOCALE_SISO639LANGNAME);
 }
 
-JovString JovPlatform::systemCountry() {
+JovPlatform::IsoName JovPlatform::systemCountry() {
     return userLocaleInfo(LOCALE_SISO3166CTRYNAME);
 }
 
@@ -138,13 +134,14 @@ bool startsWithLanguage(const char* setting) {
 }
 
 // The first two letters of setting in upper or lower case.
-JovString lettersOf(const char* setting, bool upperCase) {
-    char letters[languageLetters + 1] = {};
+JovPlatform::IsoName lettersOf(const char* setting, bool upperCase) {
+    JovPlatform::IsoName name;
     for (int i = 0; i < languageLetters; ++i) {
         const auto letter = static_cast<unsigned char>(setting[i]);
-        letters[i] = static_cast<char>(upperCase ? std::toupper(letter) : std::tolower(letter));
+        name.letters[i] =
+            static_cast<char>(upperCase ? std::toupper(letter) : std::tolower(letter));
     }
-    return JovString(letters);
+    return name;
 }
 
 } // namespace
@@ -203,22 +200,22 @@ unsigned int JovPlatform::fileAttributes(const char* path) {
 void JovPlatform::useBinaryMode(FILE*) {
 }
 
-JovString JovPlatform::systemLanguage() {
+JovPlatform::IsoName JovPlatform::systemLanguage() {
     const char* setting = languageSetting();
     if (!startsWithLanguage(setting)) {
-        return JovString();
+        return IsoName();
     }
     return lettersOf(setting, false);
 }
 
-JovString JovPlatform::systemCountry() {
+JovPlatform::IsoName JovPlatform::systemCountry() {
     const char* setting = languageSetting();
     if (!startsWithLanguage(setting) || setting[languageLetters] != countrySeparator) {
-        return JovString();
+        return IsoName();
     }
     const char* country = setting + languageLetters + 1;
     if (!isLetter(country[0]) || !isLetter(country[1]) || isLetter(country[2])) {
-        return JovString();
+        return IsoName();
     }
     return lettersOf(country, true);
 }

@@ -5,10 +5,16 @@
 
 #include <cstdio>
 
-class JovString;
-
 class JovPlatform {
 public:
+    // A language or country name as the system reports it (at most eight letters), or empty. Plain
+    // characters, because the library's strings are built on this file.
+    struct IsoName {
+        static constexpr int capacity = 9;
+        char letters[capacity] = {};
+        const char* chars() const { return letters; }
+    };
+
     // Re-entrant lock: a critical section on Windows, a recursive mutex natively.
     struct RecursiveLock;
 
@@ -33,9 +39,9 @@ public:
     static void useBinaryMode(FILE* stream);
 
     // Two lower-case letters of the user's language ("de", "en"), or the empty text.
-    static JovString systemLanguage();
+    static IsoName systemLanguage();
     // Two upper-case letters of the user's country ("DE", "CH"), or the empty text.
-    static JovString systemCountry();
+    static IsoName systemCountry();
 
     // The name that selects the German locale in setlocale.
     static const char* germanLocaleName();

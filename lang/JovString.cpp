@@ -41,50 +41,25 @@ JovString JovString::StringValue::toString() const {
 }
 
 JovString::JovString(Adopting, StringValue* fresh) : value(fresh) {
-    value->addRef();
 }
 
 JovString::JovString() : value(new StringValue(nullptr, 0)) {
-    value->addRef();
 }
 
 JovString::JovString(const char* text)
     : value(new StringValue(text, text != nullptr ? static_cast<int>(std::strlen(text)) : 0)) {
-    value->addRef();
 }
 
 JovString::JovString(const char* text, int offset, int count)
     : value(text != nullptr && count > 0 ? new StringValue(text + (offset > 0 ? offset : 0), count)
                                          : new StringValue(nullptr, 0)) {
-    value->addRef();
 }
 
 JovString::JovString(char c) : value(new StringValue(&c, 1)) {
-    value->addRef();
 }
 
-JovString::JovString(const JovObject& object) : JovObject(), Comparable(), value(nullptr) {
-    const JovString text = object.toString();
-    value = text.value;
-    value->addRef();
-}
-
-JovString::JovString(const JovString& other) : JovObject(), Comparable(), value(other.value) {
-    value->addRef();
-}
-
-JovString& JovString::operator=(const JovString& other) {
-    if (other.value == value) {
-        return *this;
-    }
-    other.value->addRef();
-    value->release();
-    value = other.value;
-    return *this;
-}
-
-JovString::~JovString() {
-    value->release();
+JovString::JovString(const JovObject& object)
+    : JovObject(), Comparable(), value(object.toString().value) {
 }
 
 int JovString::length() const {

@@ -4,6 +4,7 @@
 
 #include "lang/Comparable.h"
 #include "lang/JovObject.h"
+#include "lang/JovReference.h"
 
 class JovString : public JovObject, public Comparable {
 public:
@@ -32,9 +33,10 @@ public:
     explicit JovString(char c);
     // The object's text; explicit so that boxed values never turn into text by accident.
     explicit JovString(const JovObject& object);
-    JovString(const JovString& other);
-    JovString& operator=(const JovString& other);
-    ~JovString() override;
+    // Copies share the value; assigning a string that shares it already changes nothing.
+    JovString(const JovString& other) = default;
+    JovString& operator=(const JovString& other) = default;
+    ~JovString() override = default;
 
     int length() const;
     // The zero-terminated characters, read-only.
@@ -80,7 +82,7 @@ private:
 
     bool sameBytes(const JovString& other) const;
 
-    StringValue* value;
+    JovReference<StringValue> value;
 };
 
 JovString operator+(const char* text, const JovString& string);

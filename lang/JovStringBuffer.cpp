@@ -43,25 +43,6 @@ void JovStringBuffer::StringBufferValue::append(const char* text, int count) {
 }
 
 JovStringBuffer::JovStringBuffer() : value(new StringBufferValue) {
-    value->addRef();
-}
-
-JovStringBuffer::JovStringBuffer(const JovStringBuffer& other) : JovObject(), value(other.value) {
-    value->addRef();
-}
-
-JovStringBuffer& JovStringBuffer::operator=(const JovStringBuffer& other) {
-    if (other.value == value) {
-        return *this;
-    }
-    other.value->addRef();
-    value->release();
-    value = other.value;
-    return *this;
-}
-
-JovStringBuffer::~JovStringBuffer() {
-    value->release();
 }
 
 JovStringBuffer& JovStringBuffer::append(const JovString& text) {

@@ -3,6 +3,7 @@
 // other's appends.
 
 #include "lang/JovObject.h"
+#include "lang/JovReference.h"
 #include "lang/JovString.h"
 
 class JovStringBuffer : public JovObject {
@@ -29,9 +30,10 @@ public:
     };
 
     JovStringBuffer();
-    JovStringBuffer(const JovStringBuffer& other);
-    JovStringBuffer& operator=(const JovStringBuffer& other);
-    ~JovStringBuffer() override;
+    // Copies share the value, so they see each other's appends.
+    JovStringBuffer(const JovStringBuffer& other) = default;
+    JovStringBuffer& operator=(const JovStringBuffer& other) = default;
+    ~JovStringBuffer() override = default;
 
     JovStringBuffer& append(const JovString& text);
     JovStringBuffer& append(const char* text);
@@ -44,5 +46,5 @@ public:
     JovString toString() const override;
 
 private:
-    StringBufferValue* value;
+    JovReference<StringBufferValue> value;
 };

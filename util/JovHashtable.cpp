@@ -5,23 +5,12 @@
 
 #include "lang/JovStringBuffer.h"
 
-#include <cstring>
+#include <algorithm>
+#include <utility>
 
 namespace {
 
 constexpr int initialCapacity = 10;
-
-void retain(JovObject* object) {
-    if (object != nullptr) {
-        object->addRef();
-    }
-}
-
-void drop(JovObject* object) {
-    if (object != nullptr) {
-        object->release();
-    }
-}
 
 JovString textOf(const JovObject* object) {
     return object != nullptr ? object->toString() : JovString("null");
@@ -30,13 +19,13 @@ JovString textOf(const JovObject* object) {
 } // namespace
 
 JovHashtable::HashtableValue::HashtableValue()
-    : keys(new JovObject*[initialCapacity]), values(new JovObject*[initialCapacity]), count(0),
-      capacity(initialCapacity), lastRemoved(nullptr) {
+    : keys(new JovReference<JovObject>[initialCapacity]),
+      values(new JovReference<JovObject>[initialCapacity]), count(0), capacity(initialCapacity) {
 }
 
 JovHashtable::HashtableValue::~HashtableValue() {
     clear();
-    drop(lastRemoved);
+    lastRemoved.reset();
     delete[] keys;
     delete[] values;
 }
@@ -57,79 +46,57 @@ int JovHashtable::HashtableValue::indexOfKey(const JovObject* key) const {
     return -1;
 }
 
+// The key is held before the search, so a fresh key that matches an existing one is deleted
+// when this call lets it go.
 void JovHashtable::HashtableValue::put(JovObject* key, JovObject* value) {
-    key->addRef();
+    JovReference<JovObject> heldKey(key);
     const int index = indexOfKey(key);
     if (index < 0) {
-        append(key, value);
+        append(std::move(heldKey), value);
         return;
     }
-    key->release();
-    JovObject* old = values[index];
-    retain(value);
-    values[index] = value;
-    drop(old);
+    heldKey.reset();
+    values[index].reset(value);
 }
 
-void JovHashtable::HashtableValue::append(JovObject* key, JovObject* value) {
+void JovHashtable::HashtableValue::append(JovReference<JovObject> key, JovObject* value) {
     if (count + 1 > capacity) {
-        auto** largerKeys = new JovObject*[2 * capacity];
-        auto** largerValues = new JovObject*[2 * capacity];
-        std::memcpy(largerKeys, keys, count * sizeof(JovObject*));
-        std::memcpy(largerValues, values, count * sizeof(JovObject*));
+        auto* largerKeys = new JovReference<JovObject>[2 * capacity];
+        auto* largerValues = new JovReference<JovObject>[2 * capacity];
+        std::move(keys, keys + count, largerKeys);
+        std::move(values, values + count, largerValues);
         delete[] keys;
         delete[] values;
         keys = largerKeys;
         values = largerValues;
         capacity *= 2;
     }
-    keys[count] = key;
-    values[count] = value;
+    keys[count] = std::move(key);
+    values[count].reset(value);
     ++count;
-    retain(value);
 }
 
 JovObject* JovHashtable::HashtableValue::removeAt(int index) {
-    JovObject* key = keys[index];
-    JovObject* value = values[index];
+    JovReference<JovObject> previouslyParked;
+    const JovReference<JovObject> key = std::move(keys[index]);
+    JovReference<JovObject> removed = std::move(values[index]);
     --count;
-    std::memmove(keys + index, keys + index + 1, (count - index) * sizeof(JovObject*));
-    std::memmove(values + index, values + index + 1, (count - index) * sizeof(JovObject*));
-    JovObject* previouslyParked = lastRemoved;
-    lastRemoved = value;
-    key->release();
-    drop(previouslyParked);
-    return value;
+    std::move(keys + index + 1, keys + count + 1, keys + index);
+    std::move(values + index + 1, values + count + 1, values + index);
+    previouslyParked = std::move(lastRemoved);
+    lastRemoved = std::move(removed);
+    return lastRemoved.get();
 }
 
 void JovHashtable::HashtableValue::clear() {
     while (count > 0) {
         --count;
-        keys[count]->release();
-        drop(values[count]);
+        keys[count].reset();
+        values[count].reset();
     }
 }
 
 JovHashtable::JovHashtable() : value(new HashtableValue) {
-    value->addRef();
-}
-
-JovHashtable::JovHashtable(const JovHashtable& other) : JovObject(), value(other.value) {
-    value->addRef();
-}
-
-JovHashtable& JovHashtable::operator=(const JovHashtable& other) {
-    if (other.value == value) {
-        return *this;
-    }
-    other.value->addRef();
-    value->release();
-    value = other.value;
-    return *this;
-}
-
-JovHashtable::~JovHashtable() {
-    value->release();
 }
 
 void JovHashtable::clear() {

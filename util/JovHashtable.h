@@ -3,6 +3,7 @@
 // and searched linearly with equals. Keys and values are counted references.
 
 #include "lang/JovObject.h"
+#include "lang/JovReference.h"
 #include "lang/JovString.h"
 #include "util/JovVector.h"
 
@@ -18,8 +19,8 @@ public:
         JovString toString() const override;
 
         int size() const { return count; }
-        JovObject* keyAt(int index) const { return keys[index]; }
-        JovObject* valueAt(int index) const { return values[index]; }
+        JovObject* keyAt(int index) const { return keys[index].get(); }
+        JovObject* valueAt(int index) const { return values[index].get(); }
         int indexOfKey(const JovObject* key) const;
         // Takes references on both; an existing equal key keeps its entry and place.
         void put(JovObject* key, JovObject* value);
@@ -28,20 +29,20 @@ public:
         void clear();
 
     private:
-        void append(JovObject* key, JovObject* value);
+        void append(JovReference<JovObject> key, JovObject* value);
 
-        JovObject** keys;
-        JovObject** values;
+        JovReference<JovObject>* keys;
+        JovReference<JovObject>* values;
         int count;
         int capacity;
-        JovObject* lastRemoved;
+        JovReference<JovObject> lastRemoved;
     };
 
     JovHashtable();
     // Shares the other's entries.
-    JovHashtable(const JovHashtable& other);
-    JovHashtable& operator=(const JovHashtable& other);
-    ~JovHashtable() override;
+    JovHashtable(const JovHashtable& other) = default;
+    JovHashtable& operator=(const JovHashtable& other) = default;
+    ~JovHashtable() override = default;
 
     virtual void clear();
     virtual bool contains(const JovObject* value) const;
@@ -69,5 +70,5 @@ public:
     JovString toString() const override;
 
 private:
-    HashtableValue* value;
+    JovReference<HashtableValue> value;
 };

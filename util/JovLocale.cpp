@@ -51,8 +51,8 @@ JovString JovLocale::getCountry() const {
 }
 
 JovLocale JovLocale::getDefault() {
-    const JovString systemLanguage = JovPlatform::systemLanguage();
-    const JovString systemCountry = JovPlatform::systemCountry();
+    const JovString systemLanguage = JovPlatform::systemLanguage().chars();
+    const JovString systemCountry = JovPlatform::systemCountry().chars();
     for (const KnownLocale& known : knownLocales) {
         if (systemLanguage == known.systemLanguage && systemCountry == known.systemCountry) {
             return JovLocale(known.language, known.country);

@@ -125,38 +125,9 @@ void writeLine(JovWriter* writer, const JovString& text) {
 
 } // namespace
 
-JovProperties::JovProperties() : defaults(nullptr) {
-}
+JovProperties::JovProperties() = default;
 
 JovProperties::JovProperties(JovProperties* defaults) : defaults(defaults) {
-    if (defaults != nullptr) {
-        defaults->addRef();
-    }
-}
-
-JovProperties::JovProperties(const JovProperties& other)
-    : JovHashtable(other), defaults(other.defaults) {
-    if (defaults != nullptr) {
-        defaults->addRef();
-    }
-}
-
-JovProperties& JovProperties::operator=(const JovProperties& other) {
-    JovHashtable::operator=(other);
-    if (other.defaults != nullptr) {
-        other.defaults->addRef();
-    }
-    if (defaults != nullptr) {
-        defaults->release();
-    }
-    defaults = other.defaults;
-    return *this;
-}
-
-JovProperties::~JovProperties() {
-    if (defaults != nullptr) {
-        defaults->release();
-    }
 }
 
 JovString JovProperties::getProperty(const JovString& key, const JovString& defaultValue) const {
@@ -164,7 +135,7 @@ JovString JovProperties::getProperty(const JovString& key, const JovString& defa
     if (value != nullptr) {
         return value->toString();
     }
-    if (defaults != nullptr) {
+    if (defaults) {
         return defaults->getProperty(key, defaultValue);
     }
     return defaultValue;

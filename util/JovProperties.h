@@ -2,6 +2,7 @@
 // A table of text keys and values with an optional table of defaults and a line-based file form
 // ("key=value"); the settings file and every meal item are built on it.
 
+#include "lang/JovReference.h"
 #include "lang/JovString.h"
 #include "util/JovHashtable.h"
 
@@ -14,9 +15,9 @@ public:
     // Holds a counted reference on the defaults; null means none.
     explicit JovProperties(JovProperties* defaults);
     // Shares the other's entries and defaults.
-    JovProperties(const JovProperties& other);
-    JovProperties& operator=(const JovProperties& other);
-    ~JovProperties() override;
+    JovProperties(const JovProperties& other) = default;
+    JovProperties& operator=(const JovProperties& other) = default;
+    ~JovProperties() override = default;
 
     // The text of the value stored under key, else the defaults' value, else defaultValue.
     virtual JovString getProperty(const JovString& key,
@@ -36,5 +37,5 @@ public:
 private:
     void processLine(const JovString& rawLine);
 
-    JovProperties* defaults;
+    JovReference<JovProperties> defaults;
 };

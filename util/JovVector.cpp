@@ -6,23 +6,11 @@
 #include "lang/JovStringBuffer.h"
 #include "lang/JovSynchronized.h"
 
-#include <cstring>
+#include <algorithm>
 
 namespace {
 
 constexpr int initialCapacity = 10;
-
-void retain(JovObject* object) {
-    if (object != nullptr) {
-        object->addRef();
-    }
-}
-
-void drop(JovObject* object) {
-    if (object != nullptr) {
-        object->release();
-    }
-}
 
 void reportError(const JovString& line) {
     JovPrintWriter::standardError().println(line);
@@ -31,7 +19,7 @@ void reportError(const JovString& line) {
 } // namespace
 
 JovVector::VectorValue::VectorValue()
-    : elements(new JovObject*[initialCapacity]), count(0), capacity(initialCapacity) {
+    : elements(new JovReference<JovObject>[initialCapacity]), count(0), capacity(initialCapacity) {
 }
 
 JovVector::VectorValue::~VectorValue() {
@@ -45,62 +33,35 @@ JovString JovVector::VectorValue::toString() const {
 
 void JovVector::VectorValue::insertAt(int index, JovObject* element) {
     if (count + 1 > capacity) {
-        auto** larger = new JovObject*[2 * capacity];
-        std::memcpy(larger, elements, count * sizeof(JovObject*));
+        auto* larger = new JovReference<JovObject>[2 * capacity];
+        std::move(elements, elements + count, larger);
         delete[] elements;
         elements = larger;
         capacity *= 2;
     }
-    std::memmove(elements + index + 1, elements + index, (count - index) * sizeof(JovObject*));
-    elements[index] = element;
+    std::move_backward(elements + index, elements + count, elements + count + 1);
+    elements[index].reset(element);
     ++count;
-    retain(element);
 }
 
 void JovVector::VectorValue::replaceAt(int index, JovObject* element) {
-    JovObject* old = elements[index];
-    if (old == element) {
-        return;
-    }
-    retain(element);
-    elements[index] = element;
-    drop(old);
+    elements[index].reset(element);
 }
 
 void JovVector::VectorValue::removeAt(int index) {
-    JovObject* removed = elements[index];
+    const JovReference<JovObject> removed = std::move(elements[index]);
     --count;
-    std::memmove(elements + index, elements + index + 1, (count - index) * sizeof(JovObject*));
-    drop(removed);
+    std::move(elements + index + 1, elements + count + 1, elements + index);
 }
 
 void JovVector::VectorValue::removeAll() {
     while (count > 0) {
         --count;
-        drop(elements[count]);
+        elements[count].reset();
     }
 }
 
 JovVector::JovVector() : value(new VectorValue) {
-    value->addRef();
-}
-
-JovVector::JovVector(const JovVector& other) : JovObject(), value(other.value) {
-    value->addRef();
-}
-
-JovVector& JovVector::operator=(const JovVector& other) {
-    if (other.value == value) {
-        return *this;
-    }
-    other.value->addRef();
-    value->release();
-    value = other.value;
-    return *this;
-}
-
-JovVector::~JovVector() {
-    value->release();
 }
 
 bool JovVector::add(JovObject* element) {

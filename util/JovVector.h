@@ -4,6 +4,7 @@
 // throwing.
 
 #include "lang/JovObject.h"
+#include "lang/JovReference.h"
 #include "lang/JovString.h"
 
 class JovVector : public JovObject {
@@ -18,7 +19,7 @@ public:
         JovString toString() const override;
 
         int size() const { return count; }
-        JovObject* at(int index) const { return elements[index]; }
+        JovObject* at(int index) const { return elements[index].get(); }
         // Takes a reference on element; index must lie in 0..size.
         void insertAt(int index, JovObject* element);
         // Takes a reference on the new element, then releases the old one.
@@ -28,16 +29,16 @@ public:
         void removeAll();
 
     private:
-        JovObject** elements;
+        JovReference<JovObject>* elements;
         int count;
         int capacity;
     };
 
     JovVector();
     // Shares the other's element list.
-    JovVector(const JovVector& other);
-    JovVector& operator=(const JovVector& other);
-    ~JovVector() override;
+    JovVector(const JovVector& other) = default;
+    JovVector& operator=(const JovVector& other) = default;
+    ~JovVector() override = default;
 
     bool add(JovObject* element);
     void addElement(JovObject* element);
@@ -60,5 +61,5 @@ public:
     JovString toString() const override;
 
 private:
-    VectorValue* value;
+    JovReference<VectorValue> value;
 };

@@ -1,42 +1,16 @@
 // Listener chains: order of delivery, removal with rebuilding, typed delivery, and listeners that
 // change the chain while it delivers.
 #include "awt/JovAWTEventMulticaster.h"
+#include "EventLog.h"
 #include "LiveObjectTest.h"
+#include "awt/event/JovActionEvent.h"
+#include "awt/event/JovKeyEvent.h"
+#include "awt/event/JovMouseEvent.h"
+#include "lang/JovReference.h"
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 namespace {
-
-// Records the listeners' calls in one shared log, as "name:operation".
-class RecordingListener : public JovMouseListener, public JovKeyListener {
-public:
-    RecordingListener(std::string name, std::vector<std::string>& log)
-        : name(std::move(name)), log(log) {}
-
-    void mouseClicked(JovMouseEvent&) override { log.push_back(name + ":clicked"); }
-    void mouseEntered(JovMouseEvent&) override { log.push_back(name + ":entered"); }
-    void mouseExited(JovMouseEvent&) override { log.push_back(name + ":exited"); }
-    void mousePressed(JovMouseEvent&) override { log.push_back(name + ":pressed"); }
-    void mouseReleased(JovMouseEvent&) override { log.push_back(name + ":released"); }
-    void keyPressed(JovKeyEvent&) override { log.push_back(name + ":keyPressed"); }
-    void keyReleased(JovKeyEvent&) override { log.push_back(name + ":keyReleased"); }
-    void keyTyped(JovKeyEvent&) override { log.push_back(name + ":keyTyped"); }
-
-private:
-    std::string name;
-    std::vector<std::string>& log;
-};
-
-class ActionRecorder : public JovActionListener {
-public:
-    void actionPerformed(JovActionEvent& event) override {
-        commands.push_back(event.getActionCommand().chars());
-    }
-    std::vector<std::string> commands;
-};
 
 // Removes itself from the chain it is called through.
 class SelfRemovingListener : public JovActionListener {
@@ -72,11 +46,11 @@ protected:
         LiveObjectTest::TearDown();
     }
 
-    void addMouse(RecordingListener& listener) {
+    void addMouse(EventLog& listener) {
         chain = JovAWTEventMulticaster::add(chain, static_cast<JovMouseListener*>(&listener));
     }
 
-    void removeMouse(RecordingListener& listener) {
+    void removeMouse(EventLog& listener) {
         chain = JovAWTEventMulticaster::remove(chain, static_cast<JovMouseListener*>(&listener));
     }
 
@@ -85,41 +59,41 @@ protected:
         chain->mouseClicked(event);
     }
 
-    std::vector<std::string> log;
+    Entries log;
     JovAWTEventMulticaster* chain = nullptr;
 };
 
 TEST_F(JovAWTEventMulticasterTest, ListenersAreCalledInOrderAndRemovalKeepsTheOthersInOrder) {
-    RecordingListener a("A", log);
-    RecordingListener b("B", log);
-    RecordingListener c("C", log);
-    RecordingListener stranger("X", log);
+    EventLog a("A", log);
+    EventLog b("B", log);
+    EventLog c("C", log);
+    EventLog stranger("X", log);
     addMouse(a);
     addMouse(b);
     addMouse(c);
     click();
-    EXPECT_EQ(log, (std::vector<std::string>{"A:clicked", "B:clicked", "C:clicked"}));
+    EXPECT_EQ(log, (Entries{"A:clicked 1", "B:clicked 1", "C:clicked 1"}));
     removeMouse(a);
     removeMouse(stranger);
     log.clear();
     click();
-    EXPECT_EQ(log, (std::vector<std::string>{"B:clicked", "C:clicked"}));
+    EXPECT_EQ(log, (Entries{"B:clicked 1", "C:clicked 1"}));
     EXPECT_EQ(JovAWTEventMulticaster::count(chain), 2);
 }
 
 TEST_F(JovAWTEventMulticasterTest, RemovingAListenerAddedTwiceRemovesOnlyTheNewerEntry) {
-    RecordingListener a("A", log);
-    RecordingListener b("B", log);
+    EventLog a("A", log);
+    EventLog b("B", log);
     addMouse(a);
     addMouse(b);
     addMouse(a);
     removeMouse(a);
     click();
-    EXPECT_EQ(log, (std::vector<std::string>{"A:clicked", "B:clicked"}));
+    EXPECT_EQ(log, (Entries{"A:clicked 1", "B:clicked 1"}));
 }
 
 TEST_F(JovAWTEventMulticasterTest, AddingNullLeavesTheChainUnchanged) {
-    RecordingListener a("A", log);
+    EventLog a("A", log);
     addMouse(a);
     JovAWTEventMulticaster* before = chain;
     EXPECT_EQ(JovAWTEventMulticaster::add(chain, nullptr), before);
@@ -128,34 +102,33 @@ TEST_F(JovAWTEventMulticasterTest, AddingNullLeavesTheChainUnchanged) {
 }
 
 TEST_F(JovAWTEventMulticasterTest, RemovingNullDeletesTheWholeChainButNoListener) {
-    auto* counted = new CountedListener;
-    counted->addRef();
+    const JovReference<CountedListener> counted(new CountedListener);
     const int liveWithListener = JovObject::liveObjectCount();
     for (int i = 0; i < 3; ++i) {
-        chain = JovAWTEventMulticaster::add(chain, counted);
+        chain = JovAWTEventMulticaster::add(chain, counted.get());
     }
     EXPECT_EQ(JovObject::liveObjectCount(), liveWithListener + 3);
     chain = JovAWTEventMulticaster::remove(chain, nullptr);
     EXPECT_EQ(chain, nullptr);
     EXPECT_EQ(JovObject::liveObjectCount(), liveWithListener);
-    counted->release();
 }
 
 TEST_F(JovAWTEventMulticasterTest, EachListenerGetsOnlyTheEventsOfItsInterfaces) {
-    RecordingListener mouseAndKeys("M", log);
-    ActionRecorder actions;
-    addMouse(mouseAndKeys);
-    chain = JovAWTEventMulticaster::add(chain, &actions);
-    JovActionEvent action(nullptr, JovActionEvent::ACTION_PERFORMED, "print");
-    chain->actionPerformed(action);
+    EventLog everything("E", log);
+    SelfRemovingListener actionsOnly(chain);
+    addMouse(everything);
+    chain = JovAWTEventMulticaster::add(chain, &actionsOnly);
     JovKeyEvent key(nullptr, JovKeyEvent::KEY_RELEASED, 0, 0, 'E', 'E');
     chain->keyReleased(key);
-    EXPECT_EQ(actions.commands, (std::vector<std::string>{"print"}));
-    EXPECT_EQ(log, (std::vector<std::string>{"M:keyReleased"}));
+    EXPECT_EQ(actionsOnly.calls, 0);
+    JovActionEvent action(nullptr, JovActionEvent::ACTION_PERFORMED, "print");
+    chain->actionPerformed(action);
+    EXPECT_EQ(actionsOnly.calls, 1);
+    EXPECT_EQ(log, (Entries{"E:keyReleased 69", "E:action print"}));
 }
 
 TEST_F(JovAWTEventMulticasterTest, OneObjectWithTwoInterfacesIsOneListener) {
-    RecordingListener both("B", log);
+    EventLog both("B", log);
     addMouse(both);
     // Removed through its other interface: the chain compares the one listener object.
     chain = JovAWTEventMulticaster::remove(chain, static_cast<JovKeyListener*>(&both));
@@ -163,9 +136,9 @@ TEST_F(JovAWTEventMulticasterTest, OneObjectWithTwoInterfacesIsOneListener) {
 }
 
 TEST_F(JovAWTEventMulticasterTest, AListenerMayRemoveItselfWhileTheChainDelivers) {
-    ActionRecorder before;
+    EventLog before("before", log);
     SelfRemovingListener leaving(chain);
-    ActionRecorder after;
+    EventLog after("after", log);
     chain = JovAWTEventMulticaster::add(chain, &before);
     chain = JovAWTEventMulticaster::add(chain, &leaving);
     chain = JovAWTEventMulticaster::add(chain, &after);
@@ -174,12 +147,12 @@ TEST_F(JovAWTEventMulticasterTest, AListenerMayRemoveItselfWhileTheChainDelivers
     JovActionEvent second(nullptr, JovActionEvent::ACTION_PERFORMED, "second");
     chain->actionPerformed(second);
     EXPECT_EQ(leaving.calls, 1);
-    EXPECT_EQ(before.commands, (std::vector<std::string>{"first", "second"}));
-    EXPECT_EQ(after.commands, (std::vector<std::string>{"first", "second"}));
+    EXPECT_EQ(log, (Entries{"before:action first", "after:action first", "before:action second",
+                            "after:action second"}));
 }
 
 TEST_F(JovAWTEventMulticasterTest, ALongChainIsDeletedWithoutRecursion) {
-    ActionRecorder listener;
+    EventLog listener;
     for (int i = 0; i < 100000; ++i) {
         chain = JovAWTEventMulticaster::add(chain, &listener);
     }

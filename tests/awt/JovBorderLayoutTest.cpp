@@ -1,67 +1,64 @@
 // Edge placement, the two gaps, insets, replacing the centre and the preferred size.
-#include "LayoutFixture.h"
+#include "CapturedOutput.h"
+#include "LayoutTest.h"
 
 #include "awt/JovBorderLayout.h"
 #include "lang/JovInteger.h"
 
-class JovBorderLayoutTest : public LayoutFixture {
-protected:
-    // North 50x20, south 60x30, west 40x10, centre 100x50, east 70x15.
-    void addFivePlaces() {
-        north = addSized(50, 20, JovString(JovBorderLayout::NORTH));
-        south = addSized(60, 30, JovString(JovBorderLayout::SOUTH));
-        west = addSized(40, 10, JovString(JovBorderLayout::WEST));
-        center = addSized(100, 50, JovString(JovBorderLayout::CENTER));
-        east = addSized(70, 15, JovString(JovBorderLayout::EAST));
-    }
+namespace {
 
-    JovComponent* north = nullptr;
-    JovComponent* south = nullptr;
-    JovComponent* west = nullptr;
-    JovComponent* center = nullptr;
-    JovComponent* east = nullptr;
+std::shared_ptr<const JovObject> place(const char* name) {
+    return std::make_shared<JovString>(name);
+}
+
+// North 50x20, south 60x30, west 40x10, centre 100x50, east 70x15, ending at the given bounds.
+std::vector<LayoutChild> fivePlaces(Bounds north, Bounds south, Bounds west, Bounds center,
+                                    Bounds east) {
+    return {{50, 20, north, place(JovBorderLayout::NORTH)},
+            {60, 30, south, place(JovBorderLayout::SOUTH)},
+            {40, 10, west, place(JovBorderLayout::WEST)},
+            {100, 50, center, place(JovBorderLayout::CENTER)},
+            {70, 15, east, place(JovBorderLayout::EAST)}};
+}
+
+const LayoutCase borderCases[] = {
+    {"EdgesTakeTheirPreferredExtentAndTheCentreTheRest", [] { return new JovBorderLayout(); }, 300,
+     200,
+     fivePlaces({0, 0, 300, 20}, {0, 170, 300, 30}, {0, 20, 40, 150}, {40, 20, 190, 150},
+                {230, 20, 70, 150})},
+    // Rows: 20 + 4 above the middle, 4 + 30 below it; columns: 40 + 6 and 6 + 70.
+    {"FirstGapSpacesTheRowsAndSecondGapTheColumns", [] { return new JovBorderLayout(4, 6); }, 300,
+     200,
+     fivePlaces({0, 0, 300, 20}, {0, 170, 300, 30}, {0, 24, 40, 142}, {46, 24, 178, 142},
+                {230, 24, 70, 142})},
+    {"RowGapAloneLeavesNoRoomBetweenWestAndCentre", [] { return new JovBorderLayout(4, 0); }, 300,
+     200,
+     fivePlaces({0, 0, 300, 20}, {0, 170, 300, 30}, {0, 24, 40, 142}, {40, 24, 190, 142},
+                {230, 24, 70, 142})},
+    {"InsetsShrinkTheFreeArea",
+     [] { return new JovBorderLayout(); },
+     300,
+     200,
+     fivePlaces({2, 1, 294, 20}, {2, 167, 294, 30}, {2, 21, 40, 146}, {42, 21, 184, 146},
+                {226, 21, 70, 146}),
+     {1, 2, 3, 4}},
 };
 
-TEST_F(JovBorderLayoutTest, EdgesTakeTheirPreferredExtentAndTheCentreTheRest) {
-    makeContainer(new JovBorderLayout(), 300, 200);
-    addFivePlaces();
-    layOut();
-    EXPECT_EQ(boundsOf(north), (Bounds{0, 0, 300, 20}));
-    EXPECT_EQ(boundsOf(south), (Bounds{0, 170, 300, 30}));
-    EXPECT_EQ(boundsOf(west), (Bounds{0, 20, 40, 150}));
-    EXPECT_EQ(boundsOf(east), (Bounds{230, 20, 70, 150}));
-    EXPECT_EQ(boundsOf(center), (Bounds{40, 20, 190, 150}));
-}
+LAYOUT_CASES(JovBorderLayout, borderCases);
 
-TEST_F(JovBorderLayoutTest, FirstGapSpacesTheRowsAndSecondGapTheColumns) {
-    makeContainer(new JovBorderLayout(4, 6), 300, 200);
-    addFivePlaces();
-    layOut();
-    EXPECT_EQ(boundsOf(south), (Bounds{0, 170, 300, 30}));
-    // Rows: 20 + 4 above the middle, 4 + 30 below it; columns: 40 + 6 and 6 + 70.
-    EXPECT_EQ(boundsOf(west), (Bounds{0, 24, 40, 142}));
-    EXPECT_EQ(boundsOf(east), (Bounds{230, 24, 70, 142}));
-    EXPECT_EQ(boundsOf(center), (Bounds{46, 24, 178, 142}));
-}
+} // namespace
 
-TEST_F(JovBorderLayoutTest, RowGapAloneLeavesNoRoomBetweenWestAndCentre) {
-    makeContainer(new JovBorderLayout(4, 0), 300, 200);
-    addFivePlaces();
-    layOut();
-    EXPECT_EQ(boundsOf(north), (Bounds{0, 0, 300, 20}));
-    EXPECT_EQ(boundsOf(center).at(0), 40);
-    EXPECT_EQ(boundsOf(center).at(1), 24);
-}
+class JovBorderLayoutTest : public LayoutTest {
+protected:
+    // The five places of the first case, without laying them out.
+    void addFivePlaces() {
+        for (const LayoutChild& child : borderCases[0].children) {
+            placed.push_back(addSized(child.width, child.height, *child.constraints));
+        }
+    }
 
-TEST_F(JovBorderLayoutTest, InsetsShrinkTheFreeArea) {
-    makeContainer(new JovBorderLayout(), 300, 200);
-    setInsets(1, 2, 3, 4);
-    addFivePlaces();
-    layOut();
-    EXPECT_EQ(boundsOf(north), (Bounds{2, 1, 294, 20}));
-    EXPECT_EQ(boundsOf(south), (Bounds{2, 167, 294, 30}));
-    EXPECT_EQ(boundsOf(center), (Bounds{42, 21, 184, 146}));
-}
+    std::vector<JovComponent*> placed;
+};
 
 TEST_F(JovBorderLayoutTest, NorthWithoutHeightAddsNoGap) {
     makeContainer(new JovBorderLayout(4, 0), 300, 200);
@@ -77,23 +74,21 @@ TEST_F(JovBorderLayoutTest, NorthWithoutHeightAddsNoGap) {
 TEST_F(JovBorderLayoutTest, HiddenPlacesAreSkipped) {
     makeContainer(new JovBorderLayout(4, 0), 300, 200);
     addFivePlaces();
-    north->hide();
+    placed[0]->hide();
     layOut();
-    EXPECT_EQ(boundsOf(north), (Bounds{0, 0, 0, 0}));
-    EXPECT_EQ(boundsOf(center), (Bounds{40, 0, 190, 166}));
+    EXPECT_EQ(boundsOf(placed[0]), (Bounds{0, 0, 0, 0}));
+    EXPECT_EQ(boundsOf(placed[3]), (Bounds{40, 0, 190, 166}));
 }
 
 TEST_F(JovBorderLayoutTest, ChildWithoutConstraintsIsTheCentreUntilASecondCentreRemovesIt) {
     makeContainer(new JovBorderLayout(), 300, 200);
-    JovComponent* first = addSized(10, 10);
-    first->addRef();
+    const JovReference<JovComponent> first(addSized(10, 10));
     layOut();
-    EXPECT_EQ(boundsOf(first), (Bounds{0, 0, 300, 200}));
+    EXPECT_EQ(boundsOf(first.get()), (Bounds{0, 0, 300, 200}));
     JovComponent* second = addSized(20, 20, JovString(JovBorderLayout::CENTER));
     EXPECT_EQ(container->getComponentCount(), 1);
     EXPECT_EQ(container->getComponent(0), second);
     EXPECT_EQ(first->getParent(), nullptr);
-    first->release();
     layOut();
     EXPECT_EQ(boundsOf(second), (Bounds{0, 0, 300, 200}));
 }
@@ -126,10 +121,10 @@ TEST_F(JovBorderLayoutTest, OtherConstraintsAreIgnoredSilently) {
 TEST_F(JovBorderLayoutTest, RemovingAChildFreesItsPlace) {
     makeContainer(new JovBorderLayout(), 300, 200);
     addFivePlaces();
-    container->remove(north);
+    container->remove(placed[0]);
     layOut();
-    EXPECT_EQ(boundsOf(west), (Bounds{0, 0, 40, 170}));
-    EXPECT_EQ(boundsOf(center), (Bounds{40, 0, 190, 170}));
+    EXPECT_EQ(boundsOf(placed[2]), (Bounds{0, 0, 40, 170}));
+    EXPECT_EQ(boundsOf(placed[3]), (Bounds{40, 0, 190, 170}));
 }
 
 TEST_F(JovBorderLayoutTest, PreferredSizeAddsGapsOnlyBetweenFilledPlaces) {

@@ -1,7 +1,7 @@
 // Push buttons on real BUTTON controls: clicks, Enter, accelerators and the state kept before
 // the control exists.
 #include "awt/JovButton.h"
-#include "WidgetFixture.h"
+#include "WidgetTest.h"
 #include "awt/JovKeyStroke.h"
 #include "awt/JovTextField.h"
 #include "awt/event/JovKeyEvent.h"
@@ -11,12 +11,10 @@
 
 #include <algorithm>
 
-using Log = std::vector<std::string>;
-
-class JovButtonTest : public WidgetFixture {
+class JovButtonTest : public WidgetTest {
 protected:
     void SetUp() override {
-        WidgetFixture::SetUp();
+        WidgetTest::SetUp();
         button = new JovButton("Speichern");
         button->addActionListener(&log);
         button->addMouseListener(&log);
@@ -42,7 +40,7 @@ TEST_F(JovButtonTest, TheControlIsAPushButtonShowingTheLabelAsItChanges) {
 TEST_F(JovButtonTest, AClickGivesPressedReleasedAndOneAction) {
     SendMessageA(buttonWindow, BM_CLICK, 0, 0);
     pumpFor(30);
-    EXPECT_EQ(log.entries, (Log{"pressed", "released", "action Speichern"}));
+    EXPECT_EQ(log.entries, (Entries{"pressed", "released", "action Speichern"}));
 }
 
 TEST_F(JovButtonTest, TheActionCarriesItsOwnCommandOnceSet) {
@@ -57,10 +55,10 @@ TEST_F(JovButtonTest, EnterIsTheActionOfTheFocusedButtonOnly) {
     HWND fieldWindow = place(field, 10, 60, 120, 24);
     SetFocus(fieldWindow);
     pressKey(fieldWindow, VK_RETURN);
-    EXPECT_EQ(log.entries, Log{});
+    EXPECT_EQ(log.entries, Entries{});
     SetFocus(buttonWindow);
     pressKey(buttonWindow, VK_RETURN);
-    EXPECT_EQ(log.entries, (Log{"action Speichern"}));
+    EXPECT_EQ(log.entries, (Entries{"action Speichern"}));
 }
 
 TEST_F(JovButtonTest, TheAcceleratorActsFromAnyComponentOfTheWindow) {
@@ -76,7 +74,7 @@ TEST_F(JovButtonTest, TheAcceleratorActsFromAnyComponentOfTheWindow) {
     pressKey(fieldWindow, 'S');
     keys[VK_CONTROL] = 0;
     SetKeyboardState(keys);
-    EXPECT_EQ(log.entries, (Log{"action Speichern"}));
+    EXPECT_EQ(log.entries, (Entries{"action Speichern"}));
     pressKey(fieldWindow, 'S');
     EXPECT_EQ(log.entries.size(), 1u) << "without Ctrl the key is no accelerator";
 }

@@ -1,12 +1,12 @@
 // Card switching: names, first, next and previous with wrap-around, showing by name, the one
 // visible card and the shared card area.
-#include "LayoutFixture.h"
+#include "LayoutTest.h"
 
 #include "awt/JovCardLayout.h"
 
 #include <vector>
 
-class JovCardLayoutTest : public LayoutFixture {
+class JovCardLayoutTest : public LayoutTest {
 protected:
     // Cards "a", "b" and "c" in a 200 x 100 container.
     void addThreeCards() {

@@ -1,32 +1,17 @@
 // Drop-down lists and editable combo boxes on real COMBOBOX controls: items, selection changes,
 // and the keys Enter, Escape and Tab.
 #include "awt/JovChoice.h"
-#include "WidgetFixture.h"
+#include "CapturedOutput.h"
+#include "WidgetTest.h"
 #include "awt/JovComboBox.h"
 #include "awt/JovTextField.h"
-#include "awt/event/JovKeyListener.h"
 
 #include <gtest/gtest.h>
 
-using Log = std::vector<std::string>;
-
-namespace {
-
-// Counts the key presses that reach the frame: a swallowed key never does.
-class KeyCounter : public JovKeyListener {
-public:
-    void keyPressed(JovKeyEvent&) override { ++presses; }
-    void keyReleased(JovKeyEvent&) override {}
-    void keyTyped(JovKeyEvent&) override {}
-    int presses = 0;
-};
-
-} // namespace
-
-class JovChoiceTest : public WidgetFixture {
+class JovChoiceTest : public WidgetTest {
 protected:
     void SetUp() override {
-        WidgetFixture::SetUp();
+        WidgetTest::SetUp();
         choice = new JovChoice;
         for (const char* item : {"Heute", "Morgen", "Datum"}) {
             choice->addItem(item);
@@ -51,7 +36,7 @@ TEST_F(JovChoiceTest, ItemsAndSelectionAreCopiedIntoTheControl) {
     EXPECT_EQ(SendMessageA(window, CB_GETCURSEL, 0, 0), 1);
     choice->addItem("Nie");
     EXPECT_EQ(SendMessageA(window, CB_GETCOUNT, 0, 0), 4);
-    EXPECT_EQ(log.entries, Log{}) << "selecting in code is no action";
+    EXPECT_EQ(log.entries, Entries{}) << "selecting in code is no action";
 }
 
 TEST_F(JovChoiceTest, TheUsersPickIsStoredAndReportedAsSelectionChanged) {
@@ -59,18 +44,18 @@ TEST_F(JovChoiceTest, TheUsersPickIsStoredAndReportedAsSelectionChanged) {
     pick(window, 2);
     EXPECT_EQ(choice->getSelectedIndex(), 2);
     EXPECT_EQ(choice->getSelectedItem(), JovString("Datum"));
-    EXPECT_EQ(log.entries, (Log{"action selectionChanged"}));
+    EXPECT_EQ(log.entries, (Entries{"action selectionChanged"}));
 }
 
 TEST_F(JovChoiceTest, EnterIsReturnPressedAndEscapeIsSwallowed) {
-    KeyCounter frameKeys;
+    EventLog frameKeys;
     frame->addKeyListener(&frameKeys);
     HWND window = place(choice, 10, 10, 150, 24);
     SetFocus(window);
     pressKey(window, VK_RETURN);
     pressKey(window, VK_ESCAPE);
-    EXPECT_EQ(log.entries, (Log{"action returnPressed"}));
-    EXPECT_EQ(frameKeys.presses, 0);
+    EXPECT_EQ(log.entries, (Entries{"action returnPressed"}));
+    EXPECT_EQ(frameKeys.count("keyPressed"), 0);
     frame->removeKeyListener(&frameKeys);
 }
 
@@ -78,10 +63,7 @@ TEST_F(JovChoiceTest, TabIsReportedAndKeepsTheFocus) {
     HWND window = place(choice, 10, 10, 150, 24);
     place(new JovTextField, 10, 50, 150, 24);
     SetFocus(window);
-    testing::internal::CaptureStdout();
-    pressKey(window, VK_TAB);
-    const std::string out = testing::internal::GetCapturedStdout();
-    EXPECT_NE(out.find("Tab pressed"), std::string::npos);
+    EXPECT_NE(outputOf([&] { pressKey(window, VK_TAB); }).find("Tab pressed"), std::string::npos);
     EXPECT_EQ(GetFocus(), window);
 }
 
@@ -98,10 +80,10 @@ TEST_F(JovChoiceTest, RemovingItemsKeepsTheSelectionOnItsItem) {
     delete choice;
 }
 
-class JovComboBoxTest : public WidgetFixture {
+class JovComboBoxTest : public WidgetTest {
 protected:
     void SetUp() override {
-        WidgetFixture::SetUp();
+        WidgetTest::SetUp();
         comboBox = new JovComboBox;
         comboBox->addItem("Apfel");
         comboBox->addItem("Birne");
@@ -129,7 +111,7 @@ TEST_F(JovComboBoxTest, TypingIsADocumentEventWithTheWholeText) {
     ASSERT_NE(edit, nullptr);
     SendMessageA(edit, EM_SETSEL, 2, 2);
     type(edit, "f");
-    EXPECT_EQ(log.entries, (Log{"document Apf"}));
+    EXPECT_EQ(log.entries, (Entries{"document Apf"}));
     EXPECT_EQ(comboBox->getText(), JovString("Apf"));
 }
 
@@ -140,7 +122,7 @@ TEST_F(JovComboBoxTest, EnterInTheEditFieldIsReturnPressedAndTabMovesTheFocusOn)
     SetFocus(edit);
     pressKey(edit, VK_RETURN);
     pressKey(edit, VK_ESCAPE);
-    EXPECT_EQ(log.entries, (Log{"action returnPressed"}));
+    EXPECT_EQ(log.entries, (Entries{"action returnPressed"}));
     pressKey(edit, VK_TAB);
     EXPECT_EQ(GetFocus(), next);
 }

@@ -1,49 +1,20 @@
 // The component's own rules: sizes, geometry forms, validity, borders, popup menu ownership,
 // listener chains and the dispatch of events to them by the id's group.
 #include "awt/JovComponent.h"
+#include "DestructionProbe.h"
+#include "EventLog.h"
 #include "LiveObjectTest.h"
 #include "awt/JovContainer.h"
 #include "awt/border/JovEmptyBorder.h"
 #include "awt/event/JovActionEvent.h"
-#include "awt/event/JovFocusListener.h"
-#include "awt/event/JovKeyListener.h"
-#include "awt/event/JovMouseListener.h"
-#include "awt/event/JovMouseMotionListener.h"
+#include "awt/event/JovFocusEvent.h"
+#include "awt/event/JovKeyEvent.h"
+#include "awt/event/JovMouseEvent.h"
+#include "lang/JovReference.h"
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 namespace {
-
-// Logs every listener call as "name:operation" in a shared log.
-class Recorder : public JovMouseListener,
-                 public JovMouseMotionListener,
-                 public JovKeyListener,
-                 public JovFocusListener {
-public:
-    Recorder(std::string name, std::vector<std::string>& log) : name(std::move(name)), log(log) {}
-
-    void mouseClicked(JovMouseEvent&) override { note("clicked"); }
-    void mouseEntered(JovMouseEvent&) override { note("entered"); }
-    void mouseExited(JovMouseEvent&) override { note("exited"); }
-    void mousePressed(JovMouseEvent&) override { note("pressed"); }
-    void mouseReleased(JovMouseEvent&) override { note("released"); }
-    void mouseMoved(JovMouseEvent&) override { note("moved"); }
-    void mouseDragged(JovMouseEvent&) override { note("dragged"); }
-    void keyPressed(JovKeyEvent&) override { note("keyPressed"); }
-    void keyReleased(JovKeyEvent&) override { note("keyReleased"); }
-    void keyTyped(JovKeyEvent&) override { note("keyTyped"); }
-    void focusGained(JovFocusEvent&) override { note("focusGained"); }
-    void focusLost(JovFocusEvent&) override { note("focusLost"); }
-
-private:
-    void note(const char* operation) { log.push_back(name + ":" + operation); }
-
-    std::string name;
-    std::vector<std::string>& log;
-};
 
 // Counts the four-int setBounds calls that every geometry form must end in.
 class BoundsRecorder : public JovComponent {
@@ -56,23 +27,7 @@ public:
     int calls = 0;
 };
 
-class DeletionFlag : public JovComponent {
-public:
-    explicit DeletionFlag(bool& deleted) : deleted(deleted) {}
-    ~DeletionFlag() override { deleted = true; }
-
-private:
-    bool& deleted;
-};
-
-class FlaggedBorder : public JovEmptyBorder {
-public:
-    explicit FlaggedBorder(bool& deleted) : JovEmptyBorder(1, 2, 3, 4), deleted(deleted) {}
-    ~FlaggedBorder() override { deleted = true; }
-
-private:
-    bool& deleted;
-};
+using FlaggedBorder = DestructionProbeOf<JovEmptyBorder>;
 
 JovMouseEvent mouseEvent(JovComponent* source, int id) {
     return JovMouseEvent(source, id, 0, 0, 1, 1, 1, false);
@@ -84,16 +39,15 @@ class JovComponentTest : public LiveObjectTest {
 protected:
     void SetUp() override {
         LiveObjectTest::SetUp();
-        component = new JovComponent;
-        component->addRef();
+        component.reset(new JovComponent);
     }
     void TearDown() override {
-        component->release();
+        component.reset();
         LiveObjectTest::TearDown();
     }
 
-    JovComponent* component = nullptr;
-    std::vector<std::string> log;
+    JovReference<JovComponent> component;
+    Entries log;
 };
 
 TEST_F(JovComponentTest, ExplicitPreferredSizeCountsOnlyWhenBothPartsAreAboveZero) {
@@ -109,8 +63,7 @@ TEST_F(JovComponentTest, ExplicitPreferredSizeCountsOnlyWhenBothPartsAreAboveZer
 }
 
 TEST_F(JovComponentTest, EveryGeometryFormEndsInTheFourIntSetBounds) {
-    auto* recorder = new BoundsRecorder;
-    recorder->addRef();
+    const JovReference<BoundsRecorder> recorder(new BoundsRecorder);
     recorder->setLocation(5, 6);
     recorder->setLocation(JovPoint(7, 8));
     recorder->setSize(100, 50);
@@ -122,7 +75,6 @@ TEST_F(JovComponentTest, EveryGeometryFormEndsInTheFourIntSetBounds) {
     recorder->setLocation(9, 9);
     EXPECT_EQ(recorder->getWidth(), 3);
     EXPECT_EQ(recorder->getHeight(), 4);
-    recorder->release();
 }
 
 TEST_F(JovComponentTest, ContainsUsesTheComponentsOwnCoordinates) {
@@ -131,30 +83,28 @@ TEST_F(JovComponentTest, ContainsUsesTheComponentsOwnCoordinates) {
     EXPECT_TRUE(component->contains(9, 4));
     EXPECT_FALSE(component->contains(10, 4));
     EXPECT_FALSE(component->contains(100, 100));
-    EXPECT_EQ(component->getComponentAt(3, 3), component);
+    EXPECT_EQ(component->getComponentAt(3, 3), component.get());
     EXPECT_EQ(component->getComponentAt(-1, 3), nullptr);
 }
 
 TEST_F(JovComponentTest, SetBoundsInvalidatesTheComponentAndAValidParent) {
-    auto* parent = new JovContainer;
-    parent->addRef();
-    parent->add(component);
+    const JovReference<JovContainer> parent(new JovContainer);
+    parent->add(component.get());
     parent->validate();
     EXPECT_TRUE(parent->isValid());
     EXPECT_TRUE(component->isValid());
     component->setBounds(1, 1, 10, 10);
     EXPECT_FALSE(component->isValid());
     EXPECT_FALSE(parent->isValid());
-    parent->release();
 }
 
 TEST_F(JovComponentTest, TheBorderGivesTheInsetsAndReplacingItDeletesTheOldOne) {
     bool firstDeleted = false;
     bool secondDeleted = false;
-    component->setBorder(new FlaggedBorder(firstDeleted));
+    component->setBorder(new FlaggedBorder(&firstDeleted, 1, 2, 3, 4));
     // Without a peer the insets are the border's.
     EXPECT_STREQ(component->getInsets().toString().chars(), "JovInsets [1, 2, 3, 4]");
-    component->setBorder(new FlaggedBorder(secondDeleted));
+    component->setBorder(new FlaggedBorder(&secondDeleted, 1, 2, 3, 4));
     EXPECT_TRUE(firstDeleted);
     EXPECT_FALSE(secondDeleted);
     component->setBorder(nullptr);
@@ -163,80 +113,77 @@ TEST_F(JovComponentTest, TheBorderGivesTheInsetsAndReplacingItDeletesTheOldOne) 
 
 TEST_F(JovComponentTest, ThePopupMenuIsACountedReferenceReleasedOnRemovalOrWithTheComponent) {
     bool removedDeleted = false;
-    component->setPopupMenu(new DeletionFlag(removedDeleted));
+    component->setPopupMenu(new DestructionProbeOf<JovComponent>(&removedDeleted));
     component->removePopupMenu();
     EXPECT_TRUE(removedDeleted);
     EXPECT_EQ(component->getPopupMenu(), nullptr);
     bool ownedDeleted = false;
-    auto* owner = new JovComponent;
-    owner->addRef();
-    owner->setPopupMenu(new DeletionFlag(ownedDeleted));
-    owner->release();
+    JovReference<JovComponent> owner(new JovComponent);
+    owner->setPopupMenu(new DestructionProbeOf<JovComponent>(&ownedDeleted));
+    owner.reset();
     EXPECT_TRUE(ownedDeleted);
 }
 
 TEST_F(JovComponentTest, MouseListenersAreNotifiedInOrderAndRemovalKeepsTheOthers) {
-    Recorder a("A", log);
-    Recorder b("B", log);
+    EventLog a("A", log);
+    EventLog b("B", log);
     component->addMouseListener(&a);
     component->addMouseListener(&b);
-    JovMouseEvent pressed = mouseEvent(component, JovMouseEvent::MOUSE_PRESSED);
+    JovMouseEvent pressed = mouseEvent(component.get(), JovMouseEvent::MOUSE_PRESSED);
     component->dispatchEvent(pressed);
     component->removeMouseListener(&a);
-    JovMouseEvent released = mouseEvent(component, JovMouseEvent::MOUSE_RELEASED);
+    JovMouseEvent released = mouseEvent(component.get(), JovMouseEvent::MOUSE_RELEASED);
     component->dispatchEvent(released);
-    EXPECT_EQ(log, (std::vector<std::string>{"A:pressed", "B:pressed", "B:released"}));
+    EXPECT_EQ(log, (Entries{"A:pressed", "B:pressed", "B:released"}));
 }
 
 TEST_F(JovComponentTest, EachMouseIdReachesItsOperation) {
-    Recorder recorder("R", log);
+    EventLog recorder("R", log);
     component->addMouseListener(&recorder);
     component->addMouseMotionListener(&recorder);
     for (int id : {1024, 1025, 1026, 1027, 1028, 2048, 2049}) {
-        JovMouseEvent event = mouseEvent(component, id);
+        JovMouseEvent event = mouseEvent(component.get(), id);
         component->dispatchEvent(event);
     }
-    EXPECT_EQ(log, (std::vector<std::string>{"R:clicked", "R:entered", "R:exited", "R:pressed",
-                                             "R:released", "R:moved", "R:dragged"}));
+    EXPECT_EQ(log, (Entries{"R:clicked 1", "R:entered", "R:exited", "R:pressed", "R:released",
+                            "R:moved", "R:dragged"}));
 }
 
 TEST_F(JovComponentTest, KeyAndFocusEventsReachTheirOwnChainsOnly) {
-    Recorder keys("K", log);
-    Recorder focus("F", log);
+    EventLog keys("K", log);
+    EventLog focus("F", log);
     component->addKeyListener(&keys);
     component->addFocusListener(&focus);
     for (int id : {4096, 4097, 4098}) {
-        JovKeyEvent event(component, id, 0, 0, 'A', 'A');
+        JovKeyEvent event(component.get(), id, 0, 0, 'A', 'A');
         component->dispatchEvent(event);
     }
-    JovFocusEvent gained(component, JovFocusEvent::FOCUS_GAINED);
+    JovFocusEvent gained(component.get(), JovFocusEvent::FOCUS_GAINED);
     component->dispatchEvent(gained);
-    JovFocusEvent lost(component, JovFocusEvent::FOCUS_LOST);
+    JovFocusEvent lost(component.get(), JovFocusEvent::FOCUS_LOST);
     component->dispatchEvent(lost);
-    EXPECT_EQ(log, (std::vector<std::string>{"K:keyPressed", "K:keyReleased", "K:keyTyped",
-                                             "F:focusGained", "F:focusLost"}));
+    EXPECT_EQ(log, (Entries{"K:keyPressed 65", "K:keyReleased 65", "K:keyTyped 65", "F:focusGained",
+                            "F:focusLost"}));
 }
 
 TEST_F(JovComponentTest, EventsOfOtherGroupsReachNoListener) {
-    Recorder recorder("R", log);
+    EventLog recorder("R", log);
     component->addMouseListener(&recorder);
     component->addKeyListener(&recorder);
     component->addFocusListener(&recorder);
-    JovActionEvent action(component, JovActionEvent::ACTION_PERFORMED, "new");
+    JovActionEvent action(component.get(), JovActionEvent::ACTION_PERFORMED, "new");
     component->dispatchEvent(action);
     EXPECT_TRUE(log.empty());
 }
 
 TEST_F(JovComponentTest, WithoutToolkitShowingCreatesNoPeer) {
-    auto* parent = new JovContainer;
-    parent->addRef();
-    parent->add(component);
+    const JovReference<JovContainer> parent(new JovContainer);
+    parent->add(component.get());
     component->show();
     EXPECT_TRUE(component->isVisible());
     EXPECT_FALSE(component->isDisplayable());
     component->hide();
     EXPECT_FALSE(component->isVisible());
-    parent->release();
 }
 
 TEST_F(JovComponentTest, ANewComponentIsVisibleEnabledFocusableAndTransparent) {

@@ -1,6 +1,7 @@
 // Containers: ownership of children through their reference counts, moving a child between
 // containers, the calls to the layout manager, and layout triggering.
 #include "awt/JovContainer.h"
+#include "DestructionProbe.h"
 #include "LiveObjectTest.h"
 #include "awt/JovLayoutManager.h"
 #include "awt/JovPanel.h"
@@ -39,17 +40,10 @@ private:
     std::vector<std::string>& log;
 };
 
-class DeletionFlag : public JovComponent {
-public:
-    DeletionFlag(const char* name, bool& deleted) : deleted(deleted) { setName(name); }
-    ~DeletionFlag() override { deleted = true; }
-
-private:
-    bool& deleted;
-};
-
-JovComponent* named(const char* name) {
-    auto* component = new JovComponent;
+// A named component; with a flag, one that sets it when it is deleted.
+JovComponent* named(const char* name, bool* deleted = nullptr) {
+    JovComponent* component =
+        deleted != nullptr ? new DestructionProbeOf<JovComponent>(deleted) : new JovComponent;
     component->setName(name);
     return component;
 }
@@ -89,7 +83,7 @@ TEST_F(JovContainerTest, AddingToASecondContainerMovesTheComponent) {
 
 TEST_F(JovContainerTest, MovingKeepsTheComponentAliveEvenWhenTheOldContainerHeldItAlone) {
     bool deleted = false;
-    first->add(new DeletionFlag("child", deleted));
+    first->add(named("child", &deleted));
     second->add(first->getComponent(0));
     EXPECT_FALSE(deleted);
     second->remove(0);
@@ -98,7 +92,7 @@ TEST_F(JovContainerTest, MovingKeepsTheComponentAliveEvenWhenTheOldContainerHeld
 
 TEST_F(JovContainerTest, RemovingDeletesAComponentNothingElseHoldsAndDetachesTheOthers) {
     bool deleted = false;
-    JovComponent* owned = first->add(new DeletionFlag("owned", deleted));
+    JovComponent* owned = first->add(named("owned", &deleted));
     JovComponent* held = first->add(named("held"));
     held->addRef();
     first->remove(owned);
@@ -209,7 +203,7 @@ TEST_F(JovContainerTest, DeletingAContainerDeletesItsChildrenAndDetachesHeldOnes
     bool deleted = false;
     auto* doomed = new JovPanel;
     doomed->addRef();
-    doomed->add(new DeletionFlag("owned", deleted));
+    doomed->add(named("owned", &deleted));
     JovComponent* kept = named("kept");
     kept->addRef();
     doomed->add(kept);

@@ -2,6 +2,7 @@
 // inserts that leave the tree as it was.
 #include "awt/JovDefaultMutableTreeNode.h"
 #include "LiveObjectTest.h"
+#include "lang/JovReference.h"
 #include "lang/JovString.h"
 
 #include <gtest/gtest.h>
@@ -9,22 +10,7 @@
 namespace {
 
 // A node held by the test itself, released at the end of the scope.
-class HeldNode {
-public:
-    explicit HeldNode(const char* label = nullptr)
-        : node(new JovDefaultMutableTreeNode(label != nullptr ? new JovString(label) : nullptr)) {
-        node->addRef();
-    }
-    ~HeldNode() { node->release(); }
-    HeldNode(const HeldNode&) = delete;
-    HeldNode& operator=(const HeldNode&) = delete;
-
-    JovDefaultMutableTreeNode* operator->() const { return node; }
-    JovDefaultMutableTreeNode* get() const { return node; }
-
-private:
-    JovDefaultMutableTreeNode* node;
-};
+using HeldNode = JovReference<JovDefaultMutableTreeNode>;
 
 JovDefaultMutableTreeNode* labelled(const char* label) {
     return new JovDefaultMutableTreeNode(new JovString(label));
@@ -43,8 +29,8 @@ JovString childLabels(const JovDefaultMutableTreeNode* node) {
 using JovDefaultMutableTreeNodeTest = LiveObjectTest;
 
 TEST_F(JovDefaultMutableTreeNodeTest, ShowsItsUserObjectsTextOrNothing) {
-    HeldNode menu("Spaghetti Bolognese");
-    HeldNode empty;
+    const HeldNode menu(labelled("Spaghetti Bolognese"));
+    const HeldNode empty(new JovDefaultMutableTreeNode(nullptr));
     EXPECT_STREQ(menu->toString().chars(), "Spaghetti Bolognese");
     EXPECT_STREQ(empty->toString().chars(), "");
     menu->setUserObject(new JovString("Gemüsepfanne"));
@@ -52,7 +38,7 @@ TEST_F(JovDefaultMutableTreeNodeTest, ShowsItsUserObjectsTextOrNothing) {
 }
 
 TEST_F(JovDefaultMutableTreeNodeTest, InsertPlacesChildrenAndLinksTheirParent) {
-    HeldNode root("Alle Zutaten");
+    const HeldNode root(labelled("Alle Zutaten"));
     root->add(labelled("Reis"));
     root->insert(labelled("Hähnchenbrust"), 0);
     root->insert(labelled("Rahmsauce"), 2);
@@ -67,7 +53,7 @@ TEST_F(JovDefaultMutableTreeNodeTest, InsertPlacesChildrenAndLinksTheirParent) {
 }
 
 TEST_F(JovDefaultMutableTreeNodeTest, RootAndAncestorsAreFoundThroughTheParentChain) {
-    HeldNode root("Alle Zutaten");
+    const HeldNode root(labelled("Alle Zutaten"));
     JovDefaultMutableTreeNode* menu = labelled("Menü");
     root->add(menu);
     JovDefaultMutableTreeNode* sauce = labelled("Rahmsauce");
@@ -81,8 +67,8 @@ TEST_F(JovDefaultMutableTreeNodeTest, RootAndAncestorsAreFoundThroughTheParentCh
 }
 
 TEST_F(JovDefaultMutableTreeNodeTest, AddingMovesTheChildFromItsOldPlaceToTheEnd) {
-    HeldNode first("erste");
-    HeldNode second("zweite");
+    const HeldNode first(labelled("erste"));
+    const HeldNode second(labelled("zweite"));
     JovDefaultMutableTreeNode* moving = labelled("Salz");
     first->add(moving);
     second->add(moving);
@@ -94,10 +80,10 @@ TEST_F(JovDefaultMutableTreeNodeTest, AddingMovesTheChildFromItsOldPlaceToTheEnd
 }
 
 TEST_F(JovDefaultMutableTreeNodeTest, RefusedInsertsChangeNothing) {
-    HeldNode root("Menü");
+    const HeldNode root(labelled("Menü"));
     JovDefaultMutableTreeNode* sauce = labelled("Rahmsauce");
     root->add(sauce);
-    HeldNode other("anderes Menü");
+    const HeldNode other(labelled("anderes Menü"));
     JovDefaultMutableTreeNode* cream = labelled("Sahne");
     other->add(cream);
 
@@ -117,20 +103,20 @@ TEST_F(JovDefaultMutableTreeNodeTest, RefusedInsertsChangeNothing) {
 }
 
 TEST_F(JovDefaultMutableTreeNodeTest, BadIndexesAnswerNullAndRemoveNothing) {
-    HeldNode root("Menü");
+    const HeldNode root(labelled("Menü"));
     root->add(labelled("Reis"));
     EXPECT_EQ(root->getChildAt(1), nullptr);
     EXPECT_EQ(root->getChildAt(-1), nullptr);
     root->remove(3);
-    HeldNode stranger("fremd");
+    const HeldNode stranger(labelled("fremd"));
     root->remove(stranger.get());
     EXPECT_EQ(root->getIndex(stranger.get()), -1);
     EXPECT_EQ(root->getChildCount(), 1);
 }
 
 TEST_F(JovDefaultMutableTreeNodeTest, RemovedChildHeldElsewhereSurvivesWithoutParent) {
-    HeldNode root("Menü");
-    HeldNode kept("Reis");
+    const HeldNode root(labelled("Menü"));
+    const HeldNode kept(labelled("Reis"));
     root->add(kept.get());
     root->add(labelled("Sauce"));
     root->remove(kept.get());
@@ -141,9 +127,9 @@ TEST_F(JovDefaultMutableTreeNodeTest, RemovedChildHeldElsewhereSurvivesWithoutPa
 }
 
 TEST_F(JovDefaultMutableTreeNodeTest, ChildrenOutlivingTheirParentLoseTheLink) {
-    HeldNode kept("Sahne");
+    const HeldNode kept(labelled("Sahne"));
     {
-        HeldNode sauce("Rahmsauce");
+        const HeldNode sauce(labelled("Rahmsauce"));
         sauce->add(kept.get());
         EXPECT_EQ(kept->getParent(), sauce.get());
     }
@@ -152,7 +138,7 @@ TEST_F(JovDefaultMutableTreeNodeTest, ChildrenOutlivingTheirParentLoseTheLink) {
 }
 
 TEST_F(JovDefaultMutableTreeNodeTest, RemoveAllChildrenReleasesWholeSubtrees) {
-    HeldNode root("Menü");
+    const HeldNode root(labelled("Menü"));
     JovDefaultMutableTreeNode* sauce = labelled("Rahmsauce");
     root->add(sauce);
     sauce->add(labelled("Sahne"));

@@ -2,8 +2,7 @@
 // disables the first one and gives the focus back to it, a quit request survives the modal loop,
 // and the dialog's standard closing behaviour hides it.
 #include "awt/JovDialog.h"
-#include "ToolkitTest.h"
-#include "awt/JovFrame.h"
+#include "WidgetTest.h"
 #include "awt/event/JovWindowEvent.h"
 #include "awt/windows/JovDialogPeer.h"
 #include "awt/windows/JovMToolkit.h"
@@ -52,28 +51,15 @@ private:
 
 } // namespace
 
-class JovDialogTest : public ToolkitTest {
+// The widget frame owns the dialogs.
+class JovDialogTest : public WidgetTest {
 protected:
-    void SetUp() override {
-        ToolkitTest::SetUp();
-        frame = new JovFrame("Besitzer");
-        frame->setLayout(nullptr);
-        frame->setBounds(50, 50, 500, 400);
-        frame->show();
-    }
-    void TearDown() override {
-        frame->dispose();
-        ToolkitTest::TearDown();
-    }
-
     JovDialog* modalDialog(const char* title, int offset) {
         auto* dialog = new JovDialog(frame, title, true);
         dialog->setBounds(100 + offset, 100 + offset, 250, 150);
         return dialog;
     }
     static void close(const JovDialog* dialog) { SendMessageA(windowOf(dialog), WM_CLOSE, 0, 0); }
-
-    JovFrame* frame = nullptr;
 };
 
 TEST_F(JovDialogTest, AModalDialogDisablesItsOwnerUntilItIsClosed) {

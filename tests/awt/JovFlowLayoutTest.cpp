@@ -1,10 +1,10 @@
 // Rows at preferred sizes: wrapping at the right edge, vertical centring, alignment, insets and
 // the preferred size at the current width.
-#include "LayoutFixture.h"
+#include "LayoutTest.h"
 
 #include "awt/JovFlowLayout.h"
 
-using JovFlowLayoutTest = LayoutFixture;
+using JovFlowLayoutTest = LayoutTest;
 
 TEST_F(JovFlowLayoutTest, DefaultIsLeftAlignedWithGapsOfFive) {
     auto* layout = new JovFlowLayout();

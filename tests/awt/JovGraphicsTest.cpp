@@ -2,7 +2,9 @@
 // baseline, measurements under a scaling transform, stretched images, and the ownership of
 // the pens, brushes and fonts the graphics create.
 #include "awt/JovGraphics.h"
+#include "InkMap.h"
 #include "LiveObjectTest.h"
+#include "TopDownBitmap.h"
 #include "awt/JovColor.h"
 #include "awt/JovImage.h"
 #include "awt/JovImageIcon.h"
@@ -14,18 +16,18 @@
 
 #include <cstdint>
 #include <cstring>
+#include <string>
+#include <vector>
 
 namespace {
 
 constexpr int side = 64;
-constexpr std::uint32_t white = 0xFFFFFF;
-constexpr std::uint32_t red = 0xFF0000;
-constexpr std::uint32_t green = 0x00FF00;
-constexpr std::uint32_t blue = 0x0000FF;
-constexpr std::uint32_t yellow = 0xFFFF00;
+using namespace Ink;
 constexpr int textSize = 20;
 constexpr int normalWeight = 400;
 const char* const textFace = "Arial";
+
+using InkLines = std::vector<std::string>;
 
 JovColor colorOf(std::uint32_t rgb) {
     return JovColor(rgb >> 16 & 0xFF, rgb >> 8 & 0xFF, rgb & 0xFF);
@@ -39,13 +41,7 @@ protected:
     void SetUp() override {
         LiveObjectTest::SetUp();
         dc = CreateCompatibleDC(nullptr);
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        info.bmiHeader.biWidth = side;
-        info.bmiHeader.biHeight = -side;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
+        const BITMAPINFO info = topDownBitmapInfo(side, side);
         bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits),
                                   nullptr, 0);
         ASSERT_NE(bitmap, nullptr);
@@ -67,6 +63,10 @@ protected:
     }
 
     bool inked(int x, int y) const { return pixel(x, y) != white; }
+
+    std::vector<std::string> inkAt(int left, int top, int width, int height) const {
+        return inkMap([this](int x, int y) { return pixel(x, y); }, left, top, width, height);
+    }
 
     // The lowest (or highest) row with ink in it, or -1 (side) on a blank bitmap.
     int inkedRow(bool lowest) const {
@@ -99,27 +99,14 @@ TEST_F(JovGraphicsTest, FillRectFillsPixelsZeroToNine) {
     JovGraphics graphics(dc);
     graphics.setColor(colorOf(red));
     graphics.fillRect(0, 0, 10, 10);
-    for (int i = 0; i < 10; ++i) {
-        EXPECT_EQ(pixel(i, 0), red) << i;
-        EXPECT_EQ(pixel(0, i), red) << i;
-        EXPECT_EQ(pixel(i, 9), red) << i;
-        EXPECT_EQ(pixel(i, 10), white) << i;
-        EXPECT_EQ(pixel(10, i), white) << i;
-    }
+    EXPECT_EQ(inkAt(0, 0, 12, 12), (InkLines{"10x 10R2.", "2x 12."}));
 }
 
 TEST_F(JovGraphicsTest, DrawRectOutlinesTheSameRectangleAndLeavesItsInsideAlone) {
     JovGraphics graphics(dc);
     graphics.setColor(colorOf(blue));
     graphics.drawRect(0, 0, 10, 10);
-    for (int i = 0; i < 10; ++i) {
-        EXPECT_EQ(pixel(i, 0), blue) << i;
-        EXPECT_EQ(pixel(i, 9), blue) << i;
-        EXPECT_EQ(pixel(0, i), blue) << i;
-        EXPECT_EQ(pixel(9, i), blue) << i;
-        EXPECT_EQ(pixel(10, i), white) << i;
-    }
-    EXPECT_EQ(pixel(5, 5), white);
+    EXPECT_EQ(inkAt(0, 0, 12, 12), (InkLines{"10B2.", "8x B8.B2.", "10B2.", "2x 12."}));
 }
 
 TEST_F(JovGraphicsTest, CoordinatesRoundHalfUpToDevicePixels) {
@@ -127,10 +114,7 @@ TEST_F(JovGraphicsTest, CoordinatesRoundHalfUpToDevicePixels) {
     graphics.setColor(colorOf(red));
     // 10.5 and 12.5 round up to 11 and 13, so the fill covers pixels 11 and 12.
     graphics.fillRect(10.5, 0, 2, 1);
-    EXPECT_EQ(pixel(10, 0), white);
-    EXPECT_EQ(pixel(11, 0), red);
-    EXPECT_EQ(pixel(12, 0), red);
-    EXPECT_EQ(pixel(13, 0), white);
+    EXPECT_EQ(inkAt(10, 0, 4, 2), (InkLines{".2R.", "4."}));
 }
 
 TEST_F(JovGraphicsTest, TransformScalesAndMovesRectangles) {
@@ -140,10 +124,7 @@ TEST_F(JovGraphicsTest, TransformScalesAndMovesRectangles) {
     graphics.setTransform(transform);
     graphics.setColor(colorOf(green));
     graphics.fillRect(0, 0, 10, 10);
-    EXPECT_EQ(pixel(4, 4), white);
-    EXPECT_EQ(pixel(5, 5), green);
-    EXPECT_EQ(pixel(24, 24), green);
-    EXPECT_EQ(pixel(25, 25), white);
+    EXPECT_EQ(inkAt(4, 4, 22, 22), (InkLines{"22.", "20x .20G.", "22."}));
 }
 
 TEST_F(JovGraphicsTest, DrawStringPutsTheBaselineOnTheGivenRow) {
@@ -208,14 +189,7 @@ TEST_F(JovGraphicsTest, DrawImageStretchesTopRowFirstInItsColours) {
     image.setPixel(1, 1, colorOf(yellow));
     JovGraphics graphics(dc);
     graphics.drawImage(&image, 10, 10, 20, 20);
-    EXPECT_EQ(pixel(10, 10), red);
-    EXPECT_EQ(pixel(19, 19), red);
-    EXPECT_EQ(pixel(20, 10), green);
-    EXPECT_EQ(pixel(29, 19), green);
-    EXPECT_EQ(pixel(10, 20), blue);
-    EXPECT_EQ(pixel(29, 29), yellow);
-    EXPECT_EQ(pixel(30, 30), white);
-    EXPECT_EQ(pixel(9, 9), white);
+    EXPECT_EQ(inkAt(9, 9, 22, 22), (InkLines{"22.", "10x .10R10G.", "10x .10B10Y.", "22."}));
 }
 
 TEST_F(JovGraphicsTest, DrawImageScalesPositionAndSizeWithTheTransform) {
@@ -224,10 +198,7 @@ TEST_F(JovGraphicsTest, DrawImageScalesPositionAndSizeWithTheTransform) {
     JovGraphics graphics(dc);
     graphics.setTransform(JovAffineTransform::getScaleInstance(2, 2));
     graphics.drawImage(&image, 5, 5, 10, 10);
-    EXPECT_EQ(pixel(9, 9), white);
-    EXPECT_EQ(pixel(10, 10), blue);
-    EXPECT_EQ(pixel(29, 29), blue);
-    EXPECT_EQ(pixel(30, 30), white);
+    EXPECT_EQ(inkAt(9, 9, 22, 22), (InkLines{"22.", "20x .20B.", "22."}));
 }
 
 TEST_F(JovGraphicsTest, LoadedPictureIsDrawnPixelForPixel) {
@@ -287,10 +258,10 @@ TEST_F(JovGraphicsTest, ADetachedContextCanBeReattachedWithTheSameColour) {
     graphics.setDeviceContext(nullptr);
     EXPECT_EQ(GetCurrentObject(dc, OBJ_BRUSH), GetStockObject(NULL_BRUSH));
     graphics.fillRect(0, 0, 10, 10);
-    EXPECT_EQ(pixel(0, 0), white);
+    EXPECT_EQ(inkAt(0, 0, 10, 10), (InkLines{"10x 10."}));
     graphics.setDeviceContext(dc);
     graphics.fillRect(0, 0, 10, 10);
-    EXPECT_EQ(pixel(0, 0), green);
+    EXPECT_EQ(inkAt(0, 0, 10, 10), (InkLines{"10x 10G"}));
 }
 
 TEST_F(JovGraphicsTest, WithoutAContextNothingIsDrawnOrMeasured) {

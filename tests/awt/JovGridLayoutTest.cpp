@@ -1,50 +1,46 @@
 // Equal cells: the grid's shape from rows or columns, gaps, insets and the preferred size.
-#include "LayoutFixture.h"
+#include "LayoutTest.h"
 
 #include "awt/JovGridLayout.h"
 
-#include <vector>
+namespace {
 
-class JovGridLayoutTest : public LayoutFixture {
-protected:
-    std::vector<JovComponent*> addChildren(int count) {
-        std::vector<JovComponent*> children;
-        for (int index = 0; index < count; ++index) {
-            children.push_back(addSized(10 + index, 5));
-        }
-        return children;
+// Children 10, 11, 12... pixels wide and 5 high, ending at the given bounds.
+std::vector<LayoutChild> children(const std::vector<Bounds>& expected) {
+    std::vector<LayoutChild> list;
+    for (const Bounds& bounds : expected) {
+        list.push_back({10 + static_cast<int>(list.size()), 5, bounds, nullptr});
     }
+    return list;
+}
+
+const LayoutCase gridCases[] = {
+    // Two rows: five children need three columns, whatever the column count says. Cells
+    // (320 - 2 * 10) / 3 = 100 wide and (110 - 10) / 2 = 50 high.
+    {"GivenRowsDecideTheColumnsAndChildrenFillCellsRowByRow",
+     [] { return new JovGridLayout(2, 5, 10, 10); }, 320, 110,
+     children({{0, 0, 100, 50},
+               {110, 0, 100, 50},
+               {220, 0, 100, 50},
+               {0, 60, 100, 50},
+               {110, 60, 100, 50}})},
+    // Three rows of two 50-pixel columns.
+    {"WithoutRowsTheColumnsDecideTheRows", [] { return new JovGridLayout(0, 2); }, 100, 90,
+     children(
+         {{0, 0, 50, 30}, {50, 0, 50, 30}, {0, 30, 50, 30}, {50, 30, 50, 30}, {0, 60, 50, 30}})},
+    {"InsetsSurroundTheCells",
+     [] { return new JovGridLayout(1, 0); },
+     100,
+     50,
+     children({{2, 1, 47, 46}, {49, 1, 47, 46}}),
+     {1, 2, 3, 4}},
 };
 
-TEST_F(JovGridLayoutTest, GivenRowsDecideTheColumnsAndChildrenFillCellsRowByRow) {
-    // Two rows: five children need three columns, whatever the column count says.
-    makeContainer(new JovGridLayout(2, 5, 10, 10), 320, 110);
-    const std::vector<JovComponent*> children = addChildren(5);
-    layOut();
-    // Cells (320 - 2 * 10) / 3 = 100 wide and (110 - 10) / 2 = 50 high.
-    EXPECT_EQ(boundsOf(children[0]), (Bounds{0, 0, 100, 50}));
-    EXPECT_EQ(boundsOf(children[2]), (Bounds{220, 0, 100, 50}));
-    EXPECT_EQ(boundsOf(children[3]), (Bounds{0, 60, 100, 50}));
-    EXPECT_EQ(boundsOf(children[4]), (Bounds{110, 60, 100, 50}));
-}
+LAYOUT_CASES(JovGridLayout, gridCases);
 
-TEST_F(JovGridLayoutTest, WithoutRowsTheColumnsDecideTheRows) {
-    makeContainer(new JovGridLayout(0, 2), 100, 90);
-    const std::vector<JovComponent*> children = addChildren(5);
-    layOut();
-    // Three rows of two 50-pixel columns.
-    EXPECT_EQ(boundsOf(children[1]), (Bounds{50, 0, 50, 30}));
-    EXPECT_EQ(boundsOf(children[4]), (Bounds{0, 60, 50, 30}));
-}
+} // namespace
 
-TEST_F(JovGridLayoutTest, InsetsSurroundTheCells) {
-    makeContainer(new JovGridLayout(1, 0), 100, 50);
-    setInsets(1, 2, 3, 4);
-    const std::vector<JovComponent*> children = addChildren(2);
-    layOut();
-    EXPECT_EQ(boundsOf(children[0]), (Bounds{2, 1, 47, 46}));
-    EXPECT_EQ(boundsOf(children[1]), (Bounds{49, 1, 47, 46}));
-}
+using JovGridLayoutTest = LayoutTest;
 
 TEST_F(JovGridLayoutTest, GridWithoutRowsOrColumnsLeavesChildrenAlone) {
     makeContainer(new JovGridLayout(0, 0), 100, 50);

@@ -1,13 +1,13 @@
 // Labels on real STATIC controls: lines, alignment and colours.
 #include "awt/JovLabel.h"
-#include "WidgetFixture.h"
+#include "WidgetTest.h"
 #include "awt/windows/JovLabelPeer.h"
 
 #include "awt/windows/JovComponentPeer.h"
 
 #include <gtest/gtest.h>
 
-class JovLabelTest : public WidgetFixture {};
+class JovLabelTest : public WidgetTest {};
 
 TEST_F(JovLabelTest, LinesReachTheControlWithWindowsLineEnds) {
     auto* label = new JovLabel("Zu verbrauchen\nbis morgen");

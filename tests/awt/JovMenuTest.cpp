@@ -1,7 +1,7 @@
 // Menus in a frame's real Win32 menu bar: commands by id, separators, check marks, labels
 // changed in place and accelerators.
 #include "awt/JovMenu.h"
-#include "WidgetFixture.h"
+#include "WidgetTest.h"
 #include "awt/JovCheckboxMenuItem.h"
 #include "awt/JovKeyStroke.h"
 #include "awt/JovMenuBar.h"
@@ -11,12 +11,10 @@
 
 #include <gtest/gtest.h>
 
-using Log = std::vector<std::string>;
-
-class JovMenuTest : public WidgetFixture {
+class JovMenuTest : public WidgetTest {
 protected:
     void SetUp() override {
-        WidgetFixture::SetUp();
+        WidgetTest::SetUp();
         menuBar = new JovMenuBar;
         fileMenu = menuBar->add(new JovMenu("&Datei"));
         printItem = fileMenu->add(new JovMenuItem("&Drucken", new JovKeyStroke('P', 0)));
@@ -63,14 +61,14 @@ TEST_F(JovMenuTest, TheFrameShowsTheMenusWithTheirItems) {
 
 TEST_F(JovMenuTest, AChosenCommandIsTheItemsAction) {
     choose(printItem);
-    EXPECT_EQ(log.entries, (Log{"action print"}));
+    EXPECT_EQ(log.entries, (Entries{"action print"}));
 }
 
 TEST_F(JovMenuTest, ASeparatorNeverActs) {
     EXPECT_TRUE(separator->isSeparator());
     choose(separator);
     separator->doClick();
-    EXPECT_EQ(log.entries, Log{});
+    EXPECT_EQ(log.entries, Entries{});
 }
 
 TEST_F(JovMenuTest, ACheckboxItemFlipsItsCheckMarkAndActs) {
@@ -80,7 +78,7 @@ TEST_F(JovMenuTest, ACheckboxItemFlipsItsCheckMarkAndActs) {
     choose(setupItem);
     EXPECT_FALSE(setupItem->getState());
     EXPECT_EQ(GetMenuState(nativeFile, setupItem->getCommandId(), MF_BYCOMMAND) & MF_CHECKED, 0u);
-    EXPECT_EQ(log.entries, (Log{"action &Eingabemodus", "action &Eingabemodus"}));
+    EXPECT_EQ(log.entries, (Entries{"action &Eingabemodus", "action &Eingabemodus"}));
 }
 
 TEST_F(JovMenuTest, ALabelChangedLaterIsChangedInPlace) {
@@ -96,7 +94,7 @@ TEST_F(JovMenuTest, TheAcceleratorActsFromAComponentOfTheFrame) {
     HWND window = place(field, 10, 10, 100, 24);
     SetFocus(window);
     pressKey(window, 'P');
-    EXPECT_EQ(log.entries, (Log{"action print"}));
+    EXPECT_EQ(log.entries, (Entries{"action print"}));
 }
 
 TEST_F(JovMenuTest, EveryItemHasItsOwnCommandId) {
@@ -112,7 +110,7 @@ TEST_F(JovMenuTest, ADeletedItemsCommandIsIgnored) {
     item->release();
     EXPECT_EQ(JovMenuItem::itemForCommand(id), nullptr);
     SendMessageA(windowOf(frame), WM_COMMAND, MAKEWPARAM(id, 0), 0);
-    EXPECT_EQ(log.entries, Log{});
+    EXPECT_EQ(log.entries, Entries{});
 }
 
 TEST_F(JovMenuTest, RemovingTheMenuBarTakesTheNativeMenuAway) {
@@ -121,7 +119,7 @@ TEST_F(JovMenuTest, RemovingTheMenuBarTakesTheNativeMenuAway) {
     EXPECT_EQ(GetMenu(windowOf(frame)), nullptr);
     EXPECT_EQ(printItem->getNativeMenu(), nullptr);
     choose(printItem);
-    EXPECT_EQ(log.entries, (Log{"action print"})) << "the item still acts by its id";
+    EXPECT_EQ(log.entries, (Entries{"action print"})) << "the item still acts by its id";
     menuBar->release();
 }
 
@@ -176,7 +174,7 @@ TEST_F(JovMenuTest, AnItemsActionCommandIsItsLabelUntilSet) {
     EXPECT_EQ(fileMenu->getItemCount(), 4);
 }
 
-class JovPopupMenuTest : public WidgetFixture {};
+class JovPopupMenuTest : public WidgetTest {};
 
 TEST_F(JovPopupMenuTest, TheChosenEntryOfAnOpenPopupActs) {
     auto* popup = new JovPopupMenu;
@@ -197,7 +195,7 @@ TEST_F(JovPopupMenuTest, TheChosenEntryOfAnOpenPopupActs) {
     popup->show(field, 5, 5);
     KillTimer(windowOf(frame), 1);
     pumpFor(50);
-    EXPECT_EQ(log.entries, (Log{"action Bearbeiten"}));
+    EXPECT_EQ(log.entries, (Entries{"action Bearbeiten"}));
     EXPECT_EQ(edit->getNativeMenu(), nullptr) << "the native menu is gone after it closed";
     popup->release();
 }

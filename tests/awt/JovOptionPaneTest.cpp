@@ -1,7 +1,7 @@
 // Message and question boxes: the real system message box, answered from a helper thread.
 #include "awt/JovOptionPane.h"
 #include "MessageBoxAnswerer.h"
-#include "WidgetFixture.h"
+#include "WidgetTest.h"
 #include "awt/JovTextField.h"
 #include "awt/windows/JovOptionPanePeer.h"
 
@@ -43,7 +43,7 @@ private:
 
 } // namespace
 
-class JovOptionPaneTest : public WidgetFixture {};
+class JovOptionPaneTest : public WidgetTest {};
 
 TEST_F(JovOptionPaneTest, AQuestionAnsweredNoReturnsOne) {
     MessageBoxAnswerer user("Speichern...", IDNO);

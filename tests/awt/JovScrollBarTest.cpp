@@ -1,16 +1,14 @@
 // Scroll bars: the value's limits, the moves of the real SCROLLBAR control and their events.
 #include "awt/JovScrollBar.h"
-#include "WidgetFixture.h"
+#include "WidgetTest.h"
 #include "awt/event/JovAdjustmentEvent.h"
 
 #include <gtest/gtest.h>
 
-using Log = std::vector<std::string>;
-
-class JovScrollBarTest : public WidgetFixture {
+class JovScrollBarTest : public WidgetTest {
 protected:
     void SetUp() override {
-        WidgetFixture::SetUp();
+        WidgetTest::SetUp();
         bar = new JovScrollBar(JovScrollBar::VERTICAL, 10, 20, 0, 100);
         bar->setUnitIncrement(3);
         bar->setBlockIncrement(15);
@@ -60,11 +58,11 @@ TEST_F(JovScrollBarTest, LinesPagesAndTheThumbMoveTheValueAndReportIt) {
     const auto entry = [](int type, int value) {
         return "adjustment " + std::to_string(type) + " " + std::to_string(value);
     };
-    EXPECT_EQ(log.entries, (Log{entry(JovAdjustmentEvent::UNIT_INCREMENT, 13),
-                                entry(JovAdjustmentEvent::BLOCK_INCREMENT, 28),
-                                entry(JovAdjustmentEvent::UNIT_DECREMENT, 25),
-                                entry(JovAdjustmentEvent::TRACK, 42),
-                                entry(JovAdjustmentEvent::BLOCK_DECREMENT, 27)}));
+    EXPECT_EQ(log.entries, (Entries{entry(JovAdjustmentEvent::UNIT_INCREMENT, 13),
+                                    entry(JovAdjustmentEvent::BLOCK_INCREMENT, 28),
+                                    entry(JovAdjustmentEvent::UNIT_DECREMENT, 25),
+                                    entry(JovAdjustmentEvent::TRACK, 42),
+                                    entry(JovAdjustmentEvent::BLOCK_DECREMENT, 27)}));
     EXPECT_EQ(controlPosition(window), 27);
 }
 

@@ -2,7 +2,7 @@
 // mouse messages under Wine.
 #include "awt/JovSplitPane.h"
 
-#include "ViewFixture.h"
+#include "WidgetTest.h"
 #include "awt/JovPanel.h"
 #include "awt/JovSplitPaneDivider.h"
 
@@ -19,10 +19,10 @@ std::vector<int> placeOf(const JovComponent* component) {
     return {bounds.x, bounds.y, bounds.width, bounds.height};
 }
 
-class JovSplitPaneTest : public ViewFixture {
+class JovSplitPaneTest : public WidgetTest {
 protected:
     void SetUp() override {
-        ViewFixture::SetUp();
+        WidgetTest::SetUp();
         left = new JovPanel();
         right = new JovPanel();
     }
@@ -50,7 +50,7 @@ protected:
 TEST_F(JovSplitPaneTest, SidesShareTheWidthAroundTheDivider) {
     JovSplitPane* pane = makePane(JovSplitPane::HORIZONTAL_SPLIT);
     pane->setDividerLocation(150);
-    showInFrame(pane, 0, 0, paneWidth, paneHeight);
+    place(pane, 0, 0, paneWidth, paneHeight);
     EXPECT_EQ(placeOf(left), (std::vector<int>{0, 0, 150, paneHeight}));
     EXPECT_EQ(placeOf(pane->getDivider()), (std::vector<int>{150, 0, size, paneHeight}));
     EXPECT_EQ(placeOf(right),
@@ -60,7 +60,7 @@ TEST_F(JovSplitPaneTest, SidesShareTheWidthAroundTheDivider) {
 TEST_F(JovSplitPaneTest, VerticalSplitPutsTheSidesAboveEachOther) {
     JovSplitPane* pane = makePane(JovSplitPane::VERTICAL_SPLIT);
     pane->setDividerLocation(80);
-    showInFrame(pane, 0, 0, paneWidth, paneHeight);
+    place(pane, 0, 0, paneWidth, paneHeight);
     EXPECT_EQ(placeOf(left), (std::vector<int>{0, 0, paneWidth, 80}));
     EXPECT_EQ(placeOf(right), (std::vector<int>{0, 80 + size, paneWidth, paneHeight - 80 - size}));
 }
@@ -68,7 +68,7 @@ TEST_F(JovSplitPaneTest, VerticalSplitPutsTheSidesAboveEachOther) {
 TEST_F(JovSplitPaneTest, DraggingTheDividerMovesItAndLaysOutBothSides) {
     JovSplitPane* pane = makePane(JovSplitPane::HORIZONTAL_SPLIT);
     pane->setDividerLocation(150);
-    showInFrame(pane, 0, 0, paneWidth, paneHeight);
+    place(pane, 0, 0, paneWidth, paneHeight);
     const HWND divider = windowOf(pane->getDivider());
     ASSERT_NE(divider, nullptr);
     drag(divider, 2, 50, 62, 50);
@@ -85,7 +85,7 @@ TEST_F(JovSplitPaneTest, DraggingTheDividerMovesItAndLaysOutBothSides) {
 TEST_F(JovSplitPaneTest, TheDividerStaysInsideThePane) {
     JovSplitPane* pane = makePane(JovSplitPane::HORIZONTAL_SPLIT);
     pane->setDividerLocation(150);
-    showInFrame(pane, 0, 0, paneWidth, paneHeight);
+    place(pane, 0, 0, paneWidth, paneHeight);
     drag(windowOf(pane->getDivider()), 2, 50, 900, 50);
     EXPECT_EQ(pane->getDividerLocation(), paneWidth - size - JovSplitPane::MINIMUM_SIDE);
     pane->setDividerLocation(0);
@@ -102,7 +102,7 @@ TEST_F(JovSplitPaneTest, ReplacingASideRemovesTheOldComponent) {
     pane->setLeftComponent(nullptr);
     EXPECT_EQ(pane->getLeftComponent(), nullptr);
     EXPECT_EQ(pane->getComponentCount(), 2);
-    showInFrame(pane, 0, 0, paneWidth, paneHeight);
+    place(pane, 0, 0, paneWidth, paneHeight);
 }
 
 } // namespace

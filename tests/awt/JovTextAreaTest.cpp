@@ -1,17 +1,15 @@
 // Text areas on the real rich edit control.
 #include "awt/JovTextArea.h"
-#include "WidgetFixture.h"
+#include "WidgetTest.h"
 
 #include "awt/windows/JovComponentPeer.h"
 
 #include <gtest/gtest.h>
 
-using Log = std::vector<std::string>;
-
-class JovTextAreaTest : public WidgetFixture {
+class JovTextAreaTest : public WidgetTest {
 protected:
     void SetUp() override {
-        WidgetFixture::SetUp();
+        WidgetTest::SetUp();
         area = new JovTextArea("Frisch\r\ngekocht");
         area->addDocumentListener(&log);
     }

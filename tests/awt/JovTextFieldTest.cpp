@@ -1,16 +1,14 @@
 // Text fields on real EDIT controls: document events per change, Enter, and the state kept
 // before the control exists.
 #include "awt/JovTextField.h"
-#include "WidgetFixture.h"
+#include "WidgetTest.h"
 
 #include <gtest/gtest.h>
 
-using Log = std::vector<std::string>;
-
-class JovTextFieldTest : public WidgetFixture {
+class JovTextFieldTest : public WidgetTest {
 protected:
     void SetUp() override {
-        WidgetFixture::SetUp();
+        WidgetTest::SetUp();
         field = new JovTextField("Brot");
         field->addDocumentListener(&log);
         field->addActionListener(&log);
@@ -26,14 +24,14 @@ TEST_F(JovTextFieldTest, TheTextSetBeforeTheControlIsCopiedIntoIt) {
     EXPECT_STREQ(className, "Edit");
     EXPECT_EQ(windowText(window), "Brot");
     EXPECT_NE(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_CLIENTEDGE, 0);
-    EXPECT_EQ(log.entries, Log{}) << "making the control is no change";
+    EXPECT_EQ(log.entries, Entries{}) << "making the control is no change";
 }
 
 TEST_F(JovTextFieldTest, EveryTypedCharacterIsOneDocumentEventWithTheWholeText) {
     HWND window = place(field, 10, 10, 150, 24);
     SendMessageA(window, EM_SETSEL, 4, 4);
     type(window, "e!");
-    EXPECT_EQ(log.entries, (Log{"document Brote", "document Brote!"}));
+    EXPECT_EQ(log.entries, (Entries{"document Brote", "document Brote!"}));
     EXPECT_EQ(field->getText(), JovString("Brote!"));
 }
 
@@ -41,14 +39,14 @@ TEST_F(JovTextFieldTest, SettingTheTextIsOneChange) {
     HWND window = place(field, 10, 10, 150, 24);
     field->setText("Käse");
     EXPECT_EQ(windowText(window), "K\xE4se");
-    EXPECT_EQ(log.entries, (Log{"document K\xE4se"}));
+    EXPECT_EQ(log.entries, (Entries{"document K\xE4se"}));
 }
 
 TEST_F(JovTextFieldTest, EnterIsTheActionWithTheTextAsCommand) {
     HWND window = place(field, 10, 10, 150, 24);
     SetFocus(window);
     pressKey(window, VK_RETURN);
-    EXPECT_EQ(log.entries, (Log{"action Brot"}));
+    EXPECT_EQ(log.entries, (Entries{"action Brot"}));
     field->setActionCommand("search");
     pressKey(window, VK_RETURN);
     EXPECT_EQ(log.entries.back(), "action search");

@@ -1,6 +1,6 @@
 // Toggle buttons, check boxes, radio buttons and their groups on real BUTTON controls.
 #include "awt/JovToggleButton.h"
-#include "WidgetFixture.h"
+#include "WidgetTest.h"
 #include "awt/JovButtonGroup.h"
 #include "awt/JovCheckBox.h"
 #include "awt/JovRadioButton.h"
@@ -8,15 +8,13 @@
 
 #include <gtest/gtest.h>
 
-using Log = std::vector<std::string>;
-
 namespace {
 bool checked(HWND button) {
     return SendMessageA(button, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 } // namespace
 
-class JovToggleButtonTest : public WidgetFixture {};
+class JovToggleButtonTest : public WidgetTest {};
 
 TEST_F(JovToggleButtonTest, EachKindGetsItsOwnControlStyle) {
     HWND toggle = place(new JovToggleButton("Fett"), 10, 10, 100, 24);
@@ -48,7 +46,7 @@ TEST_F(JovToggleButtonTest, ClickingACheckBoxChangesItsStateAndNotifies) {
     EXPECT_TRUE(checked(window));
     SendMessageA(window, BM_CLICK, 0, 0);
     EXPECT_FALSE(box->isSelected());
-    EXPECT_EQ(log.entries, (Log{"action Vegan", "action Vegan"}));
+    EXPECT_EQ(log.entries, (Entries{"action Vegan", "action Vegan"}));
 }
 
 TEST_F(JovToggleButtonTest, DoClickTogglesWithoutAControl) {
@@ -61,10 +59,10 @@ TEST_F(JovToggleButtonTest, DoClickTogglesWithoutAControl) {
     button->release();
 }
 
-class JovButtonGroupTest : public WidgetFixture {
+class JovButtonGroupTest : public WidgetTest {
 protected:
     void SetUp() override {
-        WidgetFixture::SetUp();
+        WidgetTest::SetUp();
         group = new JovButtonGroup;
         group->addRef();
         for (const char* label : {"Heute", "Morgen", "Datum"}) {
@@ -77,7 +75,7 @@ protected:
     }
     void TearDown() override {
         group->release();
-        WidgetFixture::TearDown();
+        WidgetTest::TearDown();
     }
 
     JovButtonGroup* group = nullptr;
@@ -93,7 +91,7 @@ TEST_F(JovButtonGroupTest, ClickingOneRadioButtonClearsTheOthersInTheControls) {
     EXPECT_FALSE(checked(windows[0]));
     EXPECT_TRUE(checked(windows[2]));
     EXPECT_EQ(group->getSelection(), radios[2]);
-    EXPECT_EQ(log.entries, (Log{"action Heute", "action Datum"}));
+    EXPECT_EQ(log.entries, (Entries{"action Heute", "action Datum"}));
 }
 
 TEST_F(JovButtonGroupTest, ClickingTheSelectedRadioButtonKeepsItSelected) {
@@ -109,7 +107,7 @@ TEST_F(JovButtonGroupTest, SelectingInCodeClearsTheOthers) {
     EXPECT_FALSE(radios[0]->isSelected());
     EXPECT_FALSE(checked(windows[0]));
     EXPECT_TRUE(checked(windows[1]));
-    EXPECT_EQ(log.entries, Log{}) << "only the user's choice is an action";
+    EXPECT_EQ(log.entries, Entries{}) << "only the user's choice is an action";
 }
 
 TEST_F(JovButtonGroupTest, AButtonLeavesItsGroupWhenRemoved) {
@@ -122,19 +120,19 @@ TEST_F(JovButtonGroupTest, AButtonLeavesItsGroupWhenRemoved) {
 }
 
 // A check box with a picture: the control shows it as an icon made from the picture's rows.
-class JovCheckBoxImageTest : public WidgetFixture {
+class JovCheckBoxImageTest : public WidgetTest {
 protected:
     static constexpr int side = 16;
 
     void SetUp() override {
-        WidgetFixture::SetUp();
+        WidgetTest::SetUp();
         picture = new JovWImage(side, side);
         picture->addRef();
         picture->setPixel(3, 5, pictureColor);
     }
     void TearDown() override {
         picture->release();
-        WidgetFixture::TearDown();
+        WidgetTest::TearDown();
     }
     static HICON iconOf(HWND box) {
         return reinterpret_cast<HICON>(SendMessageA(box, BM_GETIMAGE, IMAGE_ICON, 0));

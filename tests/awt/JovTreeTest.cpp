@@ -3,80 +3,56 @@
 // them, a rebuild that keeps expansion and selection by label, and the renderer's pictures.
 #include "awt/JovTree.h"
 
-#include "ViewFixture.h"
+#include "TreeViewProbe.h"
+#include "WidgetTest.h"
 #include "awt/JovDefaultMutableTreeNode.h"
 #include "awt/JovTreeCellRenderer.h"
-#include "awt/event/JovMouseListener.h"
 #include "awt/event/JovTreeModelEvent.h"
-#include "awt/event/JovTreeSelectionListener.h"
 #include "awt/windows/JovWImage.h"
+#include "lang/JovReference.h"
 
-#include <commctrl.h>
-
-#include <vector>
+#include <string>
 
 namespace {
-
-constexpr int labelLength = 100;
-
-class SelectionRecorder : public JovTreeSelectionListener {
-public:
-    void valueChanged(JovTreeSelectionEvent& event) override {
-        olds.push_back(event.getOldSelection());
-        news.push_back(event.getNewSelection());
-    }
-
-    std::vector<JovDefaultMutableTreeNode*> olds;
-    std::vector<JovDefaultMutableTreeNode*> news;
-};
 
 // A picture for menus only, as the application gives each item its own.
 class MenuPictures : public JovTreeCellRenderer {
 public:
     explicit MenuPictures(JovDefaultMutableTreeNode* menu)
-        : menu(menu), picture(new JovWImage(16, 16)) {
-        picture->addRef();
-    }
-    ~MenuPictures() override { picture->release(); }
+        : menu(menu), picture(new JovWImage(16, 16)) {}
 
     JovImage* getNodeImage(JovTree&, JovDefaultMutableTreeNode* node) override {
-        return node == menu ? picture : nullptr;
+        return node == menu ? picture.get() : nullptr;
     }
 
 private:
     JovDefaultMutableTreeNode* menu;
-    JovWImage* picture;
-};
-
-class PopupRecorder : public JovMouseListener {
-public:
-    void mouseClicked(JovMouseEvent&) override {}
-    void mouseEntered(JovMouseEvent&) override {}
-    void mouseExited(JovMouseEvent&) override {}
-    void mousePressed(JovMouseEvent&) override {}
-    void mouseReleased(JovMouseEvent& event) override { popups += event.isPopupTrigger() ? 1 : 0; }
-
-    int popups = 0;
+    JovReference<JovWImage> picture;
 };
 
 JovDefaultMutableTreeNode* labelled(const char* label) {
     return new JovDefaultMutableTreeNode(new JovString(label));
 }
 
-class JovTreeTest : public ViewFixture {
+class JovTreeTest : public WidgetTest {
 protected:
     void SetUp() override {
-        ViewFixture::SetUp();
-        root = labelled("Alle Zutaten");
-        root->addRef();
+        WidgetTest::SetUp();
+        root.reset(labelled("Alle Zutaten"));
         menu = addMenu("Gulasch mit Nudeln");
-        tree = new JovTree(root);
-        tree->addTreeSelectionListener(&selections);
+        tree = new JovTree(root.get());
+        tree->addTreeSelectionListener(&log);
     }
 
     void TearDown() override {
-        root->release();
-        ViewFixture::TearDown();
+        root.reset();
+        WidgetTest::TearDown();
+    }
+
+    // The label of the node the last selection event selected, "-" for none.
+    std::string lastSelected() const {
+        const std::string& line = log.entries.back();
+        return line.substr(line.find('>') + 1);
     }
 
     JovDefaultMutableTreeNode* addMenu(const char* name) {
@@ -90,137 +66,112 @@ protected:
         return node;
     }
 
-    void show() { showInFrame(tree, 10, 10, 300, 300); }
+    void show() { place(tree, 10, 10, 300, 300); }
     void rebuild() {
-        JovTreeModelEvent changed(root, JovTreeModelEvent::TREE_STRUCTURE_CHANGED, root, -1,
-                                  nullptr);
+        JovTreeModelEvent changed(root.get(), JovTreeModelEvent::TREE_STRUCTURE_CHANGED, root.get(),
+                                  -1, nullptr);
         tree->treeStructureChanged(changed);
     }
     HWND control() const { return windowOf(tree); }
 
+    TreeViewProbe view() const { return TreeViewProbe(control()); }
     HTREEITEM item(UINT relation, HTREEITEM from = nullptr) const {
-        return reinterpret_cast<HTREEITEM>(
-            SendMessageA(control(), TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(from)));
-    }
-    JovString labelOf(HTREEITEM handle) const {
-        char label[labelLength] = {};
-        TVITEMA entry = {};
-        entry.mask = TVIF_TEXT;
-        entry.hItem = handle;
-        entry.pszText = label;
-        entry.cchTextMax = labelLength;
-        SendMessageA(control(), TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&entry));
-        return JovString(label);
-    }
-    bool expandedInControl(HTREEITEM handle) const {
-        return (SendMessageA(control(), TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(handle),
-                             TVIS_EXPANDED) &
-                TVIS_EXPANDED) != 0;
+        return view().item(relation, from);
     }
     HTREEITEM menuItem() const { return item(TVGN_CHILD, item(TVGN_ROOT)); }
-    int itemCount() const { return static_cast<int>(SendMessageA(control(), TVM_GETCOUNT, 0, 0)); }
 
-    JovDefaultMutableTreeNode* root = nullptr;
+    JovReference<JovDefaultMutableTreeNode> root;
     JovDefaultMutableTreeNode* menu = nullptr;
     JovDefaultMutableTreeNode* gulasch = nullptr;
     JovTree* tree = nullptr;
-    SelectionRecorder selections;
 };
 
 TEST_F(JovTreeTest, ModelIsShownWithTheExpansionSetBeforeThePeer) {
-    tree->expandNode(root);
+    tree->expandNode(root.get());
     tree->expandNode(menu);
     show();
-    EXPECT_EQ(itemCount(), 6);
-    EXPECT_EQ(labelOf(item(TVGN_ROOT)), JovString("Alle Zutaten"));
-    EXPECT_EQ(labelOf(menuItem()), JovString("Gulasch mit Nudeln"));
-    EXPECT_TRUE(expandedInControl(item(TVGN_ROOT)));
-    EXPECT_TRUE(expandedInControl(menuItem()));
-    EXPECT_FALSE(expandedInControl(item(TVGN_CHILD, menuItem())));
+    EXPECT_EQ(view().itemCount(), 6);
+    EXPECT_EQ(view().labelOf(item(TVGN_ROOT)), "Alle Zutaten");
+    EXPECT_EQ(view().labelOf(menuItem()), "Gulasch mit Nudeln");
+    EXPECT_TRUE(view().expanded(item(TVGN_ROOT)));
+    EXPECT_TRUE(view().expanded(menuItem()));
+    EXPECT_FALSE(view().expanded(item(TVGN_CHILD, menuItem())));
 }
 
 TEST_F(JovTreeTest, ExpandingWithTheKeyboardIsReadBack) {
-    tree->setSelectedNode(root);
+    tree->setSelectedNode(root.get());
     show();
     SetFocus(control());
     SendMessageA(control(), WM_KEYDOWN, VK_RIGHT, 0);
-    EXPECT_TRUE(expandedInControl(item(TVGN_ROOT)));
-    EXPECT_TRUE(tree->isExpanded(root));
+    EXPECT_TRUE(view().expanded(item(TVGN_ROOT)));
+    EXPECT_TRUE(tree->isExpanded(root.get()));
     SendMessageA(control(), WM_KEYDOWN, VK_LEFT, 0);
-    EXPECT_FALSE(expandedInControl(item(TVGN_ROOT)));
-    EXPECT_FALSE(tree->isExpanded(root));
+    EXPECT_FALSE(view().expanded(item(TVGN_ROOT)));
+    EXPECT_FALSE(tree->isExpanded(root.get()));
 }
 
 TEST_F(JovTreeTest, ExpansionChangedByTheControlAloneSurvivesARebuild) {
-    tree->expandNode(root);
+    tree->expandNode(root.get());
     show();
     // TVM_EXPAND sends no notification: the tree asks the control.
     SendMessageA(control(), TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(menuItem()));
     EXPECT_TRUE(tree->isExpanded(menu));
     rebuild();
-    EXPECT_TRUE(expandedInControl(menuItem()));
+    EXPECT_TRUE(view().expanded(menuItem()));
 }
 
 TEST_F(JovTreeTest, KeyboardSelectionInTheControlSendsSelectionEvents) {
-    tree->expandNode(root);
-    tree->setSelectedNode(root);
+    tree->expandNode(root.get());
+    tree->setSelectedNode(root.get());
     show();
-    selections.olds.clear();
-    selections.news.clear();
+    log.clear();
     SetFocus(control());
     SendMessageA(control(), WM_KEYDOWN, VK_DOWN, 0);
     EXPECT_EQ(tree->getSelectedNode(), menu);
-    ASSERT_EQ(selections.news.size(), 1u);
-    EXPECT_EQ(selections.olds[0], root);
-    EXPECT_EQ(selections.news[0], menu);
+    EXPECT_EQ(log.entries, Entries{"selection Alle Zutaten>Gulasch mit Nudeln"});
 }
 
 TEST_F(JovTreeTest, ProgramSelectionReachesTheControlUnlessTheNodeIsOutsideTheTree) {
-    tree->expandNode(root);
+    tree->expandNode(root.get());
     show();
-    JovDefaultMutableTreeNode* stranger = labelled("Fremd");
-    stranger->addRef();
-    tree->setSelectedNode(stranger);
-    stranger->release();
+    tree->setSelectedNode(JovReference<JovDefaultMutableTreeNode>(labelled("Fremd")).get());
     EXPECT_EQ(tree->getSelectedNode(), nullptr);
-    EXPECT_TRUE(selections.news.empty());
+    EXPECT_TRUE(log.entries.empty());
     tree->setSelectedNode(menu);
-    EXPECT_EQ(labelOf(item(TVGN_CARET)), JovString("Gulasch mit Nudeln"));
-    ASSERT_EQ(selections.news.size(), 1u);
-    EXPECT_EQ(selections.news[0], menu);
+    EXPECT_EQ(view().labelOf(item(TVGN_CARET)), "Gulasch mit Nudeln");
+    EXPECT_EQ(log.entries, Entries{"selection ->Gulasch mit Nudeln"});
 }
 
 TEST_F(JovTreeTest, InsertedNodeAppearsAtItsPlaceAmongItsSiblings) {
-    tree->expandNode(root);
+    tree->expandNode(root.get());
     tree->expandNode(menu);
     show();
     JovDefaultMutableTreeNode* sauce = labelled("Soße");
     menu->insert(sauce, 1);
     JovTreeModelEvent inserted(menu, JovTreeModelEvent::TREE_NODES_INSERTED, menu, 1, sauce);
     tree->treeNodesInserted(inserted);
-    EXPECT_EQ(itemCount(), 7);
+    EXPECT_EQ(view().itemCount(), 7);
     const HTREEITEM first = item(TVGN_CHILD, menuItem());
-    EXPECT_EQ(labelOf(item(TVGN_NEXT, first)), JovString("Soße"));
+    EXPECT_EQ(view().labelOf(item(TVGN_NEXT, first)), "Soße");
 }
 
 TEST_F(JovTreeTest, RemovedSelectedNodeLeavesTheControlAndTheSelectionGoesToItsParent) {
-    tree->expandNode(root);
+    tree->expandNode(root.get());
     tree->expandNode(menu);
     tree->expandNode(gulasch);
     show();
     tree->setSelectedNode(gulasch->getChildAt(0));
-    gulasch->addRef();
+    const JovReference<JovDefaultMutableTreeNode> removedNode(gulasch);
     menu->remove(gulasch);
     JovTreeModelEvent removed(menu, JovTreeModelEvent::TREE_NODES_REMOVED, menu, 0, gulasch);
     tree->treeNodesRemoved(removed);
-    gulasch->release();
-    EXPECT_EQ(itemCount(), 3);
+    EXPECT_EQ(view().itemCount(), 3);
     EXPECT_EQ(tree->getSelectedNode(), menu);
-    EXPECT_EQ(labelOf(item(TVGN_CARET)), JovString("Gulasch mit Nudeln"));
+    EXPECT_EQ(view().labelOf(item(TVGN_CARET)), "Gulasch mit Nudeln");
 }
 
 TEST_F(JovTreeTest, RebuildKeepsExpansionAndSelectionOfTheSameLabels) {
-    tree->expandNode(root);
+    tree->expandNode(root.get());
     tree->expandNode(menu);
     tree->expandNode(gulasch);
     show();
@@ -229,13 +180,13 @@ TEST_F(JovTreeTest, RebuildKeepsExpansionAndSelectionOfTheSameLabels) {
     root->removeAllChildren();
     JovDefaultMutableTreeNode* reloaded = addMenu("Gulasch mit Nudeln");
     rebuild();
-    EXPECT_EQ(itemCount(), 6);
+    EXPECT_EQ(view().itemCount(), 6);
     EXPECT_TRUE(tree->isExpanded(reloaded));
     EXPECT_TRUE(tree->isExpanded(gulasch));
     EXPECT_EQ(tree->getSelectedNode(), gulasch->getChildAt(1));
-    EXPECT_EQ(labelOf(item(TVGN_CARET)), JovString("Zwiebeln"));
-    EXPECT_TRUE(expandedInControl(item(TVGN_CHILD, item(TVGN_CHILD, item(TVGN_ROOT)))));
-    EXPECT_EQ(selections.news.back(), gulasch->getChildAt(1));
+    EXPECT_EQ(view().labelOf(item(TVGN_CARET)), "Zwiebeln");
+    EXPECT_TRUE(view().expanded(item(TVGN_CHILD, item(TVGN_CHILD, item(TVGN_ROOT)))));
+    EXPECT_EQ(lastSelected(), "Zwiebeln");
 }
 
 TEST_F(JovTreeTest, RebuildWithoutTheSelectedLabelClearsTheSelection) {
@@ -245,31 +196,24 @@ TEST_F(JovTreeTest, RebuildWithoutTheSelectedLabelClearsTheSelection) {
     addMenu("Linseneintopf");
     rebuild();
     EXPECT_EQ(tree->getSelectedNode(), nullptr);
-    EXPECT_EQ(selections.news.back(), nullptr);
+    EXPECT_EQ(lastSelected(), "-");
     EXPECT_EQ(item(TVGN_CARET), nullptr);
 }
 
 TEST_F(JovTreeTest, RendererPicturesAreShownInFrontOfTheLabels) {
     MenuPictures pictures(menu);
     tree->setCellRenderer(&pictures);
-    tree->expandNode(root);
+    tree->expandNode(root.get());
     show();
-    TVITEMA entry = {};
-    entry.mask = TVIF_IMAGE;
-    entry.hItem = menuItem();
-    SendMessageA(control(), TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&entry));
-    EXPECT_EQ(entry.iImage, 0);
+    EXPECT_EQ(view().imageOf(menuItem()), 0);
 }
 
 TEST_F(JovTreeTest, RightClickSelectsTheNodeUnderTheMouseAndAsksForThePopup) {
-    PopupRecorder popups;
+    EventLog popups;
     tree->addMouseListener(&popups);
-    tree->expandNode(root);
+    tree->expandNode(root.get());
     show();
-    RECT label = {};
-    *reinterpret_cast<HTREEITEM*>(&label) = menuItem();
-    SendMessageA(control(), TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&label));
-    POINT at = {(label.left + label.right) / 2, (label.top + label.bottom) / 2};
+    const POINT at = view().pointOf(menuItem());
     POINT onScreen = at;
     ClientToScreen(control(), &onScreen);
     SetCursorPos(onScreen.x, onScreen.y);
@@ -277,17 +221,18 @@ TEST_F(JovTreeTest, RightClickSelectsTheNodeUnderTheMouseAndAsksForThePopup) {
     PostMessageA(control(), WM_RBUTTONUP, 0, MAKELPARAM(at.x, at.y));
     pumpFor(100);
     EXPECT_EQ(tree->getSelectedNode(), menu);
-    EXPECT_EQ(popups.popups, 1);
+    EXPECT_EQ(popups.count("released popup"), 1);
     tree->removeMouseListener(&popups);
 }
 
 TEST_F(JovTreeTest, ChangedNodeShowsItsNewLabel) {
-    tree->expandNode(root);
+    tree->expandNode(root.get());
     show();
     menu->setUserObject(new JovString("Gulasch mit Spätzle"));
-    JovTreeModelEvent changed(root, JovTreeModelEvent::TREE_NODES_CHANGED, root, 0, menu);
+    JovTreeModelEvent changed(root.get(), JovTreeModelEvent::TREE_NODES_CHANGED, root.get(), 0,
+                              menu);
     tree->treeNodesChanged(changed);
-    EXPECT_EQ(labelOf(menuItem()), JovString("Gulasch mit Spätzle"));
+    EXPECT_EQ(view().labelOf(menuItem()), "Gulasch mit Spätzle");
 }
 
 } // namespace

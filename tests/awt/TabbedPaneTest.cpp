@@ -2,9 +2,8 @@
 // hidden, a click on a tab switches pages and notifies, and the pages sit below the tab strip.
 #include "awt/TabbedPane.h"
 
-#include "ViewFixture.h"
+#include "WidgetTest.h"
 #include "awt/JovPanel.h"
-#include "awt/event/ChangeListener.h"
 
 #include <commctrl.h>
 
@@ -13,25 +12,19 @@ namespace {
 constexpr int paneWidth = 400;
 constexpr int paneHeight = 300;
 
-class ChangeCounter : public ChangeListener {
-public:
-    void stateChanged(ChangeEvent&) override { ++changes; }
-    int changes = 0;
-};
-
-class TabbedPaneTest : public ViewFixture {
+class TabbedPaneTest : public WidgetTest {
 protected:
     void SetUp() override {
-        ViewFixture::SetUp();
+        WidgetTest::SetUp();
         pane = new TabbedPane();
         ingredients = new JovPanel();
         menus = new JovPanel();
         pane->addTab("Zutaten", ingredients);
         pane->addTab("Menüs", menus);
-        pane->addChangeListener(&counter);
+        pane->addChangeListener(&log);
     }
 
-    void show() { showInFrame(pane, 10, 10, paneWidth, paneHeight); }
+    void show() { place(pane, 10, 10, paneWidth, paneHeight); }
     HWND control() const { return windowOf(pane); }
 
     void clickTab(int index) {
@@ -43,7 +36,6 @@ protected:
     TabbedPane* pane = nullptr;
     JovPanel* ingredients = nullptr;
     JovPanel* menus = nullptr;
-    ChangeCounter counter;
 };
 
 TEST_F(TabbedPaneTest, TheFirstTabIsChosenAndOnlyItsPageShown) {
@@ -62,11 +54,11 @@ TEST_F(TabbedPaneTest, ClickingATabShowsItsPageAndHidesTheOthers) {
     EXPECT_EQ(pane->getSelectedComponent(), menus);
     EXPECT_TRUE(IsWindowVisible(windowOf(menus)));
     EXPECT_FALSE(IsWindowVisible(windowOf(ingredients)));
-    EXPECT_EQ(counter.changes, 1);
+    EXPECT_EQ(log.entries, Entries{"stateChanged"});
     clickTab(0);
     EXPECT_TRUE(IsWindowVisible(windowOf(ingredients)));
     EXPECT_FALSE(IsWindowVisible(windowOf(menus)));
-    EXPECT_EQ(counter.changes, 2);
+    EXPECT_EQ(log.entries, (Entries{"stateChanged", "stateChanged"}));
 }
 
 TEST_F(TabbedPaneTest, TabChosenBeforeThePeerIsChosenInTheControl) {
@@ -121,7 +113,7 @@ TEST_F(TabbedPaneTest, TitlesAndBadIndexesAreHandled) {
     item.cchTextMax = sizeof(text);
     SendMessageA(control(), TCM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
     EXPECT_EQ(JovString(text), JovString("Zutaten (12)"));
-    EXPECT_EQ(counter.changes, 0);
+    EXPECT_EQ(log.entries, Entries{});
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // Writing real files: byte-exact output, truncation, appending, shared streams of clones, the
 // standard streams and the creation failure.
+#include "CapturedOutput.h"
 #include "LiveObjectTest.h"
 #include "TempFolder.h"
 
@@ -75,17 +76,18 @@ TEST_F(JovFileWriterTest, FileThatCannotBeCreatedThrowsAnEmptyException) {
 
 TEST_F(JovFileWriterTest, StandardStreamWritersWriteThereAndClosingOnlyFlushes) {
     JovFileWriter error(JovFileDescriptor::standardError());
-    testing::internal::CaptureStderr();
-    error.write(JovString("an stderr\r\n"));
-    error.flush();
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "an stderr\r\n");
-
+    EXPECT_EQ(errorsOf([&] {
+                  error.write(JovString("an stderr\r\n"));
+                  error.flush();
+              }),
+              "an stderr\r\n");
     JovFileWriter output(JovFileDescriptor::standardOutput());
-    testing::internal::CaptureStdout();
-    output.write(JovString("vor "));
-    output.close();
-    output.write(JovString("nach"));
-    output.flush();
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "vor nach");
+    EXPECT_EQ(outputOf([&] {
+                  output.write(JovString("vor "));
+                  output.close();
+                  output.write(JovString("nach"));
+                  output.flush();
+              }),
+              "vor nach");
     EXPECT_STREQ(output.toString().chars(), "ool.io.JovFileWriter");
 }

@@ -1,4 +1,5 @@
 // Print writers: texts and "\r\n" lines to files and to the standard streams.
+#include "CapturedOutput.h"
 #include "LiveObjectTest.h"
 #include "TempFolder.h"
 
@@ -26,23 +27,24 @@ TEST_F(JovPrintWriterTest, PrintlnEndsTheLineWithCarriageReturnAndLineFeed) {
 
 TEST_F(JovPrintWriterTest, PrintWriterOverNoWriterWritesNothing) {
     JovPrintWriter writer;
-    testing::internal::CaptureStdout();
-    writer.println("nirgends");
-    writer.print(static_cast<const char*>(nullptr));
-    writer.flush();
-    writer.close();
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    EXPECT_EQ(outputOf([&] {
+                  writer.println("nirgends");
+                  writer.print(static_cast<const char*>(nullptr));
+                  writer.flush();
+                  writer.close();
+              }),
+              "");
 }
 
 TEST_F(JovPrintWriterTest, StandardWritersExistOnceAndEndLinesInCarriageReturnLineFeed) {
     EXPECT_EQ(&JovPrintWriter::standardOutput(), &JovPrintWriter::standardOutput());
-    testing::internal::CaptureStderr();
-    JovPrintWriter::standardError().println("Fehlerzeile");
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "Fehlerzeile\r\n");
-    testing::internal::CaptureStdout();
-    JovPrintWriter::standardOutput().println(JovString("JovException: kaputt"));
-    JovPrintWriter::standardOutput().flush();
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "JovException: kaputt\r\n");
+    EXPECT_EQ(errorsOf([] { JovPrintWriter::standardError().println("Fehlerzeile"); }),
+              "Fehlerzeile\r\n");
+    EXPECT_EQ(outputOf([] {
+                  JovPrintWriter::standardOutput().println(JovString("JovException: kaputt"));
+                  JovPrintWriter::standardOutput().flush();
+              }),
+              "JovException: kaputt\r\n");
     EXPECT_STREQ(JovPrintWriter::standardError().toString().chars(), "ool.io.JovPrintWriter");
 }
 

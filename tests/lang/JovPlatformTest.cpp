@@ -42,8 +42,8 @@ TEST(JovPlatformTest, InterlockedCounterLosesNoUpdates) {
 }
 
 TEST(JovPlatformTest, SystemLanguageAndCountryAreTwoLettersOrEmpty) {
-    EXPECT_TRUE(emptyOrTwoLetters(JovPlatform::systemLanguage(), false));
-    EXPECT_TRUE(emptyOrTwoLetters(JovPlatform::systemCountry(), true));
+    EXPECT_TRUE(emptyOrTwoLetters(JovPlatform::systemLanguage().chars(), false));
+    EXPECT_TRUE(emptyOrTwoLetters(JovPlatform::systemCountry().chars(), true));
 }
 
 #ifndef _WIN32

@@ -1,6 +1,6 @@
 // The key-value table: insertion order, replacement in place, the parked value of remove,
 // counted keys and values, and shared values between handles.
-#include "../lang/DestructionProbe.h"
+#include "DestructionProbe.h"
 #include "LiveObjectTest.h"
 
 #include "lang/JovInteger.h"
@@ -9,16 +9,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-// A text key that records its own destruction.
-class TrackedKey : public JovString {
-public:
-    TrackedKey(const char* text, bool* destroyed) : JovString(text), destroyed(destroyed) {}
-    ~TrackedKey() override { *destroyed = true; }
-
-private:
-    bool* destroyed;
-};
 
 int intAt(const JovHashtable& table, const char* key) {
     return static_cast<JovInteger*>(table.get(key))->intValue();
@@ -71,8 +61,9 @@ TEST_F(JovHashtableTest, PutReleasesTheReplacedValueAndSurplusKeyAndClearTheRest
     bool newValueGone = false;
     auto* newValue = new DestructionProbe(&newValueGone);
     JovHashtable table;
-    table.put(new TrackedKey("k", &storedKeyGone), new DestructionProbe(&oldValueGone));
-    table.put(new TrackedKey("k", &surplusKeyGone), newValue);
+    table.put(new DestructionProbeOf<JovString>(&storedKeyGone, "k"),
+              new DestructionProbe(&oldValueGone));
+    table.put(new DestructionProbeOf<JovString>(&surplusKeyGone, "k"), newValue);
     table.put("k", newValue);
     EXPECT_TRUE(oldValueGone);
     EXPECT_TRUE(surplusKeyGone);

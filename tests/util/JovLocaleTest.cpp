@@ -1,5 +1,5 @@
 // Locale values and the default locale chosen from the user's language and country.
-#include "../lang/LanguageEnvironment.h"
+#include "LanguageEnvironment.h"
 #include "LiveObjectTest.h"
 
 #include "lang/JovPlatform.h"
@@ -35,7 +35,7 @@ TEST_F(JovLocaleTest, EqualsNeedsBothFields) {
 
 TEST_F(JovLocaleTest, DefaultIsTheSystemLanguageOrGermanForGermany) {
     const JovLocale locale = JovLocale::getDefault();
-    const bool systemLanguage = locale.getLanguage() == JovPlatform::systemLanguage();
+    const bool systemLanguage = locale.getLanguage() == JovPlatform::systemLanguage().chars();
     EXPECT_TRUE(systemLanguage || locale.toString() == JovString("de_DE"))
         << locale.toString().chars();
 }

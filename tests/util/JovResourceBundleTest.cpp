@@ -1,6 +1,6 @@
 // Resource files: the line syntax with its escapes, lookups with their fallback to the key, the
 // file search by language and the cache that reads each base name once.
-#include "../lang/LanguageEnvironment.h"
+#include "LanguageEnvironment.h"
 #include "LiveObjectTest.h"
 #include "TempFolder.h"
 

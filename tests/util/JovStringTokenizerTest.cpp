@@ -1,5 +1,6 @@
 // Splitting at delimiters: empty tokens between adjacent delimiters, returned delimiters, the
 // position-independent count and the error lines past the end.
+#include "CapturedOutput.h"
 #include "LiveObjectTest.h"
 
 #include "util/JovStringTokenizer.h"
@@ -20,13 +21,6 @@ protected:
             tokens.emplace_back(token.chars(), token.length());
         }
         return tokens;
-    }
-
-    // Runs an operation and answers what it wrote to standard error.
-    template <typename Operation> static std::string errorsOf(Operation operation) {
-        testing::internal::CaptureStderr();
-        operation();
-        return testing::internal::GetCapturedStderr();
     }
 };
 

@@ -1,6 +1,7 @@
 // The object list: counted element references, shared values, the index rules and the error
 // lines written for bad indexes.
-#include "../lang/DestructionProbe.h"
+#include "CapturedOutput.h"
+#include "DestructionProbe.h"
 #include "LiveObjectTest.h"
 
 #include "lang/JovInteger.h"
@@ -18,13 +19,6 @@ protected:
             letters.addElement(JovString(letter));
         }
         return letters;
-    }
-
-    // Runs an operation and answers what it wrote to standard error.
-    template <typename Operation> static std::string errorsOf(Operation operation) {
-        testing::internal::CaptureStderr();
-        operation();
-        return testing::internal::GetCapturedStderr();
     }
 };
 

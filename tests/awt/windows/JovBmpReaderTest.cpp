@@ -2,6 +2,7 @@
 // compressed, damaged and hostile files without reading or writing outside any buffer.
 #include "awt/windows/JovBmpReader.h"
 #include "BmpFileBuilder.h"
+#include "InkMap.h"
 #include "LiveObjectTest.h"
 #include "TempFolder.h"
 #include "awt/windows/JovWImage.h"
@@ -10,27 +11,27 @@
 
 #include <climits>
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <ostream>
 #include <random>
 #include <string>
 #include <vector>
 
 namespace {
 
-constexpr std::uint32_t red = 0xFF0000;
-constexpr std::uint32_t green = 0x00FF00;
-constexpr std::uint32_t blue = 0x0000FF;
-constexpr std::uint32_t white = 0xFFFFFF;
-constexpr std::uint32_t black = 0x000000;
-constexpr std::uint32_t olive = 0x808000;
+using namespace Ink;
 constexpr std::uint32_t rle8 = 1;
 constexpr std::uint32_t rle4 = 2;
 constexpr std::uint32_t bitFields = 3;
 
-std::string rgbAt(const JovWImage& image, int x, int y) {
-    const JovColor color = image.getPixel(x, y);
-    return std::to_string(color.getRed()) + "," + std::to_string(color.getGreen()) + "," +
-           std::to_string(color.getBlue());
+std::vector<std::string> inkOf(const JovWImage& image) {
+    const auto pixel = [&image](int x, int y) {
+        const JovColor color = image.getPixel(x, y);
+        return static_cast<std::uint32_t>(color.getRed() << 16 | color.getGreen() << 8 |
+                                          color.getBlue());
+    };
+    return inkMap(pixel, 0, 0, image.getWidth(), image.getHeight());
 }
 
 // A 2 x 2 picture in 8 bits per pixel with a four-colour palette: red, green over blue, white.
@@ -54,31 +55,92 @@ protected:
     }
 };
 
-TEST_F(JovBmpReaderTest, TrueColourRowsAreTurnedTopDown) {
-    BmpFileBuilder file(3, 2, 24);
-    // Stored bottom-up: the file's first row is the picture's lowest.
-    file.rows = {BmpFileBuilder::trueColorRow({blue, white, black}),
-                 BmpFileBuilder::trueColorRow({red, green, olive})};
-    const auto image = decode(file.build());
-    ASSERT_NE(image, nullptr);
-    EXPECT_EQ(image->getWidth(), 3);
-    EXPECT_EQ(image->getHeight(), 2);
-    EXPECT_EQ(rgbAt(*image, 0, 0), "255,0,0");
-    EXPECT_EQ(rgbAt(*image, 1, 0), "0,255,0");
-    EXPECT_EQ(rgbAt(*image, 2, 0), "128,128,0");
-    EXPECT_EQ(rgbAt(*image, 0, 1), "0,0,255");
-    EXPECT_EQ(rgbAt(*image, 1, 1), "255,255,255");
+namespace {
+
+struct DecodeCase {
+    const char* name;
+    std::function<BmpFileBuilder()> file;
+    std::vector<std::string> expected;
+};
+
+BmpFileBuilder palettedFile(std::int32_t width, std::uint16_t bitCount,
+                            std::vector<std::uint32_t> palette, std::string row) {
+    BmpFileBuilder file(width, 1, bitCount);
+    file.palette = std::move(palette);
+    file.colorsUsed = static_cast<std::uint32_t>(file.palette.size());
+    file.rows = {std::move(row)};
+    return file;
 }
 
-TEST_F(JovBmpReaderTest, NegativeHeightMeansRowsAreAlreadyTopDown) {
-    BmpFileBuilder file(1, -2, 24);
-    file.rows = {BmpFileBuilder::trueColorRow({red}), BmpFileBuilder::trueColorRow({blue})};
-    const auto image = decode(file.build());
-    ASSERT_NE(image, nullptr);
-    EXPECT_EQ(image->getHeight(), 2);
-    EXPECT_EQ(rgbAt(*image, 0, 0), "255,0,0");
-    EXPECT_EQ(rgbAt(*image, 0, 1), "0,0,255");
+const DecodeCase decodeCases[] = {
+    // Stored bottom-up: the file's first row is the picture's lowest.
+    {"TrueColourRowsAreTurnedTopDown",
+     [] {
+         BmpFileBuilder file(3, 2, 24);
+         file.rows = {BmpFileBuilder::trueColorRow({blue, white, black}),
+                      BmpFileBuilder::trueColorRow({red, green, olive})};
+         return file;
+     },
+     {"RGO", "B.#"}},
+    {"NegativeHeightMeansRowsAreAlreadyTopDown",
+     [] {
+         BmpFileBuilder file(1, -2, 24);
+         file.rows = {BmpFileBuilder::trueColorRow({red}), BmpFileBuilder::trueColorRow({blue})};
+         return file;
+     },
+     {"R", "B"}},
+    {"EightBitIndexesGoThroughThePalette", paletteFile, {"RG", "B."}},
+    {"ZeroColoursUsedMeansAFullPalette",
+     [] {
+         BmpFileBuilder file =
+             palettedFile(2, 8, std::vector<std::uint32_t>(256, black), std::string("\xFF\x00", 2));
+         file.palette[255] = olive;
+         file.colorsUsed = 0;
+         return file;
+     },
+     {"O#"}},
+    {"IndexPastAShortPaletteGivesBlack",
+     [] {
+         return palettedFile(2, 8, {white, white}, std::string("\x01\x07", 2));
+     },
+     {".#"}},
+    {"FourBitPixelsTakeTheHighNibbleFirst",
+     [] {
+         return palettedFile(3, 4, {black, red, green, blue}, std::string("\x12\x30", 2));
+     },
+     {"RGB"}},
+    {"OneBitPixelsTakeTheHighBitFirstAcrossBytes",
+     [] {
+         return palettedFile(10, 1, {white, black}, std::string("\xB0\x40", 2));
+     },
+     {"#.2#5.#"}},
+    {"LaterInfoHeaderVersionsPutThePaletteAfterTheirLongerHeader",
+     [] {
+         BmpFileBuilder file = paletteFile();
+         file.infoSize = 124;
+         return file;
+     },
+     {"RG", "B."}},
+};
+
+void PrintTo(const DecodeCase& decodeCase, std::ostream* out) {
+    *out << decodeCase.name;
 }
+
+class DecodedImageTest : public JovBmpReaderTest, public testing::WithParamInterface<DecodeCase> {};
+
+TEST_P(DecodedImageTest, HasTheExpectedPixels) {
+    const auto image = decode(GetParam().file().build());
+    ASSERT_NE(image, nullptr);
+    EXPECT_EQ(inkOf(*image), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(JovBmpReader, DecodedImageTest, testing::ValuesIn(decodeCases),
+                         [](const testing::TestParamInfo<DecodeCase>& info) {
+                             return std::string(info.param.name);
+                         });
+
+} // namespace
 
 TEST_F(JovBmpReaderTest, DecodedRowsArePaddedToFourBytesBlueFirst) {
     BmpFileBuilder file(5, 2, 24);
@@ -93,69 +155,6 @@ TEST_F(JovBmpReaderTest, DecodedRowsArePaddedToFourBytesBlueFirst) {
     EXPECT_EQ(rows[1], 0x20);
     EXPECT_EQ(rows[2], 0x10);
     EXPECT_EQ(rows[16], 0x00);
-}
-
-TEST_F(JovBmpReaderTest, EightBitIndexesGoThroughThePalette) {
-    const auto image = decode(paletteFile().build());
-    ASSERT_NE(image, nullptr);
-    EXPECT_EQ(rgbAt(*image, 0, 0), "255,0,0");
-    EXPECT_EQ(rgbAt(*image, 1, 0), "0,255,0");
-    EXPECT_EQ(rgbAt(*image, 0, 1), "0,0,255");
-    EXPECT_EQ(rgbAt(*image, 1, 1), "255,255,255");
-}
-
-TEST_F(JovBmpReaderTest, ZeroColoursUsedMeansAFullPalette) {
-    BmpFileBuilder file(2, 1, 8);
-    file.palette.assign(256, black);
-    file.palette[255] = olive;
-    file.rows = {std::string("\xFF\x00", 2)};
-    const auto image = decode(file.build());
-    ASSERT_NE(image, nullptr);
-    EXPECT_EQ(rgbAt(*image, 0, 0), "128,128,0");
-    EXPECT_EQ(rgbAt(*image, 1, 0), "0,0,0");
-}
-
-TEST_F(JovBmpReaderTest, IndexPastAShortPaletteGivesBlack) {
-    BmpFileBuilder file(2, 1, 8);
-    file.palette = {white, white};
-    file.colorsUsed = 2;
-    file.rows = {std::string("\x01\x07", 2)};
-    const auto image = decode(file.build());
-    ASSERT_NE(image, nullptr);
-    EXPECT_EQ(rgbAt(*image, 0, 0), "255,255,255");
-    EXPECT_EQ(rgbAt(*image, 1, 0), "0,0,0");
-}
-
-TEST_F(JovBmpReaderTest, FourBitPixelsTakeTheHighNibbleFirst) {
-    BmpFileBuilder file(3, 1, 4);
-    file.palette = {black, red, green, blue};
-    file.colorsUsed = 4;
-    file.rows = {std::string("\x12\x30", 2)};
-    const auto image = decode(file.build());
-    ASSERT_NE(image, nullptr);
-    EXPECT_EQ(rgbAt(*image, 0, 0), "255,0,0");
-    EXPECT_EQ(rgbAt(*image, 1, 0), "0,255,0");
-    EXPECT_EQ(rgbAt(*image, 2, 0), "0,0,255");
-}
-
-TEST_F(JovBmpReaderTest, OneBitPixelsTakeTheHighBitFirstAcrossBytes) {
-    BmpFileBuilder file(10, 1, 1);
-    file.palette = {white, black};
-    file.rows = {std::string("\xB0\x40", 2)};
-    const auto image = decode(file.build());
-    ASSERT_NE(image, nullptr);
-    const std::string expected = "1011000001";
-    for (int x = 0; x < 10; ++x) {
-        EXPECT_EQ(rgbAt(*image, x, 0), expected[x] == '1' ? "0,0,0" : "255,255,255") << x;
-    }
-}
-
-TEST_F(JovBmpReaderTest, LaterInfoHeaderVersionsPutThePaletteAfterTheirLongerHeader) {
-    BmpFileBuilder file = paletteFile();
-    file.infoSize = 124;
-    const auto image = decode(file.build());
-    ASSERT_NE(image, nullptr);
-    EXPECT_EQ(rgbAt(*image, 0, 0), "255,0,0");
 }
 
 TEST_F(JovBmpReaderTest, CompressedForeignOrUnknownHeaderVersionFilesAreRefused) {
@@ -259,7 +258,7 @@ TEST_F(JovBmpReaderTest, ReadsAFileFromDisk) {
     folder.write("picture.bmp", paletteFile().build());
     const std::unique_ptr<JovWImage> image(JovBmpReader::read(folder.file("picture.bmp").c_str()));
     ASSERT_NE(image, nullptr);
-    EXPECT_EQ(rgbAt(*image, 1, 1), "255,255,255");
+    EXPECT_EQ(inkOf(*image), (std::vector<std::string>{"RG", "B."}));
 }
 
 TEST_F(JovBmpReaderTest, MissingOrEmptyFileOrNoBytesGiveNoImage) {
