@@ -38,12 +38,26 @@ int JovHashtable::HashtableValue::indexOfKey(const JovObject* key) const {
     if (key == nullptr) {
         return -1;
     }
+    // Item keys are shared between copies and text keys compare as bytes: neither needs the
+    // general equals.
+    const JovString* text = key->asString();
     for (int i = 0; i < count; ++i) {
-        if (keys[i]->equals(key)) {
+        const JovObject* stored = keys[i].get();
+        if (stored == key) {
+            return i;
+        }
+        const JovString* storedText = text != nullptr ? stored->asString() : nullptr;
+        if (storedText != nullptr ? *storedText == *text : stored->equals(key)) {
             return i;
         }
     }
     return -1;
+}
+
+void JovHashtable::HashtableValue::appendAll(const HashtableValue& other) {
+    for (int i = 0; i < other.count; ++i) {
+        append(other.keys[i], other.values[i].get());
+    }
 }
 
 // The key is held before the search, so a fresh key that matches an existing one is deleted
@@ -209,6 +223,14 @@ JovString JovHashtable::entryListing() const {
 
 JovObject* JovHashtable::clone() const {
     return new JovHashtable(*this);
+}
+
+void JovHashtable::copyEntriesFrom(const JovHashtable& other) {
+    if (other.value.get() == value.get()) {
+        return;
+    }
+    value->clear();
+    value->appendAll(*other.value);
 }
 
 JovString JovHashtable::toString() const {

@@ -24,6 +24,9 @@ public:
         int indexOfKey(const JovObject* key) const;
         // Takes references on both; an existing equal key keeps its entry and place.
         void put(JovObject* key, JovObject* value);
+        // Appends the other's entries, sharing their keys and values, without searching: for a
+        // table that holds none of those keys yet.
+        void appendAll(const HashtableValue& other);
         // The removed value stays parked here until the next removal or the table's end.
         JovObject* removeAt(int index);
         void clear();
@@ -68,6 +71,11 @@ public:
     // A new handle sharing the same entries.
     JovObject* clone() const override;
     JovString toString() const override;
+
+protected:
+    // Gives this table the other's entries as its own, sharing keys and values; what this table
+    // held before is dropped.
+    void copyEntriesFrom(const JovHashtable& other);
 
 private:
     JovReference<HashtableValue> value;

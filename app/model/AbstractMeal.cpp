@@ -5,7 +5,6 @@
 #include "lang/JovBoolean.h"
 #include "lang/JovDouble.h"
 #include "lang/JovInteger.h"
-#include "util/JovVector.h"
 
 namespace {
 constexpr const char* className = "tarvelund.Main.AbstractMeal";
@@ -99,9 +98,5 @@ int AbstractMeal::compareTo(const JovObject& other) const {
 // Keys and boxed values are never changed in place (a setter puts a new value), so the copy
 // shares them instead of cloning each.
 void AbstractMeal::copyPropertiesFrom(const AbstractMeal& other) {
-    const JovVector keys = other.keys();
-    for (int i = 0; i < keys.size(); ++i) {
-        JovObject* key = keys.elementAt(i);
-        put(key, other.get(key));
-    }
+    copyEntriesFrom(other);
 }

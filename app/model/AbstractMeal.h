@@ -49,6 +49,7 @@ public:
     int compareTo(const JovObject& other) const override;
 
 protected:
-    // Puts each of the other item's values under the same key, in its key order.
+    // Takes the other item's values under the same keys, in its key order; what this item held
+    // is dropped (the constructors call it on an empty item).
     void copyPropertiesFrom(const AbstractMeal& other);
 };
