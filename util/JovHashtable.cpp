@@ -6,6 +6,7 @@
 #include "lang/JovStringBuffer.h"
 
 #include <algorithm>
+#include <cstring>
 #include <utility>
 
 namespace {
@@ -52,6 +53,27 @@ int JovHashtable::HashtableValue::indexOfKey(const JovObject* key) const {
         }
     }
     return -1;
+}
+
+int JovHashtable::HashtableValue::indexOfText(const char* text) const {
+    const std::size_t length = std::strlen(text);
+    for (int i = 0; i < count; ++i) {
+        const JovString* stored = keys[i]->asString();
+        if (stored == nullptr) {
+            // A key of another kind decides by its own equals, which needs the text as an object.
+            const JovString key(text);
+            return indexOfKey(&key);
+        }
+        if (static_cast<std::size_t>(stored->length()) == length &&
+            std::memcmp(stored->chars(), text, length) == 0) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+void JovHashtable::HashtableValue::replaceAt(int index, JovObject* value) {
+    values[index].reset(value);
 }
 
 void JovHashtable::HashtableValue::appendAll(const HashtableValue& other) {
@@ -155,6 +177,14 @@ JovObject* JovHashtable::get(const JovString& key) const {
     return get(&key);
 }
 
+JovObject* JovHashtable::get(const char* key) const {
+    if (key == nullptr) {
+        return get(JovString(key));
+    }
+    const int index = value->indexOfText(key);
+    return index >= 0 ? value->valueAt(index) : nullptr;
+}
+
 bool JovHashtable::isEmpty() const {
     return value->size() == 0;
 }
@@ -195,6 +225,18 @@ JovObject* JovHashtable::put(const JovString& key, const JovString& stored) {
 
 JovObject* JovHashtable::put(const JovString& key, JovObject* stored) {
     return put(new JovString(key), stored);
+}
+
+JovObject* JovHashtable::put(const char* key, JovObject* stored) {
+    if (key == nullptr) {
+        return put(JovString(key), stored);
+    }
+    const int index = value->indexOfText(key);
+    if (index < 0) {
+        return put(new JovString(key), stored);
+    }
+    value->replaceAt(index, stored);
+    return nullptr;
 }
 
 JovObject* JovHashtable::remove(const JovObject* key) {

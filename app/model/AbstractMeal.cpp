@@ -10,6 +10,16 @@ namespace {
 constexpr const char* className = "tarvelund.Main.AbstractMeal";
 // Names of items not yet named by the user start with it ("<Neue Zutat>", "<Neues Menü>").
 constexpr char placeholderMark = '<';
+
+double doubleOf(const JovObject* value) {
+    const auto* number = dynamic_cast<const JovDouble*>(value);
+    return number != nullptr ? number->doubleValue() : 0.0;
+}
+
+bool booleanOf(const JovObject* value) {
+    const auto* truth = dynamic_cast<const JovBoolean*>(value);
+    return truth != nullptr && truth->booleanValue();
+}
 } // namespace
 
 AbstractMeal::AbstractMeal() = default;
@@ -45,11 +55,18 @@ JovString AbstractMeal::getName() const {
 }
 
 double AbstractMeal::getDouble(const JovString& key) const {
-    const auto* number = dynamic_cast<const JovDouble*>(get(key));
-    return number != nullptr ? number->doubleValue() : 0.0;
+    return doubleOf(get(key));
+}
+
+double AbstractMeal::getDouble(const char* key) const {
+    return doubleOf(get(key));
 }
 
 void AbstractMeal::putDouble(const JovString& key, double value) {
+    put(key, new JovDouble(value));
+}
+
+void AbstractMeal::putDouble(const char* key, double value) {
     put(key, new JovDouble(value));
 }
 
@@ -57,17 +74,33 @@ void AbstractMeal::putInt(const JovString& key, int value) {
     put(key, new JovInteger(value));
 }
 
+void AbstractMeal::putInt(const char* key, int value) {
+    put(key, new JovInteger(value));
+}
+
 bool AbstractMeal::getBoolean(const JovString& key) const {
-    const auto* truth = dynamic_cast<const JovBoolean*>(get(key));
-    return truth != nullptr && truth->booleanValue();
+    return booleanOf(get(key));
+}
+
+bool AbstractMeal::getBoolean(const char* key) const {
+    return booleanOf(get(key));
 }
 
 void AbstractMeal::putBoolean(const JovString& key, bool value) {
     put(key, new JovBoolean(value));
 }
 
+void AbstractMeal::putBoolean(const char* key, bool value) {
+    put(key, new JovBoolean(value));
+}
+
 JovString AbstractMeal::getString(const JovString& key) const {
     return getProperty(key, "");
+}
+
+JovString AbstractMeal::getString(const char* key) const {
+    const JovObject* value = get(key);
+    return value != nullptr ? value->toString() : getString(JovString(key));
 }
 
 double AbstractMeal::getAmount() const {
