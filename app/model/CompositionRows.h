@@ -3,7 +3,7 @@
 // ingredient occurs.
 #pragma once
 
-#include <map>
+#include <unordered_map>
 #include <vector>
 
 class Connection;
@@ -45,7 +45,7 @@ private:
 
     Connection* connection;
     // Held references; null for an ID without a row.
-    std::map<int, Ingredient*> ingredients;
-    std::map<int, ShareRows> shareRows;
-    std::map<int, ShareRows> fillRows;
+    std::unordered_map<int, Ingredient*> ingredients;
+    std::unordered_map<int, ShareRows> shareRows;
+    std::unordered_map<int, ShareRows> fillRows;
 };
