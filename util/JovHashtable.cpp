@@ -21,6 +21,7 @@ JovString textOf(const JovObject* object) {
 
 JovHashtable::HashtableValue::HashtableValue()
     : keys(new JovReference<JovObject>[initialCapacity]),
+      keyTexts(new const JovString*[initialCapacity]),
       values(new JovReference<JovObject>[initialCapacity]), count(0), capacity(initialCapacity) {
 }
 
@@ -28,6 +29,7 @@ JovHashtable::HashtableValue::~HashtableValue() {
     clear();
     lastRemoved.reset();
     delete[] keys;
+    delete[] keyTexts;
     delete[] values;
 }
 
@@ -47,7 +49,7 @@ int JovHashtable::HashtableValue::indexOfKey(const JovObject* key) const {
         if (stored == key) {
             return i;
         }
-        const JovString* storedText = text != nullptr ? stored->asString() : nullptr;
+        const JovString* storedText = text != nullptr ? keyTexts[i] : nullptr;
         if (storedText != nullptr ? *storedText == *text : stored->equals(key)) {
             return i;
         }
@@ -58,7 +60,7 @@ int JovHashtable::HashtableValue::indexOfKey(const JovObject* key) const {
 int JovHashtable::HashtableValue::indexOfText(const char* text) const {
     const std::size_t length = std::strlen(text);
     for (int i = 0; i < count; ++i) {
-        const JovString* stored = keys[i]->asString();
+        const JovString* stored = keyTexts[i];
         if (stored == nullptr) {
             // A key of another kind decides by its own equals, which needs the text as an object.
             const JovString key(text);
@@ -98,15 +100,20 @@ void JovHashtable::HashtableValue::put(JovObject* key, JovObject* value) {
 void JovHashtable::HashtableValue::append(JovReference<JovObject> key, JovObject* value) {
     if (count + 1 > capacity) {
         auto* largerKeys = new JovReference<JovObject>[2 * capacity];
+        auto* largerKeyTexts = new const JovString*[2 * capacity];
         auto* largerValues = new JovReference<JovObject>[2 * capacity];
         std::move(keys, keys + count, largerKeys);
+        std::copy(keyTexts, keyTexts + count, largerKeyTexts);
         std::move(values, values + count, largerValues);
         delete[] keys;
+        delete[] keyTexts;
         delete[] values;
         keys = largerKeys;
+        keyTexts = largerKeyTexts;
         values = largerValues;
         capacity *= 2;
     }
+    keyTexts[count] = key ? key->asString() : nullptr;
     keys[count] = std::move(key);
     values[count].reset(value);
     ++count;
@@ -118,6 +125,7 @@ JovObject* JovHashtable::HashtableValue::removeAt(int index) {
     JovReference<JovObject> removed = std::move(values[index]);
     --count;
     std::move(keys + index + 1, keys + count + 1, keys + index);
+    std::copy(keyTexts + index + 1, keyTexts + count + 1, keyTexts + index);
     std::move(values + index + 1, values + count + 1, values + index);
     previouslyParked = std::move(lastRemoved);
     lastRemoved = std::move(removed);

@@ -39,6 +39,8 @@ public:
         void append(JovReference<JovObject> key, JovObject* value);
 
         JovReference<JovObject>* keys;
+        // Each key as text, or null for a key of another kind: searches need no virtual call.
+        const JovString** keyTexts;
         JovReference<JovObject>* values;
         int count;
         int capacity;
