@@ -1,14 +1,17 @@
 // Timings of loading a menu's composition and composing its label texts: the largest menu of the
-// sample database, and a generated menu of 500 occurrences nested four levels deep.
+// sample database, a generated menu of 500 occurrences nested four levels deep, and flat menus of
+// many distinct ingredients (where a search per occurrence grows with the square).
 //
 // Run from the project folder with a build tree's data sources, after its tests have prepared
 // them (the generated menu is written into that tree's test database):
 //   ODBCSYSINI=build/native/odbc build/native/benchmarks/compositionBenchmark
+// scripts/benchmark.sh builds it in Release beside the previous design's and runs both.
 #include "app/model/ConnectionOwner.h"
 #include "app/model/Ingredient.h"
 #include "app/model/MealComposer.h"
 #include "app/model/Menu.h"
 #include "app/model/ScopedStatement.h"
+#include "app/model/ScopedTransaction.h"
 #include "awt/JovDefaultMutableTreeNode.h"
 #include "lang/JovException.h"
 #include "lang/JovPlatform.h"
@@ -38,6 +41,10 @@ constexpr int firstLeafId = 1;
 constexpr int firstComposedId = 1000;
 constexpr int fillQuantity = 120;
 constexpr int lastLevelNodesWithFourLeaves = 70;
+// Flat menus: one Mengen row per distinct plain ingredient, every seventh sharing the label Salz.
+constexpr int flatMenuSizes[] = {51, 401, 1601};
+constexpr int firstFlatMenuId = 910;
+constexpr int firstFlatLeafId = 10000;
 
 class FixedConnection : public ConnectionOwner {
 public:
@@ -151,6 +158,26 @@ void writeGeneratedMenu(Connection* connection) {
     }
 }
 
+// Menu firstFlatMenuId + i holds the first flatMenuSizes[i] flat ingredients, of 1 to 500 g.
+void writeFlatMenus(Connection* connection) {
+    const int largest = flatMenuSizes[std::size(flatMenuSizes) - 1];
+    for (int i = 0; i < largest; ++i) {
+        update(connection, leafRow(firstFlatLeafId + i));
+    }
+    for (std::size_t menu = 0; menu < std::size(flatMenuSizes); ++menu) {
+        const std::string menuId = std::to_string(firstFlatMenuId + static_cast<int>(menu));
+        update(connection, "INSERT INTO Menues (ID,Name) VALUES (" + menuId + ",'Flach');");
+        for (int i = 0; i < flatMenuSizes[menu]; ++i) {
+            update(connection, "INSERT INTO Mengen (Eltern,Kind,Fuellmenge,mengeAngeben,imTitel,"
+                               "wertgebend,veraenderlicheAnteile) VALUES (" +
+                                   menuId + "," + std::to_string(firstFlatLeafId + i) + "," +
+                                   std::to_string(1 + i * 37 % 500) + ",1," +
+                                   std::to_string(i % 97 == 0) + "," + std::to_string(i % 13 == 0) +
+                                   ",0);");
+        }
+    }
+}
+
 int largestSampleMenu(Connection* connection) {
     std::vector<int> ids;
     {
@@ -207,7 +234,12 @@ int main(int argc, char** argv) {
     try {
         Connection* sample = DriverManager::getConnection(sampleDataSource, "", "");
         Connection* generated = DriverManager::getConnection(generatedDataSource, "", "");
-        writeGeneratedMenu(generated);
+        {
+            ScopedTransaction transaction(generated);
+            writeGeneratedMenu(generated);
+            writeFlatMenus(generated);
+            transaction.commit();
+        }
         const int largest = largestSampleMenu(sample);
         const std::string sampleName = "/sample" + std::to_string(largest);
         benchmark::RegisterBenchmark(("compose" + sampleName).c_str(), composeAndStore, sample,
@@ -219,6 +251,13 @@ int main(int argc, char** argv) {
         benchmark::RegisterBenchmark("composeInMemory/generated500", composeInMemory, generated,
                                      generatedMenuId);
         benchmark::RegisterBenchmark("load/generated500", load, generated, generatedMenuId);
+        for (std::size_t menu = 0; menu < std::size(flatMenuSizes); ++menu) {
+            const std::string size = std::to_string(flatMenuSizes[menu]);
+            const int menuId = firstFlatMenuId + static_cast<int>(menu);
+            benchmark::RegisterBenchmark(("composeInMemory/flat" + size).c_str(), composeInMemory,
+                                         generated, menuId);
+            benchmark::RegisterBenchmark(("load/flat" + size).c_str(), load, generated, menuId);
+        }
     } catch (const JovException& exception) {
         std::fprintf(stderr,
                      "No database: %s (set ODBCSYSINI to a build tree's "

@@ -58,6 +58,10 @@ bool JovObject::operator!=(const JovObject& other) const {
     return !operator==(other);
 }
 
+const JovString* JovObject::asString() const {
+    return nullptr;
+}
+
 void JovObject::addRef() {
     ++referenceCount;
 }

@@ -20,6 +20,9 @@ public:
     virtual bool equals(const JovObject* other) const;
     virtual bool operator==(const JovObject& other) const;
     virtual bool operator!=(const JovObject& other) const;
+    // This object as text when it is one, else null: the test that key comparisons make on every
+    // entry, answered without a run-time type search.
+    virtual const JovString* asString() const;
 
     void addRef();
     // The last holder's release deletes the object.

@@ -168,7 +168,7 @@ bool JovString::equals(const JovObject* other) const {
 }
 
 bool JovString::operator==(const JovObject& other) const {
-    const auto* text = dynamic_cast<const JovString*>(&other);
+    const JovString* text = other.asString();
     if (text != nullptr) {
         return sameBytes(*text);
     }

@@ -57,6 +57,7 @@ public:
     JovString& operator+=(char c);
 
     bool equals(const JovObject* other) const override;
+    const JovString* asString() const override { return this; }
     bool operator==(const JovObject& other) const override;
     bool operator==(const JovString& other) const;
     using JovObject::operator!=;

@@ -6,6 +6,7 @@
 #include "lang/JovStringBuffer.h"
 
 #include <algorithm>
+#include <cstring>
 #include <utility>
 
 namespace {
@@ -20,6 +21,7 @@ JovString textOf(const JovObject* object) {
 
 JovHashtable::HashtableValue::HashtableValue()
     : keys(new JovReference<JovObject>[initialCapacity]),
+      keyTexts(new const JovString*[initialCapacity]),
       values(new JovReference<JovObject>[initialCapacity]), count(0), capacity(initialCapacity) {
 }
 
@@ -27,6 +29,7 @@ JovHashtable::HashtableValue::~HashtableValue() {
     clear();
     lastRemoved.reset();
     delete[] keys;
+    delete[] keyTexts;
     delete[] values;
 }
 
@@ -38,12 +41,47 @@ int JovHashtable::HashtableValue::indexOfKey(const JovObject* key) const {
     if (key == nullptr) {
         return -1;
     }
+    // Item keys are shared between copies and text keys compare as bytes: neither needs the
+    // general equals.
+    const JovString* text = key->asString();
     for (int i = 0; i < count; ++i) {
-        if (keys[i]->equals(key)) {
+        const JovObject* stored = keys[i].get();
+        if (stored == key) {
+            return i;
+        }
+        const JovString* storedText = text != nullptr ? keyTexts[i] : nullptr;
+        if (storedText != nullptr ? *storedText == *text : stored->equals(key)) {
             return i;
         }
     }
     return -1;
+}
+
+int JovHashtable::HashtableValue::indexOfText(const char* text) const {
+    const std::size_t length = std::strlen(text);
+    for (int i = 0; i < count; ++i) {
+        const JovString* stored = keyTexts[i];
+        if (stored == nullptr) {
+            // A key of another kind decides by its own equals, which needs the text as an object.
+            const JovString key(text);
+            return indexOfKey(&key);
+        }
+        if (static_cast<std::size_t>(stored->length()) == length &&
+            std::memcmp(stored->chars(), text, length) == 0) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+void JovHashtable::HashtableValue::replaceAt(int index, JovObject* value) {
+    values[index].reset(value);
+}
+
+void JovHashtable::HashtableValue::appendAll(const HashtableValue& other) {
+    for (int i = 0; i < other.count; ++i) {
+        append(other.keys[i], other.values[i].get());
+    }
 }
 
 // The key is held before the search, so a fresh key that matches an existing one is deleted
@@ -62,15 +100,20 @@ void JovHashtable::HashtableValue::put(JovObject* key, JovObject* value) {
 void JovHashtable::HashtableValue::append(JovReference<JovObject> key, JovObject* value) {
     if (count + 1 > capacity) {
         auto* largerKeys = new JovReference<JovObject>[2 * capacity];
+        auto* largerKeyTexts = new const JovString*[2 * capacity];
         auto* largerValues = new JovReference<JovObject>[2 * capacity];
         std::move(keys, keys + count, largerKeys);
+        std::copy(keyTexts, keyTexts + count, largerKeyTexts);
         std::move(values, values + count, largerValues);
         delete[] keys;
+        delete[] keyTexts;
         delete[] values;
         keys = largerKeys;
+        keyTexts = largerKeyTexts;
         values = largerValues;
         capacity *= 2;
     }
+    keyTexts[count] = key ? key->asString() : nullptr;
     keys[count] = std::move(key);
     values[count].reset(value);
     ++count;
@@ -82,6 +125,7 @@ JovObject* JovHashtable::HashtableValue::removeAt(int index) {
     JovReference<JovObject> removed = std::move(values[index]);
     --count;
     std::move(keys + index + 1, keys + count + 1, keys + index);
+    std::copy(keyTexts + index + 1, keyTexts + count + 1, keyTexts + index);
     std::move(values + index + 1, values + count + 1, values + index);
     previouslyParked = std::move(lastRemoved);
     lastRemoved = std::move(removed);
@@ -141,6 +185,14 @@ JovObject* JovHashtable::get(const JovString& key) const {
     return get(&key);
 }
 
+JovObject* JovHashtable::get(const char* key) const {
+    if (key == nullptr) {
+        return get(JovString(key));
+    }
+    const int index = value->indexOfText(key);
+    return index >= 0 ? value->valueAt(index) : nullptr;
+}
+
 bool JovHashtable::isEmpty() const {
     return value->size() == 0;
 }
@@ -183,6 +235,18 @@ JovObject* JovHashtable::put(const JovString& key, JovObject* stored) {
     return put(new JovString(key), stored);
 }
 
+JovObject* JovHashtable::put(const char* key, JovObject* stored) {
+    if (key == nullptr) {
+        return put(JovString(key), stored);
+    }
+    const int index = value->indexOfText(key);
+    if (index < 0) {
+        return put(new JovString(key), stored);
+    }
+    value->replaceAt(index, stored);
+    return nullptr;
+}
+
 JovObject* JovHashtable::remove(const JovObject* key) {
     const int index = value->indexOfKey(key);
     return index >= 0 ? value->removeAt(index) : nullptr;
@@ -209,6 +273,14 @@ JovString JovHashtable::entryListing() const {
 
 JovObject* JovHashtable::clone() const {
     return new JovHashtable(*this);
+}
+
+void JovHashtable::copyEntriesFrom(const JovHashtable& other) {
+    if (other.value.get() == value.get()) {
+        return;
+    }
+    value->clear();
+    value->appendAll(*other.value);
 }
 
 JovString JovHashtable::toString() const {

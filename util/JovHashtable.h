@@ -22,8 +22,15 @@ public:
         JovObject* keyAt(int index) const { return keys[index].get(); }
         JovObject* valueAt(int index) const { return values[index].get(); }
         int indexOfKey(const JovObject* key) const;
+        // The same search for a text key given as characters, without building the key object.
+        int indexOfText(const char* text) const;
         // Takes references on both; an existing equal key keeps its entry and place.
         void put(JovObject* key, JovObject* value);
+        // Takes a reference on the new value, then releases the old one.
+        void replaceAt(int index, JovObject* value);
+        // Appends the other's entries, sharing their keys and values, without searching: for a
+        // table that holds none of those keys yet.
+        void appendAll(const HashtableValue& other);
         // The removed value stays parked here until the next removal or the table's end.
         JovObject* removeAt(int index);
         void clear();
@@ -32,6 +39,8 @@ public:
         void append(JovReference<JovObject> key, JovObject* value);
 
         JovReference<JovObject>* keys;
+        // Each key as text, or null for a key of another kind: searches need no virtual call.
+        const JovString** keyTexts;
         JovReference<JovObject>* values;
         int count;
         int capacity;
@@ -51,6 +60,8 @@ public:
     virtual JovVector elements() const;
     virtual JovObject* get(const JovObject* key) const;
     virtual JovObject* get(const JovString& key) const;
+    // A text key as characters: found as get would find it, without a temporary key text.
+    JovObject* get(const char* key) const;
     virtual bool isEmpty() const;
     virtual JovVector keys() const;
     // The put forms store what they are given (or a copy of it) and always answer null.
@@ -59,6 +70,8 @@ public:
     virtual JovObject* put(JovObject* key, const JovString& value);
     virtual JovObject* put(const JovString& key, const JovString& value);
     virtual JovObject* put(const JovString& key, JovObject* value);
+    // Replaces the value of an existing text key without a temporary key text.
+    JovObject* put(const char* key, JovObject* value);
     // The answer stays valid until the next remove on this table.
     virtual JovObject* remove(const JovObject* key);
     virtual JovObject* remove(const JovString& key);
@@ -68,6 +81,11 @@ public:
     // A new handle sharing the same entries.
     JovObject* clone() const override;
     JovString toString() const override;
+
+protected:
+    // Gives this table the other's entries as its own, sharing keys and values; what this table
+    // held before is dropped.
+    void copyEntriesFrom(const JovHashtable& other);
 
 private:
     JovReference<HashtableValue> value;

@@ -5,8 +5,10 @@
 #include "app/labeltext/LabelPicture.h"
 #include "app/labeltext/LabelTextArguments.h"
 #include "app/labeltext/LabelTexts.h"
+#include "app/model/CompositionRows.h"
 #include "app/model/MealComposer.h"
 #include "app/model/ScopedStatement.h"
+#include "app/model/ScopedTransaction.h"
 #include "awt/JovDefaultMutableTreeNode.h"
 #include "lang/JovException.h"
 #include "lang/JovString.h"
@@ -34,20 +36,30 @@ LabelTextTool::LabelTextTool(Connection* connection, std::FILE* out, std::FILE* 
 }
 
 int LabelTextTool::run(const LabelTextArguments& arguments) {
+    // Nothing the run does changes a composition, so each row is read once for all menus.
+    CompositionRows rows(connection);
     if (!arguments.getPngPath().empty()) {
-        return writePicture(arguments.getMenuIds().front(), arguments.getPngPath());
+        return writePicture(arguments.getMenuIds().front(), arguments.getPngPath(), rows);
     }
     const std::vector<int> menuIds = arguments.isAll() ? allMenuIds() : arguments.getMenuIds();
     int exitCode = unreadableIds ? unknownMenuExit : 0;
     bool written = false;
+    // One commit for all designations instead of one each.
+    ScopedTransaction transaction(connection);
     for (const int menuId : menuIds) {
         // Readable blocks are set apart by an empty line; JSON lines stand one below the other.
         const char* separator = written && !arguments.isJson() ? "\n" : "";
-        const int menuExit = writeMenu(menuId, arguments.isJson(), separator);
+        const int menuExit = writeMenu(menuId, arguments.isJson(), separator, rows);
         written = written || menuExit != unknownMenuExit;
         exitCode = std::max(exitCode, menuExit);
     }
     std::fflush(out);
+    try {
+        transaction.commit();
+    } catch (const JovException& refusal) {
+        warnNotStored(err, "Verkehrsbezeichnungen", refusal.getMessage());
+        exitCode = std::max(exitCode, notStoredExit);
+    }
     return exitCode;
 }
 
@@ -81,16 +93,16 @@ std::vector<int> LabelTextTool::allMenuIds() {
     return ids;
 }
 
-int LabelTextTool::writeMenu(int menuId, bool json, const char* separator) {
-    return withComposedMenu(menuId, [&](const MealComposer& composer) {
+int LabelTextTool::writeMenu(int menuId, bool json, const char* separator, CompositionRows& rows) {
+    return withComposedMenu(menuId, rows, [&](const MealComposer& composer) {
         const LabelTexts texts(menuId, composer);
         write(out, separator + (json ? texts.jsonLine() : texts.readableLines()));
         return 0;
     });
 }
 
-int LabelTextTool::writePicture(int menuId, const std::string& path) {
-    return withComposedMenu(menuId, [&](const MealComposer& composer) {
+int LabelTextTool::writePicture(int menuId, const std::string& path, CompositionRows& rows) {
+    return withComposedMenu(menuId, rows, [&](const MealComposer& composer) {
         if (LabelPicture::write(composer, path.c_str())) {
             return 0;
         }
@@ -100,20 +112,21 @@ int LabelTextTool::writePicture(int menuId, const std::string& path) {
     });
 }
 
-int LabelTextTool::withComposedMenu(int menuId, const ComposedMenuUse& use) {
+int LabelTextTool::withComposedMenu(int menuId, CompositionRows& rows, const ComposedMenuUse& use) {
     auto* treeRoot = new JovDefaultMutableTreeNode(new JovString("Alle Zutaten"));
     treeRoot->addRef();
     auto* composer = new MealComposer(treeRoot, nullptr, this);
     composer->addRef();
-    const int exitCode = composeAndUse(*composer, menuId, use);
+    const int exitCode = composeAndUse(*composer, menuId, rows, use);
     composer->release();
     treeRoot->release();
     return exitCode;
 }
 
-int LabelTextTool::composeAndUse(MealComposer& composer, int menuId, const ComposedMenuUse& use) {
+int LabelTextTool::composeAndUse(MealComposer& composer, int menuId, CompositionRows& rows,
+                                 const ComposedMenuUse& use) {
     try {
-        composer.loadMenu(menuId);
+        composer.loadMenu(menuId, rows);
     } catch (const JovException& refusal) {
         report(err, refusal.getMessage());
         return unknownMenuExit;

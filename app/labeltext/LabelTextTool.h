@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+class CompositionRows;
 class LabelTextArguments;
 class MealComposer;
 
@@ -26,7 +27,8 @@ public:
 
     // Writes every menu asked for and answers the exit code: 0; unknownMenuExit when a menu was
     // not found or its composition was refused as too large; notStoredExit when the database
-    // refused a designation. The others are still written; the highest code wins.
+    // refused a designation. The others are still written; the highest code wins. The
+    // designations are stored in one transaction; a refused commit is warned about as well.
     int run(const LabelTextArguments& arguments);
 
     Connection* getConnection() const override { return connection; }
@@ -41,14 +43,15 @@ private:
     // reported and left out.
     std::vector<int> allMenuIds();
     // Writes separator and the menu's texts and answers the menu's exit code.
-    int writeMenu(int menuId, bool json, const char* separator);
+    int writeMenu(int menuId, bool json, const char* separator, CompositionRows& rows);
     // Writes the menu's label picture to path and answers the exit code; an unwritable path is
     // a bad argument.
-    int writePicture(int menuId, const std::string& path);
+    int writePicture(int menuId, const std::string& path, CompositionRows& rows);
     // The composed menu handed to use, which answers its own exit code; answers the menu's.
     using ComposedMenuUse = std::function<int(const MealComposer&)>;
-    int withComposedMenu(int menuId, const ComposedMenuUse& use);
-    int composeAndUse(MealComposer& composer, int menuId, const ComposedMenuUse& use);
+    int withComposedMenu(int menuId, CompositionRows& rows, const ComposedMenuUse& use);
+    int composeAndUse(MealComposer& composer, int menuId, CompositionRows& rows,
+                      const ComposedMenuUse& use);
 
     Connection* connection;
     std::FILE* out;

@@ -5,12 +5,21 @@
 #include "lang/JovBoolean.h"
 #include "lang/JovDouble.h"
 #include "lang/JovInteger.h"
-#include "util/JovVector.h"
 
 namespace {
 constexpr const char* className = "tarvelund.Main.AbstractMeal";
 // Names of items not yet named by the user start with it ("<Neue Zutat>", "<Neues Menü>").
 constexpr char placeholderMark = '<';
+
+double doubleOf(const JovObject* value) {
+    const auto* number = dynamic_cast<const JovDouble*>(value);
+    return number != nullptr ? number->doubleValue() : 0.0;
+}
+
+bool booleanOf(const JovObject* value) {
+    const auto* truth = dynamic_cast<const JovBoolean*>(value);
+    return truth != nullptr && truth->booleanValue();
+}
 } // namespace
 
 AbstractMeal::AbstractMeal() = default;
@@ -46,11 +55,18 @@ JovString AbstractMeal::getName() const {
 }
 
 double AbstractMeal::getDouble(const JovString& key) const {
-    const auto* number = dynamic_cast<const JovDouble*>(get(key));
-    return number != nullptr ? number->doubleValue() : 0.0;
+    return doubleOf(get(key));
+}
+
+double AbstractMeal::getDouble(const char* key) const {
+    return doubleOf(get(key));
 }
 
 void AbstractMeal::putDouble(const JovString& key, double value) {
+    put(key, new JovDouble(value));
+}
+
+void AbstractMeal::putDouble(const char* key, double value) {
     put(key, new JovDouble(value));
 }
 
@@ -58,17 +74,33 @@ void AbstractMeal::putInt(const JovString& key, int value) {
     put(key, new JovInteger(value));
 }
 
+void AbstractMeal::putInt(const char* key, int value) {
+    put(key, new JovInteger(value));
+}
+
 bool AbstractMeal::getBoolean(const JovString& key) const {
-    const auto* truth = dynamic_cast<const JovBoolean*>(get(key));
-    return truth != nullptr && truth->booleanValue();
+    return booleanOf(get(key));
+}
+
+bool AbstractMeal::getBoolean(const char* key) const {
+    return booleanOf(get(key));
 }
 
 void AbstractMeal::putBoolean(const JovString& key, bool value) {
     put(key, new JovBoolean(value));
 }
 
+void AbstractMeal::putBoolean(const char* key, bool value) {
+    put(key, new JovBoolean(value));
+}
+
 JovString AbstractMeal::getString(const JovString& key) const {
     return getProperty(key, "");
+}
+
+JovString AbstractMeal::getString(const char* key) const {
+    const JovObject* value = get(key);
+    return value != nullptr ? value->toString() : getString(JovString(key));
 }
 
 double AbstractMeal::getAmount() const {
@@ -96,11 +128,8 @@ int AbstractMeal::compareTo(const JovObject& other) const {
     return (order > 0) - (order < 0);
 }
 
+// Keys and boxed values are never changed in place (a setter puts a new value), so the copy
+// shares them instead of cloning each.
 void AbstractMeal::copyPropertiesFrom(const AbstractMeal& other) {
-    const JovVector keys = other.keys();
-    for (int i = 0; i < keys.size(); ++i) {
-        const JovObject* key = keys.elementAt(i);
-        const JovObject* value = other.get(key);
-        put(key->clone(), value != nullptr ? value->clone() : nullptr);
-    }
+    copyEntriesFrom(other);
 }

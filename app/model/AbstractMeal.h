@@ -37,6 +37,13 @@ public:
     virtual bool getBoolean(const JovString& key) const;
     virtual void putBoolean(const JovString& key, bool value);
     virtual JovString getString(const JovString& key) const;
+    // The same for the fixed keys given as characters: no temporary key text per access.
+    double getDouble(const char* key) const;
+    void putDouble(const char* key, double value);
+    void putInt(const char* key, int value);
+    bool getBoolean(const char* key) const;
+    void putBoolean(const char* key, bool value);
+    JovString getString(const char* key) const;
     // Weight in grams.
     virtual double getAmount() const;
     // The item this one is part of, not owned; null when none.
@@ -49,6 +56,7 @@ public:
     int compareTo(const JovObject& other) const override;
 
 protected:
-    // Puts a copy of each of the other item's values under the same key, in its key order.
+    // Takes the other item's values under the same keys, in its key order; what this item held
+    // is dropped (the constructors call it on an empty item).
     void copyPropertiesFrom(const AbstractMeal& other);
 };

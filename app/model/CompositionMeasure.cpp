@@ -1,19 +1,17 @@
 // The size of a stored composition before it is loaded.
 #include "app/model/CompositionMeasure.h"
 
-#include "app/model/ScopedStatement.h"
-#include "app/model/StatementValue.h"
-#include "sql/ResultSet.h"
+#include "app/model/CompositionRows.h"
 
 #include <algorithm>
 
-CompositionMeasure::CompositionMeasure(Connection* connection) : connection(connection) {
+CompositionMeasure::CompositionMeasure(CompositionRows& rows) : rows(rows) {
 }
 
 bool CompositionMeasure::menuFits(int menuId) {
     long occurrences = 0;
-    for (const int id : childIds("Mengen", menuId)) {
-        occurrences += measure(id, 1).occurrences;
+    for (const CompositionRows::ShareRow& fillQuantity : rows.fillQuantities(menuId)) {
+        occurrences += measure(fillQuantity.kind, 1).occurrences;
         if (exceeds(occurrences, 1)) {
             return false;
         }
@@ -46,8 +44,8 @@ CompositionMeasure::Size CompositionMeasure::measure(int ingredientId, int depth
 
 CompositionMeasure::Size CompositionMeasure::measureComponents(int ingredientId, int depth) {
     Size size{1, 0};
-    for (const int id : childIds("Anteile", ingredientId)) {
-        const Size below = measure(id, depth + 1);
+    for (const CompositionRows::ShareRow& share : rows.shares(ingredientId)) {
+        const Size below = measure(share.kind, depth + 1);
         size.occurrences += below.occurrences;
         size.height = std::max(size.height, below.height + 1);
         if (exceeds(size.occurrences, depth)) {
@@ -55,18 +53,6 @@ CompositionMeasure::Size CompositionMeasure::measureComponents(int ingredientId,
         }
     }
     return size;
-}
-
-std::vector<int> CompositionMeasure::childIds(const char* table, int parentId) const {
-    std::vector<int> ids;
-    ScopedStatement statement(connection);
-    ResultSet* rows =
-        statement.executeQuery(JovString("SELECT * FROM ") + table +
-                               " WHERE Eltern = " + StatementValue::integer(parentId) + ";");
-    while (rows != nullptr && rows->next()) {
-        ids.push_back(rows->getInt("Kind"));
-    }
-    return ids;
 }
 
 bool CompositionMeasure::exceeds(long occurrences, int depth) {

@@ -6,7 +6,7 @@
 #include <map>
 #include <vector>
 
-class Connection;
+class CompositionRows;
 
 class CompositionMeasure {
 public:
@@ -14,7 +14,8 @@ public:
     static constexpr int maxDepth = 64;
     static constexpr long maxOccurrences = 100000;
 
-    explicit CompositionMeasure(Connection* connection);
+    // Reads the rows through the load's rows, so that measuring and loading ask for each once.
+    explicit CompositionMeasure(CompositionRows& rows);
 
     // Whether the menu's composition stays within both bounds.
     bool menuFits(int menuId);
@@ -30,10 +31,9 @@ private:
 
     Size measure(int ingredientId, int depth);
     Size measureComponents(int ingredientId, int depth);
-    std::vector<int> childIds(const char* table, int parentId) const;
     bool exceeds(long occurrences, int depth);
 
-    Connection* connection;
+    CompositionRows& rows;
     std::map<int, Size> sizes;
     // The ingredients above the one being measured; the loader leaves out an ingredient that
     // stands above itself, and so does the measure.

@@ -68,6 +68,19 @@ Ingredient::Ingredient(const ResultSet& row, double amount, bool mengeAngeben, b
     setVeraenderlicheAnteile(veraenderlicheAnteile);
 }
 
+Ingredient::Ingredient(const Ingredient& stored, double amount, bool mengeAngeben, bool wertgebend,
+                       bool mengeAufMenueBeziehen, bool imTitel, bool veraenderlicheAnteile,
+                       AbstractMeal* parent)
+    : AbstractMeal(), parent(parent), workingWeight(amount) {
+    copyPropertiesFrom(stored);
+    setAmount(amount);
+    setMengeAngeben(mengeAngeben);
+    setWertgebend(wertgebend);
+    setMengeAufMenueBeziehen(mengeAufMenueBeziehen);
+    setImTitel(imTitel);
+    setVeraenderlicheAnteile(veraenderlicheAnteile);
+}
+
 Ingredient::Ingredient(const JovString& name, int id) : parent(nullptr), workingWeight(0.0) {
     setName(name);
     setId(id);

@@ -32,6 +32,11 @@ public:
     Ingredient(const ResultSet& row, double amount, bool mengeAngeben, bool wertgebend,
                bool mengeAufMenueBeziehen, bool imTitel, bool veraenderlicheAnteile,
                AbstractMeal* parent);
+    // An occurrence of an ingredient read before: stored's values as they are, with the
+    // occurrence's amount, flags and parent, as the row constructor would give them.
+    Ingredient(const Ingredient& stored, double amount, bool mengeAngeben, bool wertgebend,
+               bool mengeAufMenueBeziehen, bool imTitel, bool veraenderlicheAnteile,
+               AbstractMeal* parent);
     // A new ingredient: no texts, no weight, only "mengeAngeben" set.
     Ingredient(const JovString& name, int id);
     // All values, with the label name as sales name and the dative plural and variable shares as

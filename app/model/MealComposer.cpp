@@ -3,6 +3,7 @@
 #include "app/model/MealComposer.h"
 
 #include "app/model/CompositionMeasure.h"
+#include "app/model/CompositionRows.h"
 #include "app/model/ConnectionOwner.h"
 #include "app/model/Ingredient.h"
 #include "app/model/ItemRows.h"
@@ -20,6 +21,10 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
+#include <string>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace {
@@ -60,30 +65,38 @@ AbstractMeal* itemOf(const JovDefaultMutableTreeNode* node) {
 
 // Lists of entries stay in descending working weight; an entry goes after those of equal weight,
 // so equal weights keep the order they came in.
-void insertSorted(JovVector& entries, Ingredient* entry) {
+int sortedIndex(const JovVector& entries, double weight) {
     int index = 0;
-    while (index < entries.size() &&
-           entryAt(entries, index)->getWorkingWeight() >= entry->getWorkingWeight()) {
+    while (index < entries.size() && entryAt(entries, index)->getWorkingWeight() >= weight) {
         ++index;
     }
-    entries.insertElementAt(entry, index);
+    return index;
 }
 
-void moveToPlace(JovVector& entries, int index) {
-    Ingredient* entry = entryAt(entries, index);
-    entry->addRef();
-    entries.removeElementAt(index);
-    insertSorted(entries, entry);
-    entry->release();
+void insertSorted(JovVector& entries, Ingredient* entry) {
+    entries.insertElementAt(entry, sortedIndex(entries, entry->getWorkingWeight()));
 }
 
-int indexOfId(const JovVector& entries, int id) {
-    for (int i = 0; i < entries.size(); ++i) {
-        if (entryAt(entries, i)->getId() == id) {
-            return i;
+// The index the scan of sortedIndex finds (or, with heavierOnly, the first entry not heavier than
+// weight), found by halving: in a list whose weights descend the test holds for a leading run
+// only, also for a NaN weight, for which it never holds.
+int orderedIndex(const JovVector& entries, double weight, bool heavierOnly) {
+    int low = 0;
+    int high = entries.size();
+    while (low < high) {
+        const int middle = low + (high - low) / 2;
+        const double middleWeight = entryAt(entries, middle)->getWorkingWeight();
+        if (heavierOnly ? middleWeight > weight : middleWeight >= weight) {
+            low = middle + 1;
+        } else {
+            high = middle;
         }
     }
-    return -1;
+    return low;
+}
+
+std::string textKey(const JovString& text) {
+    return std::string(text.chars(), text.length());
 }
 
 Ingredient* firstMenuRelative(const JovVector& quidList) {
@@ -135,6 +148,12 @@ bool takenInPass(const Ingredient* item, const char* portionCode) {
     return item->isPortionValid() && item->getPortion().startsWith(portionCode);
 }
 
+// The weight of a name's title items, and whether one of them is value-giving.
+struct TitleShare {
+    double weight = 0.0;
+    bool valueGiving = false;
+};
+
 // Two significant digits, but never in exponent form (99.7 reads 100, not 1e+02).
 JovString percentText(double percent) {
     JovString text;
@@ -154,6 +173,16 @@ void addQuid(JovVector& quidList, const Ingredient& quid) {
         return;
     }
     insertSorted(quidList, new Ingredient(quid));
+}
+
+// The underscore keeps the percentage on the line of its word.
+JovString titlePercent(const TitleShare& share, double totalWeight) {
+    if (!share.valueGiving) {
+        return JovString();
+    }
+    const double percent =
+        totalWeight > 0.0 ? share.weight * (1.0 / totalWeight) * wholePercent : 0.0;
+    return percent >= wholePercent ? JovString("_(100%)") : "_(" + percentText(percent) + ")";
 }
 
 // An item whose portion code is none of the title's is not part of the title.
@@ -228,12 +257,17 @@ int MealComposer::depthOf(const JovDefaultMutableTreeNode* node) const {
 }
 
 void MealComposer::loadMenu(int menuId) {
+    CompositionRows rows(connection());
+    loadMenu(menuId, rows);
+}
+
+void MealComposer::loadMenu(int menuId, CompositionRows& compositionRows) {
     ScopedStatement statement(connection());
     ResultSet* rows = statement.executeQuery(
         "SELECT * FROM Menues WHERE ID = " + StatementValue::integer(menuId) + ";");
     while (rows != nullptr && rows->next()) {
         const JovString name = ItemRows::text(*rows, "Name");
-        if (!CompositionMeasure(connection()).menuFits(menuId)) {
+        if (!CompositionMeasure(compositionRows).menuFits(menuId)) {
             throw JovException(tooLargeMessage(menuTooLargeText, name, menuId));
         }
         menuName = name;
@@ -246,7 +280,7 @@ void MealComposer::loadMenu(int menuId) {
         insertNode(modelRoot, root, modelRoot->getChildCount());
         try {
             loadedOccurrences = 0;
-            loadFillQuantities(*rows);
+            loadFillQuantities(rows->getInt("ID"), compositionRows);
         } catch (const JovException&) {
             removeNode(modelRoot, modelRoot->getIndex(root));
             root->release();
@@ -256,22 +290,16 @@ void MealComposer::loadMenu(int menuId) {
     }
 }
 
-void MealComposer::loadFillQuantities(const ResultSet& menuRow) {
-    ScopedStatement statement(connection());
-    ResultSet* rows = statement.executeQuery(
-        "SELECT * FROM Mengen WHERE Eltern = " + StatementValue::integer(menuRow.getInt("ID")) +
-        " ORDER BY Fuellmenge DESC");
-    while (rows != nullptr && rows->next()) {
-        loadOccurrence(root, *rows, rows->getInt("Fuellmenge"), 1);
+void MealComposer::loadFillQuantities(int menuId, CompositionRows& rows) {
+    for (const CompositionRows::ShareRow& shareRow : rows.fillQuantities(menuId)) {
+        loadOccurrence(root, shareRow, shareRow.fillQuantity, 1, rows);
     }
 }
 
-void MealComposer::loadOccurrence(JovDefaultMutableTreeNode* parent, const ResultSet& shareRow,
-                                  double amount, int depth) {
-    // A Kind the 32-bit article number cannot hold arrives as no value, never as another ID.
-    const JovString* kind = shareRow.getString("Kind");
-    const int id = shareRow.getInt("Kind");
-    if (kind == nullptr || kind->length() == 0 || standsAbove(parent, id)) {
+void MealComposer::loadOccurrence(JovDefaultMutableTreeNode* parent,
+                                  const CompositionRows::ShareRow& shareRow, double amount,
+                                  int depth, CompositionRows& rows) {
+    if (!shareRow.hasKind || standsAbove(parent, shareRow.kind)) {
         return;
     }
     // The measure taken before loading sees each stored composition once; this guard holds
@@ -280,29 +308,22 @@ void MealComposer::loadOccurrence(JovDefaultMutableTreeNode* parent, const Resul
         ++loadedOccurrences > CompositionMeasure::maxOccurrences) {
         throw JovException(compositionTooLargeText);
     }
-    ScopedStatement statement(connection());
-    ResultSet* rows =
-        statement.executeQuery("SELECT * FROM Zutaten WHERE ID = " + StatementValue::integer(id));
-    if (rows == nullptr || !rows->next()) {
+    const Ingredient* stored = rows.ingredient(shareRow.kind);
+    if (stored == nullptr) {
         return;
     }
-    auto* occurrence = new Ingredient(
-        *rows, amount, shareRow.getBoolean("mengeAngeben"), shareRow.getBoolean("wertgebend"),
-        shareRow.getBoolean("mengeAufMenueBeziehen"), shareRow.getBoolean("imTitel"),
-        shareRow.getBoolean("veraenderlicheAnteile"), itemOf(parent));
+    auto* occurrence = new Ingredient(*stored, amount, shareRow.mengeAngeben, shareRow.wertgebend,
+                                      shareRow.mengeAufMenueBeziehen, shareRow.imTitel,
+                                      shareRow.veraenderlicheAnteile, itemOf(parent));
     auto* node = new JovDefaultMutableTreeNode(occurrence);
     insertNode(parent, node, parent->getChildCount());
-    loadComponents(node, *rows, amount, depth);
+    loadComponents(node, stored->getId(), amount, depth, rows);
 }
 
-void MealComposer::loadComponents(JovDefaultMutableTreeNode* node, const ResultSet& ingredientRow,
-                                  double factor, int depth) {
-    ScopedStatement statement(connection());
-    ResultSet* rows = statement.executeQuery("SELECT * FROM Anteile WHERE Eltern = " +
-                                             StatementValue::integer(ingredientRow.getInt("ID")) +
-                                             " ORDER BY Anteil DESC");
-    while (rows != nullptr && rows->next()) {
-        loadOccurrence(node, *rows, rows->getDouble("Anteil") * factor, depth + 1);
+void MealComposer::loadComponents(JovDefaultMutableTreeNode* node, int ingredientId, double factor,
+                                  int depth, CompositionRows& rows) {
+    for (const CompositionRows::ShareRow& shareRow : rows.shares(ingredientId)) {
+        loadOccurrence(node, shareRow, shareRow.share * factor, depth + 1, rows);
     }
 }
 
@@ -350,13 +371,11 @@ bool MealComposer::addHeldOccurrence(JovDefaultMutableTreeNode* node, Ingredient
         return false;
     }
     const int depth = depthOf(node) + 1;
-    if (!CompositionMeasure(connection()).occurrenceFits(id, depth)) {
+    CompositionRows rows(connection());
+    if (!CompositionMeasure(rows).occurrenceFits(id, depth)) {
         throw JovException(tooLargeMessage(ingredientTooLargeText, occurrence->getName(), id));
     }
-    ScopedStatement statement(connection());
-    ResultSet* rows =
-        statement.executeQuery("SELECT * FROM Zutaten WHERE ID = " + StatementValue::integer(id));
-    if (rows == nullptr || !rows->next()) {
+    if (rows.ingredient(id) == nullptr) {
         return false;
     }
     occurrence->setParent(itemOf(node));
@@ -365,7 +384,7 @@ bool MealComposer::addHeldOccurrence(JovDefaultMutableTreeNode* node, Ingredient
     insertNode(node, child, index);
     try {
         loadedOccurrences = 0;
-        loadComponents(child, *rows, occurrence->getAmount(), depth);
+        loadComponents(child, id, occurrence->getAmount(), depth, rows);
     } catch (const JovException&) {
         removeNode(node, index);
         throw JovException(tooLargeMessage(ingredientTooLargeText, occurrence->getName(), id));
@@ -553,6 +572,7 @@ void MealComposer::compose() {
     JovVector entries;
     if (root != nullptr) {
         flatten(root, entries);
+        flatLists.clear();
     }
     mergeByName(entries);
     groupByClass(entries);
@@ -563,6 +583,7 @@ void MealComposer::compose() {
 }
 
 void MealComposer::flatten(const JovDefaultMutableTreeNode* node, JovVector& entries) {
+    FlatList& list = flatLists[&entries];
     for (int i = 0; i < node->getChildCount(); ++i) {
         const JovDefaultMutableTreeNode* child = node->getChildAt(i);
         Ingredient* occurrence = occurrenceOf(child);
@@ -577,15 +598,7 @@ void MealComposer::flatten(const JovDefaultMutableTreeNode* node, JovVector& ent
             flatten(child, entries);
             continue;
         }
-        const int found = indexOfId(entries, occurrence->getId());
-        Ingredient* entry = found >= 0 ? entryAt(entries, found) : new Ingredient(*occurrence);
-        if (found >= 0) {
-            entry->setWorkingWeight(entry->getWorkingWeight() + occurrence->getAmount());
-            moveToPlace(entries, found);
-        } else {
-            entry->setWorkingWeight(occurrence->getAmount());
-            insertSorted(entries, entry);
-        }
+        Ingredient* entry = placeEntry(list, entries, *occurrence);
         if (occurrence->isWertgebend()) {
             addQuid(entry->getQuidList(), *occurrence);
         }
@@ -595,43 +608,106 @@ void MealComposer::flatten(const JovDefaultMutableTreeNode* node, JovVector& ent
     }
 }
 
+// The occurrence's weight goes to the list's entry of its ingredient, or to a new one; either
+// way the entry then stands in its place by weight.
+Ingredient* MealComposer::placeEntry(FlatList& list, JovVector& entries,
+                                     const Ingredient& occurrence) {
+    const int id = occurrence.getId();
+    const auto found = list.byId.find(id);
+    if (found == list.byId.end()) {
+        auto* entry = new Ingredient(occurrence);
+        entry->setWorkingWeight(occurrence.getAmount());
+        list.byId.emplace(id, entry);
+        insertPlaced(list, entries, entry);
+        return entry;
+    }
+    Ingredient* entry = found->second;
+    entry->addRef();
+    entries.removeElementAt(indexOfPlaced(list, entries, entry));
+    entry->setWorkingWeight(entry->getWorkingWeight() + occurrence.getAmount());
+    insertPlaced(list, entries, entry);
+    entry->release();
+    return entry;
+}
+
+void MealComposer::insertPlaced(FlatList& list, JovVector& entries, Ingredient* entry) {
+    const double weight = entry->getWorkingWeight();
+    const int index =
+        list.ordered ? orderedIndex(entries, weight, false) : sortedIndex(entries, weight);
+    entries.insertElementAt(entry, index);
+    if (std::isnan(weight)) {
+        list.ordered = false;
+    }
+}
+
+int MealComposer::indexOfPlaced(const FlatList& list, const JovVector& entries,
+                                const Ingredient* entry) {
+    // Entries of equal weight stand together in an ordered list.
+    int index = list.ordered ? orderedIndex(entries, entry->getWorkingWeight(), true) : 0;
+    while (entryAt(entries, index) != entry) {
+        ++index;
+    }
+    return index;
+}
+
 void MealComposer::mergeByName(JovVector& entries) {
+    std::vector<Ingredient*> firsts;
+    std::unordered_map<std::string, Ingredient*> firstByName;
     for (int i = 0; i < entries.size(); ++i) {
-        Ingredient* first = entryAt(entries, i);
-        const JovString labelName = first->getLabelName();
-        for (int later = i + 1; later < entries.size();) {
-            Ingredient* same = entryAt(entries, later);
-            if (same->getLabelName() != labelName) {
-                ++later;
-                continue;
-            }
-            first->setWorkingWeight(first->getWorkingWeight() + same->getWorkingWeight());
-            for (int c = 0; c < same->getComponents().size(); ++c) {
-                first->getComponents().addElement(same->getComponents().elementAt(c));
-            }
-            // Each value-giving ingredient behind the shared name keeps its percentage.
-            for (int q = 0; q < same->getQuidList().size(); ++q) {
-                addQuid(first->getQuidList(), *entryAt(same->getQuidList(), q));
-            }
-            if (same->isWertgebend() && !first->isWertgebend()) {
-                first->setWertgebend(true);
-            }
-            entries.removeElementAt(later);
-        }
-        // Grown by the merge, the entry may now outweigh entries before it.
-        for (int before = 0; before < i; ++before) {
-            if (entryAt(entries, before)->getWorkingWeight() < first->getWorkingWeight()) {
-                first->addRef();
-                entries.removeElementAt(i);
-                entries.insertElementAt(first, before);
-                first->release();
-                break;
-            }
+        Ingredient* entry = entryAt(entries, i);
+        const auto [first, isFirst] = firstByName.emplace(textKey(entry->getLabelName()), entry);
+        if (isFirst) {
+            firsts.push_back(entry);
+        } else {
+            mergeInto(*first->second, *entry);
         }
     }
-    for (int i = 0; i < entries.size(); ++i) {
-        mergeByName(entryAt(entries, i)->getComponents());
+    const std::vector<Ingredient*> merged = placeMerged(firsts);
+    for (Ingredient* entry : merged) {
+        entry->addRef();
     }
+    // The entries merged into others are dropped with their QUID lists here.
+    entries.removeAllElements();
+    for (Ingredient* entry : merged) {
+        entries.addElement(entry);
+        entry->release();
+    }
+    for (Ingredient* entry : merged) {
+        mergeByName(entry->getComponents());
+    }
+}
+
+void MealComposer::mergeInto(Ingredient& first, Ingredient& same) {
+    first.setWorkingWeight(first.getWorkingWeight() + same.getWorkingWeight());
+    for (int c = 0; c < same.getComponents().size(); ++c) {
+        first.getComponents().addElement(same.getComponents().elementAt(c));
+    }
+    // Each value-giving ingredient behind the shared name keeps its percentage.
+    for (int q = 0; q < same.getQuidList().size(); ++q) {
+        addQuid(first.getQuidList(), *entryAt(same.getQuidList(), q));
+    }
+    if (same.isWertgebend() && !first.isWertgebend()) {
+        first.setWertgebend(true);
+    }
+}
+
+// Grown by merging, an entry may outweigh entries before it: in turn, each moves before the first
+// earlier one that is strictly lighter.
+std::vector<Ingredient*> MealComposer::placeMerged(const std::vector<Ingredient*>& firsts) {
+    std::vector<Ingredient*> placed;
+    std::vector<double> weights;
+    bool ordered = true;
+    for (Ingredient* entry : firsts) {
+        const double weight = entry->getWorkingWeight();
+        const auto notLighter = [weight](double earlier) { return !(earlier < weight); };
+        const auto at = ordered ? std::partition_point(weights.begin(), weights.end(), notLighter)
+                                : std::find_if_not(weights.begin(), weights.end(), notLighter);
+        const auto index = at - weights.begin();
+        placed.insert(placed.begin() + index, entry);
+        weights.insert(at, weight);
+        ordered = ordered && !std::isnan(weight);
+    }
+    return placed;
 }
 
 void MealComposer::groupByClass(JovVector& entries) {
@@ -669,47 +745,40 @@ void MealComposer::groupByClass(JovVector& entries) {
 }
 
 void MealComposer::buildTitle() {
+    std::vector<std::string> labelNames;
+    std::unordered_map<std::string, TitleShare> shares;
+    for (int i = 0; i < titleItems.size(); ++i) {
+        const Ingredient* item = entryAt(titleItems, i);
+        labelNames.push_back(textKey(item->getLabelName()));
+        // The percentage covers every title item of the name, and is declared when any of them
+        // is value-giving.
+        if (isTitlePart(item)) {
+            TitleShare& share = shares[labelNames.back()];
+            share.weight += item->getWorkingWeight();
+            share.valueGiving = share.valueGiving || item->isWertgebend();
+        }
+    }
     JovStringBuffer withQuid;
     JovStringBuffer plain;
-    JovVector written;
+    std::unordered_set<std::string> written;
     for (const char* portionCode : titlePortionOrder) {
         for (int i = 0; i < titleItems.size(); ++i) {
             const Ingredient* item = entryAt(titleItems, i);
-            const JovString labelName = item->getLabelName();
             // A designation names each thing once, however many title items carry the name.
-            if (!takenInPass(item, portionCode) || written.contains(&labelName)) {
+            if (!takenInPass(item, portionCode) || !written.insert(labelNames[i]).second) {
                 continue;
             }
-            if (!written.isEmpty()) {
+            if (written.size() > 1) {
                 withQuid.append(listSeparator);
                 plain.append(listSeparator);
             }
-            written.addElement(labelName);
-            withQuid.append(labelName).append(titlePercent(labelName));
+            const JovString labelName = item->getLabelName();
+            withQuid.append(labelName).append(titlePercent(shares[labelNames[i]], totalWeight));
             plain.append(labelName);
         }
     }
     titleWithQuid = withQuid.toString();
     menuDesignation = plain.toString();
-}
-
-// The underscore keeps the percentage on the line of its word. The percentage covers every
-// title item of the name, and is declared when any of them is value-giving.
-JovString MealComposer::titlePercent(const JovString& labelName) const {
-    double weight = 0.0;
-    bool valueGiving = false;
-    for (int i = 0; i < titleItems.size(); ++i) {
-        const Ingredient* item = entryAt(titleItems, i);
-        if (item->getLabelName() == labelName && isTitlePart(item)) {
-            weight += item->getWorkingWeight();
-            valueGiving = valueGiving || item->isWertgebend();
-        }
-    }
-    if (!valueGiving) {
-        return JovString();
-    }
-    const double percent = totalWeight > 0.0 ? weight * (1.0 / totalWeight) * wholePercent : 0.0;
-    return percent >= wholePercent ? JovString("_(100%)") : "_(" + percentText(percent) + ")";
 }
 
 void MealComposer::writeIngredientList(const JovVector& entries, JovStringBuffer& text) const {

@@ -3,6 +3,7 @@
 // of the food label (designation, ingredient list, fill quantity, meat content).
 #pragma once
 
+#include "app/model/CompositionRows.h"
 #include "lang/JovObject.h"
 #include "lang/JovString.h"
 #include "lang/JovStringBuffer.h"
@@ -10,6 +11,8 @@
 #include "util/JovVector.h"
 
 #include <map>
+#include <unordered_map>
+#include <vector>
 
 class AbstractMeal;
 class Connection;
@@ -18,7 +21,6 @@ class Ingredient;
 class JovDefaultMutableTreeNode;
 class JovTreeModelListener;
 class Menu;
-class ResultSet;
 
 class MealComposer : public JovObject {
 public:
@@ -37,6 +39,9 @@ public:
     // CompositionMeasure allows is not loaded: JovException with a German message naming the
     // menu, and nothing of it stays in the tree.
     void loadMenu(int menuId);
+    // The same, reading through rows that outlive the load: for a run that loads many menus and
+    // changes no composition meanwhile.
+    void loadMenu(int menuId, CompositionRows& rows);
     // Puts occurrence (amount and flags set) under node, after the children of equal or greater
     // amount, and loads its stored components. Nothing happens when node already has a child of
     // that ingredient, when the ingredient is node's own or one above it, or when it has no
@@ -91,11 +96,12 @@ private:
     Connection* connection() const;
     // How many levels node stands below the menu's node.
     int depthOf(const JovDefaultMutableTreeNode* node) const;
-    void loadFillQuantities(const ResultSet& menuRow);
-    void loadOccurrence(JovDefaultMutableTreeNode* parent, const ResultSet& shareRow, double amount,
-                        int depth);
-    void loadComponents(JovDefaultMutableTreeNode* node, const ResultSet& ingredientRow,
-                        double factor, int depth);
+    void loadFillQuantities(int menuId, CompositionRows& rows);
+    void loadOccurrence(JovDefaultMutableTreeNode* parent,
+                        const CompositionRows::ShareRow& shareRow, double amount, int depth,
+                        CompositionRows& rows);
+    void loadComponents(JovDefaultMutableTreeNode* node, int ingredientId, double factor, int depth,
+                        CompositionRows& rows);
     void insertNode(JovDefaultMutableTreeNode* parent, JovDefaultMutableTreeNode* child, int index);
     void removeNode(JovDefaultMutableTreeNode* parent, int index);
     bool addHeldOccurrence(JovDefaultMutableTreeNode* node, Ingredient* occurrence);
@@ -109,11 +115,23 @@ private:
     double computeTotalWeight() const;
     double computeMeatWeight(const JovDefaultMutableTreeNode* node) const;
 
+    // What flatten knows of a list it fills: its entries by ingredient ID (one each), and whether
+    // its weights still descend, so that places are found by halving (a NaN weight ends that).
+    struct FlatList {
+        std::unordered_map<int, Ingredient*> byId;
+        bool ordered = true;
+    };
+
     void flatten(const JovDefaultMutableTreeNode* node, JovVector& entries);
+    static Ingredient* placeEntry(FlatList& list, JovVector& entries, const Ingredient& occurrence);
+    static void insertPlaced(FlatList& list, JovVector& entries, Ingredient* entry);
+    static int indexOfPlaced(const FlatList& list, const JovVector& entries,
+                             const Ingredient* entry);
     void mergeByName(JovVector& entries);
+    static void mergeInto(Ingredient& first, Ingredient& same);
+    static std::vector<Ingredient*> placeMerged(const std::vector<Ingredient*>& firsts);
     void groupByClass(JovVector& entries);
     void buildTitle();
-    JovString titlePercent(const JovString& labelName) const;
     void writeIngredientList(const JovVector& entries, JovStringBuffer& text) const;
     JovString quidDeclaration(Ingredient& entry) const;
     // The weight a percentage of an item is taken of: the total weight for the menu.
@@ -136,4 +154,6 @@ private:
     // The occurrence last edited per composed ingredient, keyed by its ID as text.
     JovHashtable editedOccurrences;
     long loadedOccurrences = 0;
+    // The lists of one flatten, by address; empty between compositions.
+    std::unordered_map<const JovVector*, FlatList> flatLists;
 };

@@ -39,6 +39,20 @@ TEST_F(JovHashtableTest, GetFindsTheValueByEqualKeyAndContainsLooksAtTheValues) 
     EXPECT_FALSE(table.contains(nullptr));
 }
 
+// A text key matches a key object's text; other keys match by their own equals, whichever side
+// holds the text.
+TEST_F(JovHashtableTest, KeysMatchByTextOrByTheStoredKeysEquals) {
+    JovHashtable table;
+    table.put(new JovInteger(7), new JovString("Zahl"));
+    table.put(new JovString("8"), new JovString("Text"));
+    const JovInteger seven(7);
+    const JovInteger eight(8);
+    EXPECT_STREQ(table.get(&seven)->toString().chars(), "Zahl");
+    EXPECT_EQ(table.get("7"), nullptr);
+    EXPECT_STREQ(table.get(&eight)->toString().chars(), "Text");
+    EXPECT_STREQ(table.get("8")->toString().chars(), "Text");
+}
+
 TEST_F(JovHashtableTest, EntriesKeepInsertionOrderThroughGrowthReplaceAndRemove) {
     JovHashtable table;
     for (const char* key :

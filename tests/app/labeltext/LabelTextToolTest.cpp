@@ -124,6 +124,16 @@ TEST_F(LabelTextToolTest, RefusedDesignationIsWarnedAboutAndEndsWithCodeFour) {
     EXPECT_NE(warnings.find("Men\xC3\xBC 3 nicht gespeichert"), std::string::npos) << warnings;
 }
 
+// Stored together when the run ends; afterwards the connection stores each update at once again.
+TEST_F(LabelTextToolTest, DesignationsOfTheRunAreStoredWhenItEnds) {
+    EXPECT_EQ(run({"--json", "--all"}), 0);
+    EXPECT_EQ(rowCount("SELECT * FROM Menues WHERE ID = 7 AND Verkehrsbezeichnung = 'Erbsen';"), 1);
+    EXPECT_EQ(rowCount("SELECT * FROM Menues WHERE ID = 3 AND Verkehrsbezeichnung = '';"), 1);
+    ASSERT_GE(execute("UPDATE Menues SET Verkehrsbezeichnung = 'neu' WHERE ID = 3;"), 0);
+    execute("ROLLBACK;");
+    EXPECT_EQ(rowCount("SELECT * FROM Menues WHERE Verkehrsbezeichnung = 'neu';"), 1);
+}
+
 TEST_F(LabelTextToolTest, RunawayCompositionIsReportedAndTheOthersStillWritten) {
     ASSERT_GE(execute("INSERT INTO Zutaten (ID,Name) WITH RECURSIVE n(i) AS (SELECT 10 UNION ALL "
                       "SELECT i + 1 FROM n WHERE i < 80) SELECT i, 'Stufe ' || i FROM n;"),

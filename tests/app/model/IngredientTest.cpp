@@ -109,6 +109,12 @@ TEST_F(IngredientTest, CopyFillsInTheFallbacksAndStartsWithEmptyLists) {
     EXPECT_DOUBLE_EQ(copy->getWorkingWeight(), 80.0);
     EXPECT_TRUE(copy->isWertgebend() && copy->isVeraenderlicheAnteile());
     EXPECT_TRUE(copy->getComponents().isEmpty());
+    const JovVector keys = original->keys();
+    const JovVector copiedKeys = copy->keys();
+    ASSERT_EQ(copiedKeys.size(), keys.size());
+    for (int i = 0; i < keys.size(); ++i) {
+        EXPECT_TRUE(keys.elementAt(i)->equals(copiedKeys.elementAt(i))) << i;
+    }
 
     // The copy's values are its own.
     copy->setAmount(10.0);
