@@ -1,6 +1,5 @@
-// The backup refresh as the user meets it, under Wine with real message boxes: a backup that
-// cannot be written is told and the database stays usable; a database file that is gone is told
-// three times over and ends with no connection, so the program can end in order.
+// The backup refresh with real message boxes: an unwritable backup is told and the database stays
+// usable; a vanished database file is told, retried and ends with no connection.
 #include "app/BackupRefresh.h"
 #include "MessageBoxAnswerer.h"
 #include "TempFolder.h"

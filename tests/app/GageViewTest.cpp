@@ -1,8 +1,10 @@
 // The label as drawn on paper and on screen: texts at their baselines and in their fonts, the
 // nutrition table of "Leichte Vollkost", the wrap widths and the one page.
 #include "app/GageView.h"
+#include "InkMap.h"
 #include "LabelRecorder.h"
 #include "LiveObjectTest.h"
+#include "TopDownBitmap.h"
 #include "app/model/Menu.h"
 #include "awt/JovGraphics.h"
 
@@ -139,15 +141,15 @@ TEST_F(GageViewTest, ZeroValueLeavesItsLineOutAndTheNextMovesUp) {
     view->setMenuType(GageView::NUTRITION_MENU_TYPE);
     setNutrition(1000, 0, 5.5, 2, 0);
     print(0);
-    const std::vector<std::string> labels = {"Brennwert:", "Kohlenhydrate:", "Fett:"};
-    const std::vector<std::string> values = {"1000 kJ / 238 kcal", "5,5 g", "2 g"};
+    const std::pair<const char*, const char*> rows[] = {
+        {"Brennwert:", "1000 kJ / 238 kcal"}, {"Kohlenhydrate:", "5,5 g"}, {"Fett:", "2 g"}};
     const std::vector<DrawnText> labelLines = lines(375, 230, 300);
     const std::vector<DrawnText> valueLines = lines(500, 230, 300);
     ASSERT_EQ(labelLines.size(), 3u);
     ASSERT_EQ(valueLines.size(), 3u);
-    for (std::size_t i = 0; i < labels.size(); ++i) {
-        EXPECT_EQ(labelLines[i].text, labels[i]);
-        EXPECT_EQ(valueLines[i].text, values[i]);
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        EXPECT_EQ(labelLines[i].text, rows[i].first);
+        EXPECT_EQ(valueLines[i].text, rows[i].second);
         EXPECT_EQ(labelLines[i].y, 230 + 14 * static_cast<int>(i));
         EXPECT_EQ(valueLines[i].y, labelLines[i].y);
     }
@@ -192,16 +194,22 @@ TEST_F(GageViewTest, PaperHasOnePageAndNoBackground) {
     EXPECT_NE(recorder.find("Gulasch"), nullptr);
 }
 
-// What a user sees in a 605 x 454 memory bitmap: ink in the nutrition corner only with the table,
-// and nothing at all for the page that does not exist.
+// What a user sees in a memory bitmap: ink in the nutrition corner only with the table, and
+// nothing at all for the page that does not exist.
 TEST_F(GageViewTest, MemoryBitmapShowsTheNutritionCornerOnlyWithTheTable) {
-    BITMAPINFO info = {};
-    info.bmiHeader = {
-        sizeof(BITMAPINFOHEADER), GageView::LABEL_WIDTH, -GageView::LABEL_HEIGHT, 1, 32, BI_RGB};
+    const BITMAPINFO info = topDownBitmapInfo(GageView::LABEL_WIDTH, GageView::LABEL_HEIGHT);
     std::uint32_t* bits = nullptr;
     const HBITMAP bitmap =
         CreateDIBSection(dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits), nullptr, 0);
     const HGDIOBJ previous = SelectObject(dc, bitmap);
+    const PixelSource pixel = [&](int x, int y) {
+        return bits[y * GageView::LABEL_WIDTH + x] & Ink::white;
+    };
+    const auto inked = [&](int left, int top, int width, int height) {
+        return inkMap(pixel, left, top, width, height) !=
+               std::vector<std::string>{std::to_string(height) + "x " + std::to_string(width) +
+                                        "."};
+    };
     setNutrition(520, 11.8, 14.2, 5.6, 1.2);
     const struct {
         const char* type;
@@ -219,18 +227,8 @@ TEST_F(GageViewTest, MemoryBitmapShowsTheNutritionCornerOnlyWithTheTable) {
             view->print(graphics, label.page);
         }
         GdiFlush();
-        const auto inked = [&](int left, int top, int rightEdge, int bottom) {
-            for (int y = top; y < bottom; ++y) {
-                for (int x = left; x < rightEdge; ++x) {
-                    if ((bits[y * GageView::LABEL_WIDTH + x] & 0xFFFFFF) != 0xFFFFFF) {
-                        return true;
-                    }
-                }
-            }
-            return false;
-        };
-        EXPECT_EQ(inked(375, 215, 590, 300), label.cornerInked) << label.type << label.page;
-        EXPECT_EQ(inked(40, 370, 300, 410), label.footerInked) << label.type << label.page;
+        EXPECT_EQ(inked(375, 215, 215, 85), label.cornerInked) << label.type << label.page;
+        EXPECT_EQ(inked(40, 370, 260, 40), label.footerInked) << label.type << label.page;
     }
     SelectObject(dc, previous);
     DeleteObject(bitmap);

@@ -1,6 +1,5 @@
-// "Drucken" through the platform's print dialog and spooler: a confirmed dialog prints the label
-// (into the PDF printer's folder), a cancelled one prints nothing and says nothing, and a printer
-// that cannot be opened gives the German error box.
+// "Drucken" through the print dialog and spooler into the PDF printer's folder: confirmed,
+// cancelled and by printer name, and the error box of a printer that cannot be opened.
 #include "MessageBoxAnswerer.h"
 #include "ToolkitTest.h"
 #include "app/GageView.h"

@@ -253,11 +253,3 @@ TEST_F(DriverEntryPointsTest, SixteenMegabyteValueIsReadWholeInUnderASecond) {
                                             "00");
     EXPECT_EQ(value[size - 1], '0');
 }
-
-TEST_F(DriverEntryPointsTest, ApostropheInACommentLeavesTheLaterLiteralsAlone) {
-    ASSERT_EQ(session.execute(insertIngredient(17, "Reis")), SQL_SUCCESS);
-    ASSERT_EQ(session.execute(insertIngredient(18, "Nudeln")), SQL_SUCCESS);
-    EXPECT_EQ(session.execute("/* Oma's Rezept */ DELETE * FROM Zutaten WHERE Name = 'Reis';"),
-              SQL_SUCCESS);
-    EXPECT_EQ(countRows("SELECT count(*) FROM Zutaten"), 1);
-}

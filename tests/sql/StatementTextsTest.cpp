@@ -1,6 +1,5 @@
-// The search statement texts, with sample values, run through the real chain in the database's
-// dialect (true/false literals, LIKE on the numeric ID). The item classes and the composer run
-// their own statements in their tests.
+// The search statement texts run through the real chain in the database's dialect (true/false
+// literals, LIKE on the numeric ID).
 #include "DatabaseTest.h"
 
 #include "sql/Connection.h"

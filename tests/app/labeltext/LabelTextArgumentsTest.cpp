@@ -1,33 +1,43 @@
-// The tool's command line: menus by article number or all of them, JSON on request, and a
-// clear refusal of anything else.
+// The tool's command line: menus by article number or all of them, JSON or a picture on request,
+// and a clear refusal of anything else.
 #include "app/labeltext/LabelTextArguments.h"
 
+#include <climits>
 #include <gtest/gtest.h>
 #include <vector>
 
 namespace {
-LabelTextArguments parse(std::vector<const char*> arguments) {
+using Arguments = std::vector<const char*>;
+
+LabelTextArguments parse(Arguments arguments) {
     return LabelTextArguments(static_cast<int>(arguments.size()), arguments.data());
 }
 } // namespace
 
-TEST(LabelTextArgumentsTest, ArticleNumbersAreKeptInTheirOrder) {
-    const LabelTextArguments arguments = parse({"105", "101", "0", "-3"});
-    ASSERT_TRUE(arguments.isValid());
-    EXPECT_EQ(arguments.getMenuIds(), std::vector<int>({105, 101, 0, -3}));
-    EXPECT_FALSE(arguments.isJson());
-    EXPECT_FALSE(arguments.isAll());
-}
-
-TEST(LabelTextArgumentsTest, JsonAndAllMayStandAnywhere) {
-    const LabelTextArguments all = parse({"--all", "--json"});
-    ASSERT_TRUE(all.isValid());
-    EXPECT_TRUE(all.isAll());
-    EXPECT_TRUE(all.isJson());
-    const LabelTextArguments ids = parse({"101", "--json", "102"});
-    ASSERT_TRUE(ids.isValid());
-    EXPECT_TRUE(ids.isJson());
-    EXPECT_EQ(ids.getMenuIds(), std::vector<int>({101, 102}));
+TEST(LabelTextArgumentsTest, OptionsMayStandAnywhereAndNumbersKeepTheirOrder) {
+    const struct {
+        Arguments arguments;
+        std::vector<int> ids;
+        bool json;
+        bool all;
+        const char* png;
+    } cases[] = {
+        {{"105", "101", "0", "-3"}, {105, 101, 0, -3}, false, false, ""},
+        {{"2147483647", "-2147483648"}, {INT_MAX, INT_MIN}, false, false, ""},
+        {{"101", "--json", "102"}, {101, 102}, true, false, ""},
+        {{"--all", "--json"}, {}, true, true, ""},
+        {{"--all"}, {}, false, true, ""},
+        {{"--png", "etikett.png", "101"}, {101}, false, false, "etikett.png"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments.size());
+        const LabelTextArguments parsed = parse(c.arguments);
+        ASSERT_TRUE(parsed.isValid()) << parsed.getError();
+        EXPECT_EQ(parsed.getMenuIds(), c.ids);
+        EXPECT_EQ(parsed.isJson(), c.json);
+        EXPECT_EQ(parsed.isAll(), c.all);
+        EXPECT_EQ(parsed.getPngPath(), c.png);
+    }
 }
 
 TEST(LabelTextArgumentsTest, AnythingButPlainNumbersIsRefusedWithItsText) {
@@ -38,28 +48,19 @@ TEST(LabelTextArgumentsTest, AnythingButPlainNumbersIsRefusedWithItsText) {
         EXPECT_NE(arguments.getError().find(std::string("'") + bad + "'"), std::string::npos)
             << arguments.getError();
     }
-    EXPECT_TRUE(parse({"2147483647", "-2147483648"}).isValid());
 }
 
-TEST(LabelTextArgumentsTest, MenusMustBeChosenOneWay) {
-    EXPECT_FALSE(parse({}).isValid());
-    EXPECT_FALSE(parse({"--json"}).isValid());
-    EXPECT_FALSE(parse({"--all", "101"}).isValid());
-    EXPECT_TRUE(parse({"--all"}).isValid());
-}
-
-TEST(LabelTextArgumentsTest, PngTakesItsFileAndExactlyOneMenu) {
-    const LabelTextArguments picture = parse({"--png", "etikett.png", "101"});
-    EXPECT_TRUE(picture.isValid());
-    EXPECT_EQ(picture.getPngPath(), "etikett.png");
-    EXPECT_EQ(picture.getMenuIds(), std::vector<int>({101}));
-    const std::vector<std::vector<const char*>> refused = {{"--png"},
+// Menus are chosen one way only, and a picture takes its file and exactly one menu.
+TEST(LabelTextArgumentsTest, MissingOrConflictingChoicesAreRefused) {
+    for (const Arguments& refused : std::vector<Arguments>{{},
+                                                           {"--json"},
+                                                           {"--all", "101"},
+                                                           {"--png"},
                                                            {"101", "--png"},
                                                            {"--png", "a.png"},
                                                            {"--png", "a.png", "101", "102"},
                                                            {"--png", "a.png", "--all"},
-                                                           {"--json", "--png", "a.png", "101"}};
-    for (const auto& arguments : refused) {
-        EXPECT_FALSE(parse(arguments).isValid()) << arguments.size();
+                                                           {"--json", "--png", "a.png", "101"}}) {
+        EXPECT_FALSE(parse(refused).isValid()) << refused.size();
     }
 }

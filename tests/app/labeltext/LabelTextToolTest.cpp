@@ -11,27 +11,15 @@
 
 namespace {
 
-// A temporary file standing in for a standard stream.
-class CapturedStream {
-public:
-    CapturedStream() : file(std::tmpfile()) {}
-    ~CapturedStream() { std::fclose(file); }
-    CapturedStream(const CapturedStream&) = delete;
-    CapturedStream& operator=(const CapturedStream&) = delete;
-
-    std::FILE* get() const { return file; }
-    std::string text() const {
-        std::rewind(file);
-        std::string bytes;
-        for (int c = std::fgetc(file); c != EOF; c = std::fgetc(file)) {
-            bytes += static_cast<char>(c);
-        }
-        return bytes;
+// Everything written to a temporary file that stands in for a standard stream.
+std::string textOf(std::FILE* file) {
+    std::rewind(file);
+    std::string bytes;
+    for (int c = std::fgetc(file); c != EOF; c = std::fgetc(file)) {
+        bytes += static_cast<char>(c);
     }
-
-private:
-    std::FILE* file;
-};
+    return bytes;
+}
 
 } // namespace
 
@@ -56,44 +44,50 @@ protected:
     int run(std::vector<const char*> arguments) {
         const LabelTextArguments parsed(static_cast<int>(arguments.size()), arguments.data());
         EXPECT_TRUE(parsed.isValid());
-        return LabelTextTool(connection, out.get(), err.get()).run(parsed);
+        return LabelTextTool(connection, out, err).run(parsed);
     }
 
-    CapturedStream out;
-    CapturedStream err;
+    void TearDown() override {
+        std::fclose(out);
+        std::fclose(err);
+        DatabaseTest::TearDown();
+    }
+
+    std::FILE* out = std::tmpfile();
+    std::FILE* err = std::tmpfile();
 };
 
 TEST_F(LabelTextToolTest, ReadableBlocksShowTheLabelTextsInUtf8SetApartByAnEmptyLine) {
     EXPECT_EQ(run({"7", "3"}), 0);
-    EXPECT_EQ(out.text(), "Men\xC3\xBC 7: Erbsensuppe \"Spezial\"\n"
-                          "Bezeichnung: Erbsen (75%)\n"
-                          "Verkehrsbezeichnung: Erbsen\n"
-                          "Zutaten: Erbsen, Speck\\Bauch (25%)\n"
-                          "F\xC3\xBCllmenge: 400 g\n"
-                          "Fleischanteil: Fleischlos\n"
-                          "\n"
-                          "Men\xC3\xBC 3: Gr\xC3\xBCne Bohnen\n"
-                          "Bezeichnung: \n"
-                          "Verkehrsbezeichnung: \n"
-                          "Zutaten: \n"
-                          "F\xC3\xBCllmenge: 0 g\n"
-                          "Fleischanteil: Fleischlos\n");
-    EXPECT_EQ(err.text(), "");
+    EXPECT_EQ(textOf(out), "Men\xC3\xBC 7: Erbsensuppe \"Spezial\"\n"
+                           "Bezeichnung: Erbsen (75%)\n"
+                           "Verkehrsbezeichnung: Erbsen\n"
+                           "Zutaten: Erbsen, Speck\\Bauch (25%)\n"
+                           "F\xC3\xBCllmenge: 400 g\n"
+                           "Fleischanteil: Fleischlos\n"
+                           "\n"
+                           "Men\xC3\xBC 3: Gr\xC3\xBCne Bohnen\n"
+                           "Bezeichnung: \n"
+                           "Verkehrsbezeichnung: \n"
+                           "Zutaten: \n"
+                           "F\xC3\xBCllmenge: 0 g\n"
+                           "Fleischanteil: Fleischlos\n");
+    EXPECT_EQ(textOf(err), "");
 }
 
 TEST_F(LabelTextToolTest, JsonLineKeepsTheComposedTextsAndEscapesThem) {
     EXPECT_EQ(run({"--json", "7"}), 0);
-    EXPECT_EQ(out.text(), "{\"id\":7,\"menuName\":\"Erbsensuppe \\\"Spezial\\\"\","
-                          "\"titleWithQuid\":\"Erbsen_(75%)\",\"menuDesignation\":\"Erbsen\","
-                          "\"ingredientList\":\"Erbsen, Speck\\\\Bauch (25%)\","
-                          "\"fillQuantity\":\"400 g\",\"meatText\":\"Fleischlos\","
-                          "\"sweetenerNote\":\"\"}\n");
+    EXPECT_EQ(textOf(out), "{\"id\":7,\"menuName\":\"Erbsensuppe \\\"Spezial\\\"\","
+                           "\"titleWithQuid\":\"Erbsen_(75%)\",\"menuDesignation\":\"Erbsen\","
+                           "\"ingredientList\":\"Erbsen, Speck\\\\Bauch (25%)\","
+                           "\"fillQuantity\":\"400 g\",\"meatText\":\"Fleischlos\","
+                           "\"sweetenerNote\":\"\"}\n");
 }
 
 TEST_F(LabelTextToolTest, UnknownMenuIsReportedAndTheOthersStillWritten) {
     EXPECT_EQ(run({"99", "3"}), LabelTextTool::unknownMenuExit);
-    EXPECT_EQ(err.text(), "labeltext: Kein Men\xC3\xBC mit der Art.-Nr. 99.\n");
-    EXPECT_EQ(out.text().rfind("Men\xC3\xBC 3: Gr\xC3\xBCne Bohnen\n", 0), 0u);
+    EXPECT_EQ(textOf(err), "labeltext: Kein Men\xC3\xBC mit der Art.-Nr. 99.\n");
+    EXPECT_EQ(textOf(out).rfind("Men\xC3\xBC 3: Gr\xC3\xBCne Bohnen\n", 0), 0u);
 }
 
 TEST_F(LabelTextToolTest, ControlCharactersInNamesShowAsEscapesInReadableLinesOnly) {
@@ -101,7 +95,7 @@ TEST_F(LabelTextToolTest, ControlCharactersInNamesShowAsEscapesInReadableLinesOn
                       "'Zutaten: Gift' || char(27) || '[31m' || char(9));"),
               0);
     EXPECT_EQ(run({"9"}), 0);
-    EXPECT_EQ(out.text().substr(0, out.text().find('\n') + 1),
+    EXPECT_EQ(textOf(out).substr(0, textOf(out).find('\n') + 1),
               "Men\xC3\xBC 9: Erbsen\\nZutaten: Gift\\x1B[31m\\t\n");
 }
 
@@ -111,11 +105,11 @@ TEST_F(LabelTextToolTest, RefusedDesignationIsWarnedAboutAndEndsWithCodeFour) {
     execute("PRAGMA query_only = OFF;");
     EXPECT_EQ(exitCode, LabelTextTool::notStoredExit);
     // The texts are still printed, one warning per refused store.
-    const std::string printed = out.text();
+    const std::string printed = textOf(out);
     EXPECT_EQ(printed.rfind("{\"id\":7,", 0), 0u);
     EXPECT_NE(printed.find("\"menuDesignation\":\"Erbsen\""), std::string::npos);
     EXPECT_NE(printed.find("\n{\"id\":3,"), std::string::npos);
-    const std::string warnings = err.text();
+    const std::string warnings = textOf(err);
     EXPECT_EQ(warnings.rfind("labeltext: Warnung: Verkehrsbezeichnung von Men\xC3\xBC 7 nicht "
                              "gespeichert: [",
                              0),
@@ -144,10 +138,10 @@ TEST_F(LabelTextToolTest, RunawayCompositionIsReportedAndTheOthersStillWritten) 
               0);
     ASSERT_GE(execute("INSERT INTO Mengen (Eltern,Kind,Fuellmenge) VALUES (3,10,100);"), 0);
     EXPECT_EQ(run({"--json", "3", "7"}), LabelTextTool::unknownMenuExit);
-    EXPECT_EQ(err.text(), "labeltext: Die Zusammensetzung des Men\xC3\xBCs 'Gr\xC3\xBCne Bohnen' "
-                          "(Art.-Nr.: 3) ist zu tief verschachtelt oder zu umfangreich. Das "
-                          "Men\xC3\xBC wird nicht geladen.\n");
-    EXPECT_EQ(out.text().rfind("{\"id\":7,", 0), 0u);
+    EXPECT_EQ(textOf(err), "labeltext: Die Zusammensetzung des Men\xC3\xBCs 'Gr\xC3\xBCne Bohnen' "
+                           "(Art.-Nr.: 3) ist zu tief verschachtelt oder zu umfangreich. Das "
+                           "Men\xC3\xBC wird nicht geladen.\n");
+    EXPECT_EQ(textOf(out).rfind("{\"id\":7,", 0), 0u);
 }
 
 // IDs beyond 32 bits written by another tool: 2^32 + 1 must not read as Erbsen (1), and menu
@@ -156,10 +150,10 @@ TEST_F(LabelTextToolTest, IdsOutsideThirtyTwoBitsAreNeverReadAsOtherIds) {
     ASSERT_GE(execute("INSERT INTO Mengen (Eltern,Kind,Fuellmenge) VALUES (3,4294967297,50);"), 0);
     ASSERT_GE(execute("INSERT INTO Menues (ID,Name) VALUES (4294967299,'Fremd');"), 0);
     EXPECT_EQ(run({"--json", "--all"}), LabelTextTool::unknownMenuExit);
-    EXPECT_EQ(err.text(), "labeltext: Ein Men\xC3\xBC mit einer Art.-Nr. au\xC3\x9F"
-                          "erhalb des Zahlenbereichs wird \xC3\xBC"
-                          "bergangen.\n");
-    const std::string printed = out.text();
+    EXPECT_EQ(textOf(err), "labeltext: Ein Men\xC3\xBC mit einer Art.-Nr. au\xC3\x9F"
+                           "erhalb des Zahlenbereichs wird \xC3\xBC"
+                           "bergangen.\n");
+    const std::string printed = textOf(out);
     EXPECT_EQ(printed.rfind("{\"id\":3,\"menuName\":\"Gr\xC3\xBCne Bohnen\",", 0), 0u) << printed;
     EXPECT_NE(printed.find("\"ingredientList\":\"\""), std::string::npos) << printed;
     EXPECT_EQ(printed.find("Fremd"), std::string::npos);

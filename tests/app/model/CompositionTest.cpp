@@ -5,6 +5,7 @@
 #include "app/model/MealComposer.h"
 #include "awt/JovDefaultMutableTreeNode.h"
 #include "awt/event/JovTreeModelEvent.h"
+#include "lang/JovException.h"
 #include "sql/ResultSet.h"
 #include "sql/SqlLiteral.h"
 
@@ -218,4 +219,13 @@ CompositionTest::Rows CompositionTest::shareRowsOf(int parent) {
     return describeRows(connection, true, parent,
                         {"mengeAngeben", "imTitel", "wertgebend", "mengeAufMenueBeziehen",
                          "veraenderlicheAnteile"});
+}
+
+std::string CompositionTest::refusalOf(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const JovException& refusal) {
+        return refusal.getMessage().chars();
+    }
+    return notRefused;
 }

@@ -7,6 +7,7 @@
 #include "awt/event/JovTreeModelListener.h"
 #include "lang/JovString.h"
 
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <utility>
@@ -124,6 +125,9 @@ protected:
     // The Anteile rows of an ingredient by component: "Kind Anteil flags" with Anteil to six
     // decimals and the letters M, T, W, A, V (A for mengeAufMenueBeziehen).
     static Rows shareRowsOf(int parent);
+    // The message of the JovException action throws, or notRefused.
+    static std::string refusalOf(const std::function<void()>& action);
+    static constexpr const char* notRefused = "(nicht abgewiesen)";
 
     JovDefaultMutableTreeNode* modelRoot = nullptr;
     MealComposer* composer = nullptr;

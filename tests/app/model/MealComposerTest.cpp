@@ -5,7 +5,6 @@
 #include "app/model/Ingredient.h"
 #include "app/model/Menu.h"
 #include "awt/JovDefaultMutableTreeNode.h"
-#include "lang/JovException.h"
 
 #include <chrono>
 #include <gtest/gtest.h>
@@ -69,12 +68,6 @@ TEST_F(MealComposerTest, SharesBecomeAbsoluteAmountsAtEveryDepthUnderTheirParent
     EXPECT_TRUE(sauce->isImTitel() && sauce->isKennzPflichtig());
     EXPECT_TRUE(occurrenceAt({0, 0})->isWertgebend());
     EXPECT_TRUE(vegetables->isMengeAufMenueBeziehen());
-}
-
-TEST_F(MealComposerTest, EqualSharesOfAFillQuantityGiveEqualAmounts) {
-    storeSauceMenu(200, 0.5, 0.5);
-    load(1);
-    EXPECT_EQ(childrenOf(nodeAt({0})), "Sahne 100; Wasser 100");
 }
 
 TEST_F(MealComposerTest, ChildrenStandInDescendingAmount) {
@@ -336,13 +329,10 @@ TEST_F(SaveStructureTest, RefusedRowLeavesTheWholeStoredStructureAsItWas) {
                       "BEGIN SELECT RAISE(ABORT, 'Wasser gesperrt'); END;"),
               0);
     for (const bool saveAs : {false, true}) {
-        try {
+        const std::string refusal = refusalOf([&] {
             saveAs ? composer->saveStructureAs(2) : composer->saveStructure(*composer->getMenu());
-            ADD_FAILURE() << "a refused row must be reported";
-        } catch (const JovException& refusal) {
-            EXPECT_NE(std::string(refusal.getMessage().chars()).find("Wasser gesperrt"),
-                      std::string::npos);
-        }
+        });
+        EXPECT_NE(refusal.find("Wasser gesperrt"), std::string::npos) << refusal;
     }
     execute("DROP TRIGGER refuseWater;");
     EXPECT_EQ(fillRowsOf(1), Rows({"30 100 M"}));
@@ -378,16 +368,11 @@ TEST_F(MealComposerTest, RunawayCompositionIsRefusedQuicklyAndLeavesNothingLoade
         ASSERT_GE(execute(rows.c_str()), 0);
         storeFills(1, {{2, 100}, {3, 100}});
         const auto started = std::chrono::steady_clock::now();
-        try {
-            load(1);
-            EXPECT_TRUE(loads) << "the composition must be refused";
-        } catch (const JovException& refusal) {
-            EXPECT_FALSE(loads) << refusal.getMessage().chars();
-            EXPECT_STREQ(refusal.getMessage().chars(),
-                         "Die Zusammensetzung des Menüs 'Schichtsalat' (Art.-Nr.: 1) ist zu tief "
-                         "verschachtelt oder zu umfangreich.\nDas Menü wird nicht geladen.");
-            EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::milliseconds(500));
-        }
+        EXPECT_EQ(refusalOf([&] { load(1); }),
+                  loads ? notRefused
+                        : "Die Zusammensetzung des Menüs 'Schichtsalat' (Art.-Nr.: 1) ist zu tief "
+                          "verschachtelt oder zu umfangreich.\nDas Menü wird nicht geladen.");
+        EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::milliseconds(500));
         EXPECT_EQ(modelRoot->getChildCount(), loads ? 1 : 0);
     }
 }

@@ -2,11 +2,9 @@
 // statements that write, delete and look up Menues rows, with their number formats.
 #include "app/model/Menu.h"
 #include "CompositionTest.h"
-#include "awt/JovImageIcon.h"
 #include "sql/ResultSet.h"
 
 #include <gtest/gtest.h>
-#include <memory>
 
 class MenuTest : public CompositionTest {
 protected:
@@ -36,8 +34,6 @@ TEST_F(MenuTest, RowWithoutSalesNameHasAnEmptyLabelName) {
     menu->setWeight(400.0);
     EXPECT_STREQ(menu->getLabelName().chars(), "Hähnchenbrust, Reis");
     EXPECT_DOUBLE_EQ(menu->getAmount(), 400.0);
-    std::unique_ptr<JovImageIcon> icon(menu->getIcon());
-    EXPECT_STREQ(icon->getDescription().chars(), "images/DoseKleinMenue.bmp");
 }
 
 TEST_F(MenuTest, NewMenuIsStoredWithAllNutritionValuesZeroAndFoundByNumberOnly) {

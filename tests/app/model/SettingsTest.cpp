@@ -1,5 +1,5 @@
-// The settings file through real files: defaults, number lists and malformed values, the fixed
-// column table, the written file and keys the program does not know.
+// The settings file through real files: defaults, malformed values, the written file and keys
+// the program does not know.
 #include "CapturedOutput.h"
 #include "LiveObjectTest.h"
 #include "TempFolder.h"
@@ -102,26 +102,7 @@ TEST_F(SettingsTest, MissingFileGivesEveryDefault) {
                                          "menus 200 50 400");
 }
 
-TEST_F(SettingsTest, ColumnsHaveFixedMinimumWidthsAndOnlyTheArticleNumberIsRightAligned) {
-    const Settings::Values values =
-        valuesOfFile("INGREDIENT_TABLE_COLUMNS=10 20 30 40\r\nMENU_TABLE_COLUMNS=11 22 33\r\n");
-    EXPECT_EQ(widths(values.ingredientColumns), " 10 20 30 40");
-    EXPECT_EQ(widths(values.menuColumns), " 11 22 33");
-    const int ingredientMinimums[] = {200, 50, 100, 200};
-    for (int i = 0; i < Settings::ingredientColumnCount; ++i) {
-        EXPECT_EQ(values.ingredientColumns[i].minimumWidth, ingredientMinimums[i]);
-        EXPECT_EQ(values.ingredientColumns[i].rightAligned, i == 1) << "column " << i;
-    }
-    const int menuMinimums[] = {150, 50, 250};
-    for (int i = 0; i < Settings::menuColumnCount; ++i) {
-        EXPECT_EQ(values.menuColumns[i].minimumWidth, menuMinimums[i]);
-        EXPECT_EQ(values.menuColumns[i].rightAligned, i == 1) << "column " << i;
-    }
-}
-
-// Numbers are read like atoi: letters read as zero, reading stops at the first other character,
-// missing list entries are zero. A list is split at every blank, so a leading one ends an empty
-// first token and shifts the numbers by one place, while a single number skips it.
+// Read like atoi; a list splits at every blank, so a leading one shifts its numbers by a place.
 TEST_F(SettingsTest, MalformedNumbersReadAsFarAsTheyAreNumbers) {
     struct Case {
         const char* file;
