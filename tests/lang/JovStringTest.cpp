@@ -1,6 +1,7 @@
 // The immutable shared-value text: construction, sharing, the text operations with their
 // clipping rules, comparison and the number texts.
 #include "LiveObjectTest.h"
+#include "TextBytes.h"
 #include "ValueEquality.h"
 
 #include "lang/JovInteger.h"
@@ -10,14 +11,6 @@
 #include <cstring>
 #include <gtest/gtest.h>
 #include <string>
-
-namespace {
-
-std::string bytes(const JovString& text) {
-    return std::string(text.chars(), text.length());
-}
-
-} // namespace
 
 class JovStringTest : public LiveObjectTest {};
 
@@ -30,7 +23,7 @@ TEST_F(JovStringTest, ConstructorsCopyTheirCharactersAndKeepZeroBytes) {
     EXPECT_STREQ(part.chars(), "rtof");
     EXPECT_STREQ(JovString('z').chars(), "z");
     EXPECT_STREQ(JovString(JovInteger(42)).chars(), "42");
-    EXPECT_EQ(bytes(JovString("a\0b", 0, 3)), std::string("a\0b", 3));
+    EXPECT_EQ(bytesOf(JovString("a\0b", 0, 3)), std::string("a\0b", 3));
     EXPECT_EQ(JovString(static_cast<const char*>(nullptr)).length(), 0);
     EXPECT_EQ(JovString("abc", 1, -5).length(), 0);
 }
@@ -90,7 +83,7 @@ TEST_F(JovStringTest, ReplaceAndConcatenationLeaveTheOperandsAlone) {
     JovString grown(left);
     grown += JovString("a\0", 0, 2);
     grown += '!';
-    EXPECT_EQ(bytes(grown), std::string("Brata\0!", 7));
+    EXPECT_EQ(bytesOf(grown), std::string("Brata\0!", 7));
     EXPECT_STREQ(left.chars(), "Brat");
     EXPECT_EQ(sharing.chars(), left.chars());
 }
@@ -138,5 +131,5 @@ TEST_F(JovStringTest, FormatAssignsTheResultCutAtTheWorkArea) {
     constexpr int workAreaSize = 1024;
     const std::string longText(3 * workAreaSize, 'x');
     text.format("%s", longText.c_str());
-    EXPECT_EQ(bytes(text), longText.substr(0, workAreaSize - 1));
+    EXPECT_EQ(bytesOf(text), longText.substr(0, workAreaSize - 1));
 }

@@ -1,19 +1,12 @@
 // Placeholder filling: numbering, out-of-range numbers, braces without partner, apostrophes and
 // type suffixes, which have no meaning of their own.
 #include "LiveObjectTest.h"
+#include "TextBytes.h"
 
 #include "text/JovMessageFormat.h"
 
 #include <gtest/gtest.h>
 #include <string>
-
-namespace {
-
-std::string bytes(const JovString& text) {
-    return std::string(text.chars(), text.length());
-}
-
-} // namespace
 
 class JovMessageFormatTest : public LiveObjectTest {};
 
@@ -40,7 +33,7 @@ TEST_F(JovMessageFormatTest, PlaceholdersTakeTheirArgumentByNumber) {
     const JovString args[] = {"A", "B"};
     for (const auto& [pattern, filled] : cases) {
         SCOPED_TRACE(pattern);
-        EXPECT_EQ(bytes(JovMessageFormat::format(pattern, args, 2)), filled);
+        EXPECT_EQ(bytesOf(JovMessageFormat::format(pattern, args, 2)), filled);
     }
 }
 
@@ -53,7 +46,7 @@ TEST_F(JovMessageFormatTest, NoArgumentsLeaveEveryPlaceholderEmpty) {
 
 TEST_F(JovMessageFormatTest, ArgumentsPassUnchangedAndAreNotFormattedAgain) {
     const JovString args[] = {JovString("a\0b\xE4", 0, 4), "{0}"};
-    EXPECT_EQ(bytes(JovMessageFormat::format("<{0}>{1}", args, 2)),
+    EXPECT_EQ(bytesOf(JovMessageFormat::format("<{0}>{1}", args, 2)),
               std::string("<a\0b\xE4>{0}", 9));
 }
 

