@@ -10,6 +10,7 @@
 #include "util/JovResourceBundle.h"
 
 #include <gtest/gtest.h>
+#include <memory>
 #include <string>
 
 // Bundles read straight from one file, outside the cache, so every object they make must go.
@@ -59,19 +60,15 @@ TEST_F(JovResourceBundleTest, LinesGiveTextsByTheBundleSyntax) {
     }
 }
 
-TEST_F(JovResourceBundleTest, MissingFileThrowsFileNotFound) {
+TEST_F(JovResourceBundleTest, CloneKeepsTheTextsAfterTheOriginalIsGoneAndAMissingFileThrows) {
     EXPECT_THROW(JovResourceBundle(folder.file("fehlt.pro").c_str()), JovFileNotFoundException);
-}
-
-TEST_F(JovResourceBundleTest, CloneKeepsTheTextsAfterTheOriginalIsGone) {
     folder.write("texts.pro", "ART_NR=Art.-Nr.\n");
     auto* bundle = new JovResourceBundle(folder.file("texts.pro").c_str());
-    JovObject* copy = bundle->clone();
+    const std::unique_ptr<JovObject> copy(bundle->clone());
     delete bundle;
-    auto* clone = dynamic_cast<JovResourceBundle*>(copy);
+    auto* clone = dynamic_cast<JovResourceBundle*>(copy.get());
     ASSERT_NE(clone, nullptr);
     EXPECT_EQ(bytesOf(clone->getString("ART_NR")), "Art.-Nr.");
-    delete copy;
 }
 
 // Bundles through the process-wide cache, which keeps them to the end of the run; each test uses
@@ -92,10 +89,10 @@ protected:
         "_" + bytesOf(JovLocale::getDefault().getLanguage()) + ".pro";
 };
 
-TEST_F(JovResourceBundleSearchTest, LanguageFileThenDefaultFileThenBaseNameAlone) {
+// Each base name is read once: later files do not change a bundle found before.
+TEST_F(JovResourceBundleSearchTest, LanguageFileThenDefaultFileThenBaseNameAloneEachReadOnce) {
     write("a" + languageSuffix, "Sprache");
     write("a.pro", "Vorgabe");
-    write("a", "Grundname");
     write("b_xx.pro", "fremd");
     write("b.pro", "Vorgabe");
     write("b", "Grundname");
@@ -103,15 +100,14 @@ TEST_F(JovResourceBundleSearchTest, LanguageFileThenDefaultFileThenBaseNameAlone
     EXPECT_EQ(artNrOf("a"), "Sprache");
     EXPECT_EQ(artNrOf("b"), "Vorgabe");
     EXPECT_EQ(artNrOf("c"), "Grundname");
-}
-
-TEST_F(JovResourceBundleSearchTest, EachBaseNameIsReadOnce) {
-    write("text.pro", "zuerst");
-    JovResourceBundle* first = JovResourceBundle::getBundle(folder.file("text").c_str());
-    write("text.pro", "danach");
-    write("text" + languageSuffix, "Sprache");
-    EXPECT_EQ(JovResourceBundle::getBundle(folder.file("text").c_str()), first);
-    EXPECT_EQ(artNrOf("text"), "zuerst");
+    JovResourceBundle* first = JovResourceBundle::getBundle(folder.file("c").c_str());
+    write("c.pro", "danach");
+    write("c" + languageSuffix, "Sprache");
+    EXPECT_EQ(JovResourceBundle::getBundle(folder.file("c").c_str()), first);
+    EXPECT_EQ(artNrOf("c"), "Grundname");
+    const JovString programTitle =
+        JovResourceBundle::getBundle("properties/text")->getString("ART_NR");
+    EXPECT_EQ(bytesOf(programTitle), "Art.-Nr.") << "the program's own bundle";
 }
 
 TEST_F(JovResourceBundleSearchTest, FailedSearchNamesTheLastCandidateAndIsTriedAgainLater) {
@@ -126,11 +122,6 @@ TEST_F(JovResourceBundleSearchTest, FailedSearchNamesTheLastCandidateAndIsTriedA
     EXPECT_EQ(JovObject::liveObjectCount(), liveAtStart) << "a failed search keeps nothing";
     write("text.pro", "jetzt da");
     EXPECT_EQ(artNrOf("text"), "jetzt da");
-}
-
-TEST_F(JovResourceBundleSearchTest, ProgramBundleNamesTheArticleNumberColumn) {
-    JovResourceBundle* bundle = JovResourceBundle::getBundle("properties/text");
-    EXPECT_EQ(bytesOf(bundle->getString("ART_NR")), "Art.-Nr.");
 }
 
 #ifndef _WIN32
