@@ -2,6 +2,7 @@
 // store, and values that survive a store and load unchanged.
 #include "LiveObjectTest.h"
 #include "TempFolder.h"
+#include "TextBytes.h"
 
 #include "io/JovFileReader.h"
 #include "io/JovFileWriter.h"
@@ -17,8 +18,7 @@
 namespace {
 
 std::string valueOf(const JovProperties& table, const JovString& key) {
-    const JovString value = table.getProperty(key, "<fehlt>");
-    return std::string(value.chars(), value.length());
+    return bytesOf(table.getProperty(key, "<fehlt>"));
 }
 
 } // namespace
