@@ -83,6 +83,20 @@ TEST_F(JovBufferedReaderTest, SkipReadyAndResetReturnsToTheMarkOnce) {
     EXPECT_FALSE(reader->ready());
 }
 
+TEST_F(JovBufferedReaderTest, ResetAfterReadLineReturnsToTheMarkOnce) {
+    const auto reader = readerOver("Zeile 1\r\nZeile 2\n");
+    delete reader->readLine();
+    reader->mark(100);
+    const std::unique_ptr<JovString> second{reader->readLine()};
+    ASSERT_NE(second, nullptr);
+    EXPECT_STREQ(second->chars(), "Zeile 2");
+    reader->reset();
+    const std::unique_ptr<JovString> again{reader->readLine()};
+    ASSERT_NE(again, nullptr);
+    EXPECT_STREQ(again->chars(), "Zeile 2");
+    EXPECT_THROW(reader->reset(), JovException) << "reset clears the mark";
+}
+
 // A mark set in the middle of the buffer, and one set where the buffer ends, both survive the
 // refills that reading up to the limit needs; reading past the limit drops the mark.
 TEST_F(JovBufferedReaderTest, MarkSurvivesRefillsWithinTheLimitOnly) {

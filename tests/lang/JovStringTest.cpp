@@ -100,6 +100,9 @@ TEST_F(JovStringTest, EqualsAndCompareToLookAtEveryUnsignedByteOfTheOtherObjects
     EXPECT_TRUE(JovString("5").equals(&number));
     EXPECT_FALSE(JovString("5.0").equals(&number));
     EXPECT_FALSE(JovString("a\0b", 0, 3) == JovString("a"));
+    EXPECT_TRUE(JovString("5") == number);
+    EXPECT_TRUE(JovString("5") == "5");
+    EXPECT_TRUE(JovString("5") != JovString("6"));
     const JovString other("6");
     expectEqualsOnlyItsClone(JovString("5"), {&other});
     const struct {
