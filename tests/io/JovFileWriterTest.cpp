@@ -19,13 +19,17 @@ protected:
     TempFolder folder;
 };
 
-TEST_F(JovFileWriterTest, WritesBytesAndRangesUnchanged) {
+TEST_F(JovFileWriterTest, WritesBytesAndRangesUnchangedAndNothingForBadRangesOrAfterClose) {
     const char raw[] = "Zeile\r\nnur LF\n\xE4\xF6\xFC\xDF\0Ende";
     const std::string content(raw, sizeof raw - 1);
     JovFileWriter writer(JovFile(pathOf("out.txt")));
     writer.write(content.data(), 0, static_cast<int>(content.size()));
     writer.write("xxPASSWORD=geheimxx", 2, 15);
+    writer.write(nullptr, 0, 5);
+    writer.write("abc", -1, 2);
+    writer.write("abc", 0, -2);
     writer.close();
+    writer.write(JovString("after close"));
     EXPECT_EQ(folder.read("out.txt"), content + "PASSWORD=geheim");
 }
 
@@ -40,16 +44,6 @@ TEST_F(JovFileWriterTest, WritingReplacesAndAppendingKeepsTheOldContent) {
     appending.close();
     EXPECT_EQ(folder.read("settings.ini"), "neu");
     EXPECT_EQ(folder.read("log.txt"), "alt\r\nneu\r\n");
-}
-
-TEST_F(JovFileWriterTest, BadRangesAndWritesAfterCloseWriteNothing) {
-    JovFileWriter writer(pathOf("ranges.txt"));
-    writer.write(nullptr, 0, 5);
-    writer.write("abc", -1, 2);
-    writer.write("abc", 0, -2);
-    writer.close();
-    writer.write(JovString("after close"));
-    EXPECT_EQ(folder.read("ranges.txt"), "");
 }
 
 TEST_F(JovFileWriterTest, CloneWritesToTheSameStream) {
@@ -89,5 +83,4 @@ TEST_F(JovFileWriterTest, StandardStreamWritersWriteThereAndClosingOnlyFlushes) 
                   output.flush();
               }),
               "vor nach");
-    EXPECT_STREQ(output.toString().chars(), "ool.io.JovFileWriter");
 }

@@ -1,5 +1,6 @@
 // The boxed truth value.
 #include "LiveObjectTest.h"
+#include "ValueEquality.h"
 
 #include "lang/JovBoolean.h"
 #include "lang/JovInteger.h"
@@ -8,19 +9,10 @@
 
 class JovBooleanTest : public LiveObjectTest {};
 
-TEST_F(JovBooleanTest, TextIsTrueOrFalse) {
+TEST_F(JovBooleanTest, TextIsTrueOrFalseAndEqualsOnlyABooleanOfTheSameValue) {
     EXPECT_STREQ(JovBoolean(true).toString().chars(), "true");
     EXPECT_STREQ(JovBoolean(false).toString().chars(), "false");
-}
-
-TEST_F(JovBooleanTest, EqualsOnlyABooleanOfTheSameValue) {
-    const JovBoolean yes(true);
-    JovObject* copy = yes.clone();
     const JovBoolean no(false);
     const JovInteger one(1);
-    EXPECT_TRUE(yes.equals(copy));
-    EXPECT_FALSE(yes.equals(&no));
-    EXPECT_FALSE(yes.equals(&one));
-    EXPECT_FALSE(yes.equals(nullptr));
-    delete copy;
+    expectEqualsOnlyItsClone(JovBoolean(true), {&no, &one});
 }

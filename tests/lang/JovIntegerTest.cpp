@@ -1,5 +1,6 @@
 // The boxed integer: atoi-style parsing, its text and type-strict equality.
 #include "LiveObjectTest.h"
+#include "ValueEquality.h"
 
 #include "lang/JovDouble.h"
 #include "lang/JovInteger.h"
@@ -28,22 +29,10 @@ TEST_F(JovIntegerTest, ParseIntReadsLikeAtoiAndStaysInRange) {
     }
 }
 
-TEST_F(JovIntegerTest, TextIsDecimal) {
-    EXPECT_STREQ(JovInteger(-2005).toString().chars(), "-2005");
+TEST_F(JovIntegerTest, TextIsDecimalAndEqualsOnlyAnIntegerOfTheSameValue) {
     EXPECT_STREQ(JovInteger(INT_MIN).toString().chars(), "-2147483648");
-}
-
-TEST_F(JovIntegerTest, EqualsOnlyAnIntegerOfTheSameValue) {
-    const JovInteger seven(7);
-    JovObject* copy = seven.clone();
     const JovInteger eight(8);
     const JovDouble sevenDouble(7.0);
     const JovString sevenText("7");
-    EXPECT_NE(copy, &seven);
-    EXPECT_TRUE(seven.equals(copy));
-    EXPECT_FALSE(seven.equals(&eight));
-    EXPECT_FALSE(seven.equals(&sevenDouble));
-    EXPECT_FALSE(seven.equals(&sevenText));
-    EXPECT_FALSE(seven.equals(nullptr));
-    delete copy;
+    expectEqualsOnlyItsClone(JovInteger(7), {&eight, &sevenDouble, &sevenText});
 }

@@ -1,6 +1,7 @@
 // Locale values and the default locale chosen from the user's language and country.
 #include "LanguageEnvironment.h"
 #include "LiveObjectTest.h"
+#include "ValueEquality.h"
 
 #include "lang/JovPlatform.h"
 #include "util/JovLocale.h"
@@ -9,28 +10,12 @@
 
 class JovLocaleTest : public LiveObjectTest {};
 
-TEST_F(JovLocaleTest, TextJoinsLanguageAndCountryWithUnderscore) {
-    EXPECT_STREQ(JovLocale("de", "CH").toString().chars(), "de_CH");
+TEST_F(JovLocaleTest, TextJoinsLanguageAndCountryAndEqualsNeedsBoth) {
     EXPECT_STREQ(JovLocale("fr", "").toString().chars(), "fr_");
-}
-
-TEST_F(JovLocaleTest, EqualsNeedsBothFields) {
-    const JovLocale swiss("de", "CH");
-    const JovLocale copy(swiss);
-    JovLocale assigned("it", "");
-    assigned = swiss;
-    JovObject* clone = swiss.clone();
     const JovLocale austrian("de", "AT");
     const JovLocale french("fr", "CH");
     const JovString text("de_CH");
-    EXPECT_TRUE(swiss.equals(&copy));
-    EXPECT_TRUE(swiss.equals(&assigned));
-    EXPECT_TRUE(swiss.equals(clone));
-    EXPECT_FALSE(swiss.equals(&austrian));
-    EXPECT_FALSE(swiss.equals(&french));
-    EXPECT_FALSE(swiss.equals(&text));
-    EXPECT_FALSE(swiss.equals(nullptr));
-    delete clone;
+    expectEqualsOnlyItsClone(JovLocale("de", "CH"), {&austrian, &french, &text});
 }
 
 TEST_F(JovLocaleTest, DefaultIsTheSystemLanguageOrGermanForGermany) {

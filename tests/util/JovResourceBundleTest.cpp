@@ -3,21 +3,15 @@
 #include "LanguageEnvironment.h"
 #include "LiveObjectTest.h"
 #include "TempFolder.h"
+#include "TextBytes.h"
 
 #include "lang/JovFileNotFoundException.h"
 #include "util/JovLocale.h"
 #include "util/JovResourceBundle.h"
 
 #include <gtest/gtest.h>
+#include <memory>
 #include <string>
-
-namespace {
-
-std::string textOf(const JovString& text) {
-    return std::string(text.chars(), text.length());
-}
-
-} // namespace
 
 // Bundles read straight from one file, outside the cache, so every object they make must go.
 class JovResourceBundleTest : public LiveObjectTest {
@@ -62,24 +56,19 @@ TEST_F(JovResourceBundleTest, LinesGiveTextsByTheBundleSyntax) {
         SCOPED_TRACE(content);
         folder.write("texts.pro", content);
         const JovResourceBundle bundle(folder.file("texts.pro").c_str());
-        EXPECT_EQ(textOf(bundle.getString(key)), text);
+        EXPECT_EQ(bytesOf(bundle.getString(key)), text);
     }
 }
 
-TEST_F(JovResourceBundleTest, MissingFileThrowsFileNotFound) {
+TEST_F(JovResourceBundleTest, CloneKeepsTheTextsAfterTheOriginalIsGoneAndAMissingFileThrows) {
     EXPECT_THROW(JovResourceBundle(folder.file("fehlt.pro").c_str()), JovFileNotFoundException);
-}
-
-TEST_F(JovResourceBundleTest, CloneKeepsTheTextsAfterTheOriginalIsGone) {
     folder.write("texts.pro", "ART_NR=Art.-Nr.\n");
     auto* bundle = new JovResourceBundle(folder.file("texts.pro").c_str());
-    JovObject* copy = bundle->clone();
+    const std::unique_ptr<JovObject> copy(bundle->clone());
     delete bundle;
-    auto* clone = dynamic_cast<JovResourceBundle*>(copy);
+    auto* clone = dynamic_cast<JovResourceBundle*>(copy.get());
     ASSERT_NE(clone, nullptr);
-    EXPECT_EQ(textOf(clone->getString("ART_NR")), "Art.-Nr.");
-    EXPECT_STREQ(clone->toString().chars(), "ool.util.JovResourceBundle");
-    delete copy;
+    EXPECT_EQ(bytesOf(clone->getString("ART_NR")), "Art.-Nr.");
 }
 
 // Bundles through the process-wide cache, which keeps them to the end of the run; each test uses
@@ -87,24 +76,23 @@ TEST_F(JovResourceBundleTest, CloneKeepsTheTextsAfterTheOriginalIsGone) {
 class JovResourceBundleSearchTest : public testing::Test {
 protected:
     std::string artNrOf(const std::string& baseName) {
-        return textOf(
+        return bytesOf(
             JovResourceBundle::getBundle(folder.file(baseName).c_str())->getString("ART_NR"));
     }
 
-    // Writes a bundle file that holds only the article-number column title.
     void write(const std::string& file, const std::string& artNr) {
         folder.write(file, "ART_NR=" + artNr + "\n");
     }
 
     TempFolder folder;
-    // The file name suffix of the default locale's language.
-    const std::string languageSuffix = "_" + textOf(JovLocale::getDefault().getLanguage()) + ".pro";
+    const std::string languageSuffix =
+        "_" + bytesOf(JovLocale::getDefault().getLanguage()) + ".pro";
 };
 
-TEST_F(JovResourceBundleSearchTest, LanguageFileThenDefaultFileThenBaseNameAlone) {
+// Each base name is read once: later files do not change a bundle found before.
+TEST_F(JovResourceBundleSearchTest, LanguageFileThenDefaultFileThenBaseNameAloneEachReadOnce) {
     write("a" + languageSuffix, "Sprache");
     write("a.pro", "Vorgabe");
-    write("a", "Grundname");
     write("b_xx.pro", "fremd");
     write("b.pro", "Vorgabe");
     write("b", "Grundname");
@@ -112,15 +100,14 @@ TEST_F(JovResourceBundleSearchTest, LanguageFileThenDefaultFileThenBaseNameAlone
     EXPECT_EQ(artNrOf("a"), "Sprache");
     EXPECT_EQ(artNrOf("b"), "Vorgabe");
     EXPECT_EQ(artNrOf("c"), "Grundname");
-}
-
-TEST_F(JovResourceBundleSearchTest, EachBaseNameIsReadOnce) {
-    write("text.pro", "zuerst");
-    JovResourceBundle* first = JovResourceBundle::getBundle(folder.file("text").c_str());
-    write("text.pro", "danach");
-    write("text" + languageSuffix, "Sprache");
-    EXPECT_EQ(JovResourceBundle::getBundle(folder.file("text").c_str()), first);
-    EXPECT_EQ(artNrOf("text"), "zuerst");
+    JovResourceBundle* first = JovResourceBundle::getBundle(folder.file("c").c_str());
+    write("c.pro", "danach");
+    write("c" + languageSuffix, "Sprache");
+    EXPECT_EQ(JovResourceBundle::getBundle(folder.file("c").c_str()), first);
+    EXPECT_EQ(artNrOf("c"), "Grundname");
+    const JovString programTitle =
+        JovResourceBundle::getBundle("properties/text")->getString("ART_NR");
+    EXPECT_EQ(bytesOf(programTitle), "Art.-Nr.") << "the program's own bundle";
 }
 
 TEST_F(JovResourceBundleSearchTest, FailedSearchNamesTheLastCandidateAndIsTriedAgainLater) {
@@ -130,16 +117,11 @@ TEST_F(JovResourceBundleSearchTest, FailedSearchNamesTheLastCandidateAndIsTriedA
         JovResourceBundle::getBundle(baseName.c_str());
         ADD_FAILURE() << "a bundle without any file";
     } catch (const JovFileNotFoundException& missing) {
-        EXPECT_EQ(textOf(missing.getMessage()), baseName);
+        EXPECT_EQ(bytesOf(missing.getMessage()), baseName);
     }
     EXPECT_EQ(JovObject::liveObjectCount(), liveAtStart) << "a failed search keeps nothing";
     write("text.pro", "jetzt da");
     EXPECT_EQ(artNrOf("text"), "jetzt da");
-}
-
-TEST_F(JovResourceBundleSearchTest, ProgramBundleNamesTheArticleNumberColumn) {
-    JovResourceBundle* bundle = JovResourceBundle::getBundle("properties/text");
-    EXPECT_EQ(textOf(bundle->getString("ART_NR")), "Art.-Nr.");
 }
 
 #ifndef _WIN32
