@@ -192,6 +192,5 @@ TEST_F(JovDialogTest, ADialogWindowHasTheDialogClassAndStyles) {
     char title[32] = {};
     GetWindowTextA(windowOf(dialog), title, sizeof title);
     EXPECT_STREQ(title, "Über...");
-    EXPECT_STREQ(dialog->getPeer()->toString().chars(), "ool.awt.windows.JovDialogPeer");
     dialog->dispose();
 }

@@ -148,14 +148,6 @@ TEST_F(JovMToolkitTest, TheSingleInstanceTestAnswersTrueOnceTheNameIsTaken) {
     EXPECT_TRUE(toolkit().isAlreadyRunning(name.c_str()));
 }
 
-TEST_F(JovMToolkitTest, ScreenSizeComesFromTheSystemAndTheResolutionIsUnknown) {
-    const JovDimension screen = toolkit().getScreenSize();
-    EXPECT_EQ(screen.width, GetSystemMetrics(SM_CXSCREEN));
-    EXPECT_EQ(screen.height, GetSystemMetrics(SM_CYSCREEN));
-    EXPECT_GT(screen.width, 0);
-    EXPECT_EQ(toolkit().getScreenResolution(), -1);
-}
-
 TEST_F(JovMToolkitTest, ImagesAreLoadedFromBitmapFiles) {
     JovImage* image = toolkit().getImage("images/etikett.bmp");
     ASSERT_NE(image, nullptr);
