@@ -98,7 +98,7 @@ TEST_F(JovTreeTest, ModelIsShownWithTheExpansionSetBeforeThePeer) {
     EXPECT_FALSE(view().expanded(item(TVGN_CHILD, menuItem())));
 }
 
-TEST_F(JovTreeTest, ExpandingWithTheKeyboardIsReadBack) {
+TEST_F(JovTreeTest, KeyboardExpansionAndSelectionAreReadBackWithSelectionEvents) {
     tree->setSelectedNode(root.get());
     show();
     SetFocus(control());
@@ -108,6 +108,11 @@ TEST_F(JovTreeTest, ExpandingWithTheKeyboardIsReadBack) {
     SendMessageA(control(), WM_KEYDOWN, VK_LEFT, 0);
     EXPECT_FALSE(view().expanded(item(TVGN_ROOT)));
     EXPECT_FALSE(tree->isExpanded(root.get()));
+    SendMessageA(control(), WM_KEYDOWN, VK_RIGHT, 0);
+    log.clear();
+    SendMessageA(control(), WM_KEYDOWN, VK_DOWN, 0);
+    EXPECT_EQ(tree->getSelectedNode(), menu);
+    EXPECT_EQ(log.entries, Entries{"selection Alle Zutaten>Gulasch mit Nudeln"});
 }
 
 TEST_F(JovTreeTest, ExpansionChangedByTheControlAloneSurvivesARebuild) {
@@ -118,17 +123,6 @@ TEST_F(JovTreeTest, ExpansionChangedByTheControlAloneSurvivesARebuild) {
     EXPECT_TRUE(tree->isExpanded(menu));
     rebuild();
     EXPECT_TRUE(view().expanded(menuItem()));
-}
-
-TEST_F(JovTreeTest, KeyboardSelectionInTheControlSendsSelectionEvents) {
-    tree->expandNode(root.get());
-    tree->setSelectedNode(root.get());
-    show();
-    log.clear();
-    SetFocus(control());
-    SendMessageA(control(), WM_KEYDOWN, VK_DOWN, 0);
-    EXPECT_EQ(tree->getSelectedNode(), menu);
-    EXPECT_EQ(log.entries, Entries{"selection Alle Zutaten>Gulasch mit Nudeln"});
 }
 
 TEST_F(JovTreeTest, ProgramSelectionReachesTheControlUnlessTheNodeIsOutsideTheTree) {

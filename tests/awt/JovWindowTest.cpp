@@ -141,7 +141,7 @@ TEST_F(JovWindowTest, TheCloseBoxDeliversTheCloseRequestAndLeavesTheWindowOpen) 
     frame->dispose();
 }
 
-TEST_F(JovWindowTest, HidingDeliversTheCloseRequestAndShowingAgainOpened) {
+TEST_F(JovWindowTest, HidingShowingAndMinimisingDeliverTheirEventsAndTheStateFollows) {
     EventFrame* frame = shownFrame();
     events.clear();
     frame->hide();
@@ -151,11 +151,6 @@ TEST_F(JovWindowTest, HidingDeliversTheCloseRequestAndShowingAgainOpened) {
     frame->show();
     EXPECT_TRUE(contains(events, JovWindowEvent::WINDOW_OPENED));
     EXPECT_TRUE(IsWindowVisible(windowOf(frame)));
-    frame->dispose();
-}
-
-TEST_F(JovWindowTest, MinimisingDeliversIconifiedAndTheStateFollows) {
-    EventFrame* frame = shownFrame();
     frame->setExtendedState(JovFrame::ICONIFIED);
     pumpFor(100);
     EXPECT_TRUE(contains(events, JovWindowEvent::WINDOW_ICONIFIED));
