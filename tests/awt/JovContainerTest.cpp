@@ -71,7 +71,7 @@ protected:
     JovContainer* second = nullptr;
 };
 
-TEST_F(JovContainerTest, AddingToASecondContainerMovesTheComponent) {
+TEST_F(JovContainerTest, AddingToASecondContainerMovesTheComponentAndKeepsItAlive) {
     JovComponent* child = first->add(named("child"));
     second->add(child, JovString("North"));
     EXPECT_EQ(first->getComponentCount(), 0);
@@ -79,9 +79,6 @@ TEST_F(JovContainerTest, AddingToASecondContainerMovesTheComponent) {
     EXPECT_EQ(child->getParent(), second);
     EXPECT_EQ(firstLog, (std::vector<std::string>{"add child null", "remove child"}));
     EXPECT_EQ(secondLog, (std::vector<std::string>{"add child North"}));
-}
-
-TEST_F(JovContainerTest, MovingKeepsTheComponentAliveEvenWhenTheOldContainerHeldItAlone) {
     bool deleted = false;
     first->add(named("child", &deleted));
     second->add(first->getComponent(0));
