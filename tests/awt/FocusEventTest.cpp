@@ -1,6 +1,5 @@
-// Focus events from the system's controls: clicks, the Tab key and the focus leaving the
-// program tell the focus listeners of a text field, button, search field, table and tree, once
-// per change of owner.
+// Focus events from real controls: clicks, Tab and the focus leaving the program reach the
+// listeners once per change of owner.
 #include "WidgetTest.h"
 #include "awt/JovButton.h"
 #include "awt/JovComboBox.h"

@@ -1,6 +1,5 @@
-// Enter and Escape in a modal dialog: the default and cancel buttons act wherever the focus is,
-// however deeply the focused component and the buttons are nested, unless the focused component
-// takes the key itself; the named component has the focus as soon as the dialog opens.
+// Enter and Escape in a modal dialog act on its default and cancel buttons from any nested
+// component, and the named component has the focus as soon as the dialog opens.
 #include "ToolkitTest.h"
 #include "UserSteps.h"
 #include "awt/JovButton.h"

@@ -1,6 +1,5 @@
-// Modal dialogs: the owner is disabled while the dialog's own loop runs, a nested modal dialog
-// disables the first one and gives the focus back to it, a quit request survives the modal loop,
-// and the dialog's standard closing behaviour hides it.
+// Modal dialogs: the owner disabled while the dialog's loop runs, nested dialogs, quit requests
+// surviving the modal loop, and closing by hiding.
 #include "awt/JovDialog.h"
 #include "WidgetTest.h"
 #include "awt/event/JovWindowEvent.h"

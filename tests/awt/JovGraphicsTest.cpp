@@ -1,6 +1,5 @@
-// Drawing through GDI into a memory bitmap: filled and outlined rectangles, text on its
-// baseline, measurements under a scaling transform, stretched images, and the ownership of
-// the pens, brushes and fonts the graphics create.
+// Drawing through GDI into a memory bitmap: rectangles, text, measurements under a transform,
+// images, and the GDI objects the graphics own.
 #include "awt/JovGraphics.h"
 #include "InkMap.h"
 #include "LiveObjectTest.h"

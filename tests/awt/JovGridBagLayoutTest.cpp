@@ -1,6 +1,5 @@
-// The grid-bag rules: relative and remainder positions, column and row sizes from preferred sizes
-// and spans, spare room by weight, insets, padding, fill, anchors, the error lines of bad
-// constraints and the preferred size.
+// The grid-bag rules: cell positions and spans, sizes and weights, insets, padding, fill, anchors,
+// bad constraints and the preferred size.
 #include "CapturedOutput.h"
 #include "LayoutTest.h"
 

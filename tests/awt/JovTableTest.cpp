@@ -1,6 +1,5 @@
-// The table on a real list view under Wine: check boxes set by the program and toggled by the
-// user (and refused by a listener), single and multiple selection both ways, column widths and
-// alignment, rows inserted and deleted, and the cell renderer's texts and pictures.
+// The table on a real list view: check boxes, selection both ways, column widths and alignment,
+// inserted and deleted rows, and the cell renderer.
 #include "awt/JovTable.h"
 
 #include "ListViewProbe.h"

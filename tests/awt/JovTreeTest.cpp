@@ -1,6 +1,5 @@
-// The tree on a real tree view under Wine: the model shown with its expansion, selection both
-// ways with its events, nodes inserted and removed through model events as the composer sends
-// them, a rebuild that keeps expansion and selection by label, and the renderer's pictures.
+// The tree on a real tree view: expansion, selection both ways, model events, a rebuild that keeps
+// expansion and selection by label, and the renderer's pictures.
 #include "awt/JovTree.h"
 
 #include "TreeViewProbe.h"

@@ -1,6 +1,5 @@
-// Top-level windows with native peers: registration with the root container, the deferred
-// removal of disposed windows by the "ShutdownSequence" thread, the end of the message loop with
-// the last window, the close request, owned windows and peers made from other threads.
+// Top-level windows: registration with the root container, deferred removal after dispose, the end
+// of the message loop, the close request, owned windows and peers made from other threads.
 #include "ToolkitTest.h"
 #include "awt/JovBorderLayout.h"
 #include "awt/JovDialog.h"

@@ -1,6 +1,5 @@
-// The toolkit: peers chosen by the component's class and made in the library's window classes,
-// their registry, the placing of child windows in the client area, the end of the message loop
-// and the toolkit's small services.
+// The toolkit: peers and window classes by component class, their registry, child placement, the
+// end of the message loop and the toolkit's small services.
 #include "awt/windows/JovMToolkit.h"
 #include "ToolkitTest.h"
 #include "awt/JovDialog.h"

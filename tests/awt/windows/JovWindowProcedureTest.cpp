@@ -1,6 +1,5 @@
-// Win32 messages sent to library windows become the library's events: mouse buttons, moves and
-// crossings, keys through the message loop's keyboard handling, control notifications, window
-// activation, and painting.
+// Win32 messages to library windows become the library's events: mouse, keys, control
+// notifications, activation and painting.
 #include "ToolkitTest.h"
 #include "awt/JovFrame.h"
 #include "awt/JovGraphics.h"
