@@ -114,7 +114,7 @@ TEST_F(JovContainerTest, RemovingAStrangerOrABadIndexChangesNothing) {
     EXPECT_EQ(first->getComponent(-1), nullptr);
 }
 
-TEST_F(JovContainerTest, AddingAtAnIndexInsertsThere) {
+TEST_F(JovContainerTest, AddingAtAnIndexInsertsThereAndInvalidatesTheComponent) {
     JovComponent* a = first->add(named("a"));
     JovComponent* c = first->add(named("c"));
     JovComponent* b = named("b");
@@ -125,6 +125,10 @@ TEST_F(JovContainerTest, AddingAtAnIndexInsertsThere) {
     EXPECT_EQ(first->getComponent(1), b);
     EXPECT_EQ(first->getComponent(2), c);
     EXPECT_EQ(first->getComponent(3), last);
+    JovComponent* child = named("child");
+    child->validate();
+    first->add(child);
+    EXPECT_FALSE(child->isValid());
 }
 
 TEST_F(JovContainerTest, AContainerRefusesNullItselfAndItsAncestors) {
@@ -136,13 +140,6 @@ TEST_F(JovContainerTest, AContainerRefusesNullItselfAndItsAncestors) {
     EXPECT_EQ(first->getComponentCount(), 1);
     EXPECT_EQ(inner->getComponentCount(), 0);
     EXPECT_EQ(first->getParent(), nullptr);
-}
-
-TEST_F(JovContainerTest, AddingInvalidatesTheComponent) {
-    JovComponent* child = named("child");
-    child->validate();
-    first->add(child);
-    EXPECT_FALSE(child->isValid());
 }
 
 TEST_F(JovContainerTest, ValidateLaysOutEveryChildAndInvalidatingOneInvalidatesItsAncestors) {

@@ -232,19 +232,7 @@ TEST_F(JovGraphicsTest, DestructionHandsTheStockObjectsBackAndDeletesItsOwn) {
     EXPECT_EQ(GetObjectType(font), 0u);
 }
 
-TEST_F(JovGraphicsTest, ADetachedContextCanBeReattachedWithTheSameColour) {
-    JovGraphics graphics(dc);
-    graphics.setColor(colorOf(green));
-    graphics.setDeviceContext(nullptr);
-    EXPECT_EQ(GetCurrentObject(dc, OBJ_BRUSH), GetStockObject(NULL_BRUSH));
-    graphics.fillRect(0, 0, 10, 10);
-    EXPECT_EQ(inkAt(0, 0, 10, 10), (InkLines{"10x 10."}));
-    graphics.setDeviceContext(dc);
-    graphics.fillRect(0, 0, 10, 10);
-    EXPECT_EQ(inkAt(0, 0, 10, 10), (InkLines{"10x 10G"}));
-}
-
-TEST_F(JovGraphicsTest, WithoutAContextNothingIsDrawnOrMeasured) {
+TEST_F(JovGraphicsTest, WithoutAContextNothingIsDrawnAndAReattachedOneKeepsTheColour) {
     JovGraphics graphics;
     graphics.setColor(colorOf(red));
     graphics.setFont(textFace, normalWeight, textSize);
@@ -254,4 +242,13 @@ TEST_F(JovGraphicsTest, WithoutAContextNothingIsDrawnOrMeasured) {
     EXPECT_EQ(graphics.stringWidth("Text"), 0);
     EXPECT_EQ(graphics.getDeviceContext(), nullptr);
     EXPECT_EQ(lowestInkedRow(), -1);
+    graphics.setDeviceContext(dc);
+    graphics.setColor(colorOf(green));
+    graphics.setDeviceContext(nullptr);
+    EXPECT_EQ(GetCurrentObject(dc, OBJ_BRUSH), GetStockObject(NULL_BRUSH));
+    graphics.fillRect(0, 0, 10, 10);
+    EXPECT_EQ(inkAt(0, 0, 10, 10), (InkLines{"10x 10."}));
+    graphics.setDeviceContext(dc);
+    graphics.fillRect(0, 0, 10, 10);
+    EXPECT_EQ(inkAt(0, 0, 10, 10), (InkLines{"10x 10G"}));
 }

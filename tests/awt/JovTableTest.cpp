@@ -159,7 +159,8 @@ TEST_F(JovTableTest, ProgramSelectionReachesTheControlAndItsListeners) {
               (Entries{"listSelection 1", "listSelection 1", "listSelection 2"}));
 }
 
-TEST_F(JovTableTest, WidthsChangedInTheControlAreReadBackAndKeptAboveTheMinimum) {
+TEST_F(JovTableTest, ColumnWidthsAreReadBackAboveTheMinimumAndAlignmentReachesTheControl) {
+    table->setColumnAlignment(1, JovTableColumn::RIGHT);
     table->setColumnWidth(1, 90);
     table->setColumnMinWidth(2, 60);
     show();
@@ -176,6 +177,10 @@ TEST_F(JovTableTest, WidthsChangedInTheControlAreReadBackAndKeptAboveTheMinimum)
     SendMessageA(header, HDM_SETITEMA, 2, reinterpret_cast<LPARAM>(&item));
     EXPECT_EQ(table->getColumnWidth(2), 60);
     EXPECT_EQ(view().columnWidth(2), 60);
+    LVCOLUMNA column = {};
+    column.mask = LVCF_FMT;
+    SendMessageA(control(), LVM_GETCOLUMNA, 1, reinterpret_cast<LPARAM>(&column));
+    EXPECT_EQ(column.fmt & LVCFMT_JUSTIFYMASK, LVCFMT_RIGHT);
 }
 
 TEST_F(JovTableTest, WidthsDraggedByTheUserOutliveTheControl) {
@@ -186,15 +191,6 @@ TEST_F(JovTableTest, WidthsDraggedByTheUserOutliveTheControl) {
     EXPECT_EQ(table->getPeer(), nullptr);
     EXPECT_EQ(table->getColumnWidth(0), 170);
     table->release();
-}
-
-TEST_F(JovTableTest, RightAlignedColumnIsRightAlignedInTheControl) {
-    table->setColumnAlignment(1, JovTableColumn::RIGHT);
-    show();
-    LVCOLUMNA column = {};
-    column.mask = LVCF_FMT;
-    SendMessageA(control(), LVM_GETCOLUMNA, 1, reinterpret_cast<LPARAM>(&column));
-    EXPECT_EQ(column.fmt & LVCFMT_JUSTIFYMASK, LVCFMT_RIGHT);
 }
 
 TEST_F(JovTableTest, InsertedAndDeletedRowsKeepMarksWithTheirRows) {

@@ -85,7 +85,9 @@ protected:
     JovTree* tree = nullptr;
 };
 
-TEST_F(JovTreeTest, ModelIsShownWithTheExpansionSetBeforeThePeer) {
+TEST_F(JovTreeTest, ModelIsShownWithTheExpansionSetBeforeThePeerAndTheRenderersPictures) {
+    MenuPictures pictures(menu);
+    tree->setCellRenderer(&pictures);
     tree->expandNode(root.get());
     tree->expandNode(menu);
     show();
@@ -95,6 +97,7 @@ TEST_F(JovTreeTest, ModelIsShownWithTheExpansionSetBeforeThePeer) {
     EXPECT_TRUE(view().expanded(item(TVGN_ROOT)));
     EXPECT_TRUE(view().expanded(menuItem()));
     EXPECT_FALSE(view().expanded(item(TVGN_CHILD, menuItem())));
+    EXPECT_EQ(view().imageOf(menuItem()), 0);
 }
 
 TEST_F(JovTreeTest, KeyboardExpansionAndSelectionAreReadBackWithSelectionEvents) {
@@ -135,7 +138,7 @@ TEST_F(JovTreeTest, ProgramSelectionReachesTheControlUnlessTheNodeIsOutsideTheTr
     EXPECT_EQ(log.entries, Entries{"selection ->Gulasch mit Nudeln"});
 }
 
-TEST_F(JovTreeTest, InsertedNodeAppearsAtItsPlaceAmongItsSiblings) {
+TEST_F(JovTreeTest, InsertedNodeAppearsAmongItsSiblingsAndAChangedNodeShowsItsNewLabel) {
     tree->expandNode(root.get());
     tree->expandNode(menu);
     show();
@@ -146,6 +149,11 @@ TEST_F(JovTreeTest, InsertedNodeAppearsAtItsPlaceAmongItsSiblings) {
     EXPECT_EQ(view().itemCount(), 7);
     const HTREEITEM first = item(TVGN_CHILD, menuItem());
     EXPECT_EQ(view().labelOf(item(TVGN_NEXT, first)), "Soße");
+    menu->setUserObject(new JovString("Gulasch mit Spätzle"));
+    JovTreeModelEvent changed(root.get(), JovTreeModelEvent::TREE_NODES_CHANGED, root.get(), 0,
+                              menu);
+    tree->treeNodesChanged(changed);
+    EXPECT_EQ(view().labelOf(menuItem()), "Gulasch mit Spätzle");
 }
 
 TEST_F(JovTreeTest, RemovedSelectedNodeLeavesTheControlAndTheSelectionGoesToItsParent) {
@@ -193,14 +201,6 @@ TEST_F(JovTreeTest, RebuildWithoutTheSelectedLabelClearsTheSelection) {
     EXPECT_EQ(item(TVGN_CARET), nullptr);
 }
 
-TEST_F(JovTreeTest, RendererPicturesAreShownInFrontOfTheLabels) {
-    MenuPictures pictures(menu);
-    tree->setCellRenderer(&pictures);
-    tree->expandNode(root.get());
-    show();
-    EXPECT_EQ(view().imageOf(menuItem()), 0);
-}
-
 TEST_F(JovTreeTest, RightClickSelectsTheNodeUnderTheMouseAndAsksForThePopup) {
     EventLog popups;
     tree->addMouseListener(&popups);
@@ -216,16 +216,6 @@ TEST_F(JovTreeTest, RightClickSelectsTheNodeUnderTheMouseAndAsksForThePopup) {
     EXPECT_EQ(tree->getSelectedNode(), menu);
     EXPECT_EQ(popups.count("released popup"), 1);
     tree->removeMouseListener(&popups);
-}
-
-TEST_F(JovTreeTest, ChangedNodeShowsItsNewLabel) {
-    tree->expandNode(root.get());
-    show();
-    menu->setUserObject(new JovString("Gulasch mit Spätzle"));
-    JovTreeModelEvent changed(root.get(), JovTreeModelEvent::TREE_NODES_CHANGED, root.get(), 0,
-                              menu);
-    tree->treeNodesChanged(changed);
-    EXPECT_EQ(view().labelOf(menuItem()), "Gulasch mit Spätzle");
 }
 
 } // namespace

@@ -232,7 +232,7 @@ TEST_F(JovWindowTest, PeersAreMadeOnTheUiThreadWhenShownFromAnotherThread) {
     frame->dispose();
 }
 
-TEST_F(JovWindowTest, PackGivesTheWindowItsPreferredSize) {
+TEST_F(JovWindowTest, PackGivesTheWindowItsPreferredSizeAndADialogIsCentredOnItsOwner) {
     auto* frame = new EventFrame(events, deleted, false);
     frame->setPreferredSize(JovDimension(320, 240));
     frame->pack();
@@ -240,12 +240,6 @@ TEST_F(JovWindowTest, PackGivesTheWindowItsPreferredSize) {
     EXPECT_FALSE(IsWindowVisible(windowOf(frame)));
     EXPECT_EQ(frame->getWidth(), 320);
     EXPECT_EQ(frame->getHeight(), 240);
-    frame->show();
-    frame->dispose();
-}
-
-TEST_F(JovWindowTest, ADialogIsCentredOnItsOwner) {
-    auto* frame = new EventFrame(events, deleted, false);
     frame->setBounds(100, 100, 400, 300);
     auto* dialog = new JovDialog(frame);
     dialog->setSize(200, 100);
