@@ -91,47 +91,6 @@ TEST_F(JovMenuTest, ALabelChangedLaterIsChangedInPlace) {
     EXPECT_NE(GetMenuState(nativeFile, 0, MF_BYPOSITION) & MF_SEPARATOR, 0u);
 }
 
-TEST_F(JovMenuTest, OnlyALiveItemThatIsNoSeparatorActsOnItsOwnCommand) {
-    EXPECT_NE(printItem->getCommandId(), setupItem->getCommandId());
-    EXPECT_EQ(JovMenuItem::itemForCommand(setupItem->getCommandId()), setupItem);
-    auto* gone = new JovMenuItem("weg");
-    gone->addRef();
-    const int goneId = gone->getCommandId();
-    gone->release();
-    EXPECT_EQ(JovMenuItem::itemForCommand(goneId), nullptr);
-    SendMessageA(windowOf(frame), WM_COMMAND, MAKEWPARAM(goneId, 0), 0);
-    choose(separator);
-    separator->doClick();
-    choose(printItem);
-    EXPECT_EQ(log.entries, (Entries{"action print"}));
-}
-
-TEST_F(JovMenuTest, ACheckboxItemFlipsItsCheckMarkAndActs) {
-    choose(setupItem);
-    EXPECT_TRUE(setupItem->getState());
-    EXPECT_NE(GetMenuState(nativeFile, setupItem->getCommandId(), MF_BYCOMMAND) & MF_CHECKED, 0u);
-    choose(setupItem);
-    EXPECT_FALSE(setupItem->getState());
-    EXPECT_EQ(GetMenuState(nativeFile, setupItem->getCommandId(), MF_BYCOMMAND) & MF_CHECKED, 0u);
-    EXPECT_EQ(log.entries, (Entries{"action &Eingabemodus", "action &Eingabemodus"}));
-}
-
-TEST_F(JovMenuTest, ALabelChangedLaterIsChangedInPlace) {
-    printItem->setLabel("Etiketten &drucken");
-    EXPECT_EQ(nativeLabel(printItem), "Etiketten &drucken");
-    EXPECT_EQ(GetMenuItemCount(nativeFile), 3);
-    printItem->setLabel(JovMenuItem::SEPARATOR_LABEL);
-    EXPECT_NE(GetMenuState(nativeFile, 0, MF_BYPOSITION) & MF_SEPARATOR, 0u);
-}
-
-TEST_F(JovMenuTest, TheAcceleratorActsFromAComponentOfTheFrame) {
-    auto* field = new JovTextField;
-    HWND window = place(field, 10, 10, 100, 24);
-    SetFocus(window);
-    pressKey(window, 'P');
-    EXPECT_EQ(log.entries, (Entries{"action print"}));
-}
-
 TEST_F(JovMenuTest, RemovingTheMenuBarTakesTheNativeMenuAway) {
     menuBar->addRef();
     frame->setMenuBar(nullptr);
