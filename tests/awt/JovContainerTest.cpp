@@ -83,7 +83,7 @@ TEST_F(JovContainerTest, AddingToASecondContainerMovesTheComponentAndKeepsItAliv
     first->add(named("child", &deleted));
     second->add(first->getComponent(0));
     EXPECT_FALSE(deleted);
-    second->remove(0);
+    second->remove(1);
     EXPECT_TRUE(deleted);
 }
 
