@@ -180,13 +180,6 @@ TEST_F(JovGridBagLayoutTest, LayoutInfoCountsCellsAndTheirMinimumSizes) {
     EXPECT_EQ(clipped.minWidth[JovGridBagLayout::MAXIMUM_GRID_SIZE - 1], 20);
 }
 
-TEST_F(JovGridBagLayoutTest, InsetsAndPaddingCountInThePreferredSize) {
-    makeGrid(0, 0);
-    addSized(40, 20, Cell().insets(2, 3, 4, 5).pad(6, 8));
-    EXPECT_EQ(preferred().width, 40 + 6 + 3 + 5);
-    EXPECT_EQ(preferred().height, 20 + 8 + 2 + 4);
-}
-
 TEST_F(JovGridBagLayoutTest, IllegalAnchorWritesItsLineAndKeepsTheInsetCellOrigin) {
     makeGrid(100, 50);
     JovComponent* child = addSized(20, 10, Cell().anchor(9).insets(5, 6, 0, 0).weight(1.0, 1.0));
@@ -262,7 +255,7 @@ TEST_F(JovGridBagLayoutTest, WeightOverridesTakeSpareRoom) {
     EXPECT_EQ(boundsOf(b), (Bounds{30, 0, 70, 10}));
 }
 
-TEST_F(JovGridBagLayoutTest, PreferredSizeIsTheGridPlusContainerInsets) {
+TEST_F(JovGridBagLayoutTest, PreferredSizeIsTheGridWithCellInsetsAndPaddingPlusContainerInsets) {
     makeGrid(0, 0);
     setInsets(1, 2, 3, 4);
     addSized(30, 10, Constraints());
@@ -270,6 +263,11 @@ TEST_F(JovGridBagLayoutTest, PreferredSizeIsTheGridPlusContainerInsets) {
     addSized(50, 5, Cell().span(remainderSpan));
     EXPECT_EQ(preferred().width, 30 + 40 + 2 + 4);
     EXPECT_EQ(preferred().height, 20 + 5 + 1 + 3);
+    dropContainer();
+    makeGrid(0, 0);
+    addSized(40, 20, Cell().insets(2, 3, 4, 5).pad(6, 8));
+    EXPECT_EQ(preferred().width, 40 + 6 + 3 + 5);
+    EXPECT_EQ(preferred().height, 20 + 8 + 2 + 4);
 }
 
 TEST_F(JovGridBagLayoutTest, UnusableWeightsCountAsNone) {
