@@ -1,6 +1,5 @@
-// What the editing forms need of the widgets: password echo, selecting a field's whole text,
-// labels that the focus passes by or that show a picture, and a component shown again taking its
-// place in the layout at once.
+// What the editing forms need of the widgets: password echo, select-all, labels skipped by Tab or
+// showing a picture, and a component shown again taking its place at once.
 #include "WidgetTest.h"
 #include "awt/JovFlowLayout.h"
 #include "awt/JovImageIcon.h"

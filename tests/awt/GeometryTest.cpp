@@ -1,4 +1,4 @@
-// The geometry values' text forms, equality and containment.
+// The geometry values' equality and containment.
 #include "LiveObjectTest.h"
 #include "awt/JovColor.h"
 #include "awt/JovDimension.h"
@@ -9,15 +9,6 @@
 #include <gtest/gtest.h>
 
 using GeometryTest = LiveObjectTest;
-
-TEST_F(GeometryTest, TextForms) {
-    EXPECT_STREQ(JovPoint(3, -4).toString().chars(), "ool.awt.JovPoint[x=3,y=-4]");
-    EXPECT_STREQ(JovDimension(800, 600).toString().chars(),
-                 "ool.awt.JovDimension[width=800,height=600]");
-    EXPECT_STREQ(JovRectangle(1, 2, 3, 4).toString().chars(),
-                 "ool.awt.JovRectangle[x=1,y=2,width=3,height=4]");
-    EXPECT_STREQ(JovInsets(1, 2, 3, 4).toString().chars(), "JovInsets [1, 2, 3, 4]");
-}
 
 TEST_F(GeometryTest, EqualityComparesValuesOfTheSameKind) {
     const JovDimension size(5, 6);
@@ -46,5 +37,4 @@ TEST_F(GeometryTest, ColourComponentsAreClampedToBytes) {
     EXPECT_EQ(color.getGreen(), 0);
     EXPECT_EQ(color.getBlue(), 128);
     EXPECT_EQ(color.getAlpha(), JovColor::opaque);
-    EXPECT_STREQ(color.toString().chars(), "ool.awt.JovColor[r=255,g=0,b=128,a=255]");
 }

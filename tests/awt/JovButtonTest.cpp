@@ -37,13 +37,10 @@ TEST_F(JovButtonTest, TheControlIsAPushButtonShowingTheLabelAsItChanges) {
     EXPECT_EQ(button->getActionCommand(), JovString("Abbrechen"));
 }
 
-TEST_F(JovButtonTest, AClickGivesPressedReleasedAndOneAction) {
+TEST_F(JovButtonTest, AClickGivesPressedReleasedAndOneActionWithItsCommandOnceSet) {
     SendMessageA(buttonWindow, BM_CLICK, 0, 0);
     pumpFor(30);
     EXPECT_EQ(log.entries, (Entries{"pressed", "released", "action Speichern"}));
-}
-
-TEST_F(JovButtonTest, TheActionCarriesItsOwnCommandOnceSet) {
     button->setActionCommand("save");
     SendMessageA(buttonWindow, BM_CLICK, 0, 0);
     EXPECT_EQ(log.entries.back(), "action save");
@@ -94,8 +91,4 @@ TEST_F(JovButtonTest, ThePreferredSizeFitsTheLabel) {
     const JovDimension longLabel = button->getPreferredSize();
     EXPECT_GT(longLabel.width, shortLabel.width);
     EXPECT_GT(shortLabel.height, 0);
-}
-
-TEST_F(JovButtonTest, TextFormNamesTheLabel) {
-    EXPECT_EQ(button->toString(), JovString("ool.awt.JovButton[,label=Speichern]"));
 }

@@ -4,6 +4,7 @@
 
 #include "awt/JovCardLayout.h"
 
+#include <functional>
 #include <vector>
 
 class JovCardLayoutTest : public LayoutTest {
@@ -32,39 +33,24 @@ protected:
     std::vector<JovComponent*> cards;
 };
 
-TEST_F(JovCardLayoutTest, OnlyTheFirstCardAddedStaysVisible) {
+TEST_F(JovCardLayoutTest, SwitchingShowsOneCardByNameOrOrderWrappingAroundTheEnds) {
     addThreeCards();
-    EXPECT_EQ(visibleCards(), (std::vector<int>{0}));
-}
-
-TEST_F(JovCardLayoutTest, NextAndPreviousWrapAroundTheEnds) {
-    addThreeCards();
-    layout->previous(container);
-    EXPECT_EQ(visibleCards(), (std::vector<int>{2}));
-    layout->next(container);
-    EXPECT_EQ(visibleCards(), (std::vector<int>{0}));
-    layout->next(container);
-    EXPECT_EQ(visibleCards(), (std::vector<int>{1}));
-    layout->previous(container);
-    EXPECT_EQ(visibleCards(), (std::vector<int>{0}));
-}
-
-TEST_F(JovCardLayoutTest, ShowByNameAndFirst) {
-    addThreeCards();
-    layout->show(container, "c");
-    EXPECT_EQ(visibleCards(), (std::vector<int>{2}));
-    layout->next(container);
-    EXPECT_EQ(visibleCards(), (std::vector<int>{0}));
-    layout->show(container, "b");
-    layout->first(container);
-    EXPECT_EQ(visibleCards(), (std::vector<int>{0}));
-}
-
-TEST_F(JovCardLayoutTest, UnknownNameChangesNothing) {
-    addThreeCards();
-    layout->show(container, "b");
-    layout->show(container, "z");
-    EXPECT_EQ(visibleCards(), (std::vector<int>{1}));
+    const std::function<void()> first = [&] { layout->first(container); };
+    const std::function<void()> next = [&] { layout->next(container); };
+    const std::function<void()> previous = [&] { layout->previous(container); };
+    const auto show = [this](const char* name) -> std::function<void()> {
+        return [this, name] { layout->show(container, name); };
+    };
+    const struct {
+        std::function<void()> step;
+        int visible;
+    } steps[] = {{[] {}, 0},     {previous, 2}, {next, 0},      {next, 1},      {previous, 0},
+                 {show("c"), 2}, {next, 0},     {show("b"), 1}, {show("z"), 1}, {first, 0}};
+    for (const auto& step : steps) {
+        SCOPED_TRACE(&step - steps);
+        step.step();
+        EXPECT_EQ(visibleCards(), (std::vector<int>{step.visible}));
+    }
 }
 
 TEST_F(JovCardLayoutTest, CardWithoutConstraintsIsNamedNull) {

@@ -70,9 +70,8 @@ TEST_F(JovComponentTest, EveryGeometryFormEndsInTheFourIntSetBounds) {
     recorder->setSize(JovDimension(110, 60));
     recorder->setBounds(JovRectangle(1, 2, 3, 4));
     EXPECT_EQ(recorder->calls, 5);
-    EXPECT_STREQ(recorder->getBounds().toString().chars(),
-                 "ool.awt.JovRectangle[x=1,y=2,width=3,height=4]");
     recorder->setLocation(9, 9);
+    EXPECT_EQ(recorder->getX(), 9);
     EXPECT_EQ(recorder->getWidth(), 3);
     EXPECT_EQ(recorder->getHeight(), 4);
 }
@@ -137,45 +136,6 @@ TEST_F(JovComponentTest, MouseListenersAreNotifiedInOrderAndRemovalKeepsTheOther
     EXPECT_EQ(log, (Entries{"A:pressed", "B:pressed", "B:released"}));
 }
 
-TEST_F(JovComponentTest, EachMouseIdReachesItsOperation) {
-    EventLog recorder("R", log);
-    component->addMouseListener(&recorder);
-    component->addMouseMotionListener(&recorder);
-    for (int id : {1024, 1025, 1026, 1027, 1028, 2048, 2049}) {
-        JovMouseEvent event = mouseEvent(component.get(), id);
-        component->dispatchEvent(event);
-    }
-    EXPECT_EQ(log, (Entries{"R:clicked 1", "R:entered", "R:exited", "R:pressed", "R:released",
-                            "R:moved", "R:dragged"}));
-}
-
-TEST_F(JovComponentTest, KeyAndFocusEventsReachTheirOwnChainsOnly) {
-    EventLog keys("K", log);
-    EventLog focus("F", log);
-    component->addKeyListener(&keys);
-    component->addFocusListener(&focus);
-    for (int id : {4096, 4097, 4098}) {
-        JovKeyEvent event(component.get(), id, 0, 0, 'A', 'A');
-        component->dispatchEvent(event);
-    }
-    JovFocusEvent gained(component.get(), JovFocusEvent::FOCUS_GAINED);
-    component->dispatchEvent(gained);
-    JovFocusEvent lost(component.get(), JovFocusEvent::FOCUS_LOST);
-    component->dispatchEvent(lost);
-    EXPECT_EQ(log, (Entries{"K:keyPressed 65", "K:keyReleased 65", "K:keyTyped 65", "F:focusGained",
-                            "F:focusLost"}));
-}
-
-TEST_F(JovComponentTest, EventsOfOtherGroupsReachNoListener) {
-    EventLog recorder("R", log);
-    component->addMouseListener(&recorder);
-    component->addKeyListener(&recorder);
-    component->addFocusListener(&recorder);
-    JovActionEvent action(component.get(), JovActionEvent::ACTION_PERFORMED, "new");
-    component->dispatchEvent(action);
-    EXPECT_TRUE(log.empty());
-}
-
 TEST_F(JovComponentTest, WithoutToolkitShowingCreatesNoPeer) {
     const JovReference<JovContainer> parent(new JovContainer);
     parent->add(component.get());
@@ -186,11 +146,27 @@ TEST_F(JovComponentTest, WithoutToolkitShowingCreatesNoPeer) {
     EXPECT_FALSE(component->isVisible());
 }
 
-TEST_F(JovComponentTest, ANewComponentIsVisibleEnabledFocusableAndTransparent) {
-    EXPECT_TRUE(component->isVisible());
-    EXPECT_TRUE(component->isEnabled());
-    EXPECT_TRUE(component->isFocusable());
-    // A component paints no background unless one is set.
-    EXPECT_LT(component->getBackground().getAlpha(), 255);
-    EXPECT_EQ(component->getParent(), nullptr);
+TEST_F(JovComponentTest, EachEventIdReachesOnlyItsOwnOperation) {
+    EventLog recorder("R", log);
+    component->addMouseListener(&recorder);
+    component->addMouseMotionListener(&recorder);
+    component->addKeyListener(&recorder);
+    component->addFocusListener(&recorder);
+    for (int id : {1024, 1025, 1026, 1027, 1028, 2048, 2049}) {
+        JovMouseEvent event = mouseEvent(component.get(), id);
+        component->dispatchEvent(event);
+    }
+    for (int id : {4096, 4097, 4098}) {
+        JovKeyEvent event(component.get(), id, 0, 0, 'A', 'A');
+        component->dispatchEvent(event);
+    }
+    for (int id : {JovFocusEvent::FOCUS_GAINED, JovFocusEvent::FOCUS_LOST}) {
+        JovFocusEvent event(component.get(), id);
+        component->dispatchEvent(event);
+    }
+    JovActionEvent action(component.get(), JovActionEvent::ACTION_PERFORMED, "new");
+    component->dispatchEvent(action);
+    EXPECT_EQ(log, (Entries{"R:clicked 1", "R:entered", "R:exited", "R:pressed", "R:released",
+                            "R:moved", "R:dragged", "R:keyPressed 65", "R:keyReleased 65",
+                            "R:keyTyped 65", "R:focusGained", "R:focusLost"}));
 }

@@ -1,6 +1,5 @@
-// Modal dialogs: the owner is disabled while the dialog's own loop runs, a nested modal dialog
-// disables the first one and gives the focus back to it, a quit request survives the modal loop,
-// and the dialog's standard closing behaviour hides it.
+// Modal dialogs: the owner disabled while the dialog's loop runs, nested dialogs, quit requests
+// surviving the modal loop, and closing by hiding.
 #include "awt/JovDialog.h"
 #include "WidgetTest.h"
 #include "awt/event/JovWindowEvent.h"
@@ -178,13 +177,10 @@ TEST_F(JovDialogTest, TheFocusTargetGetsTheFocusWhenTheModalShowReturns) {
     dialog->dispose();
 }
 
-TEST_F(JovDialogTest, ADialogWindowHasTheDialogClassAndStyles) {
+TEST_F(JovDialogTest, ADialogWindowHasTheDialogStylesAndTitle) {
     JovDialog* dialog = modalDialog("Über...", 0);
     dialog->setModal(false);
     dialog->show();
-    char className[32] = {};
-    GetClassNameA(windowOf(dialog), className, sizeof className);
-    EXPECT_STREQ(className, "JovDialog");
     const LONG style = GetWindowLongA(windowOf(dialog), GWL_STYLE);
     EXPECT_NE(style & WS_POPUP, 0);
     EXPECT_NE(style & WS_CAPTION, 0);
@@ -192,6 +188,5 @@ TEST_F(JovDialogTest, ADialogWindowHasTheDialogClassAndStyles) {
     char title[32] = {};
     GetWindowTextA(windowOf(dialog), title, sizeof title);
     EXPECT_STREQ(title, "Über...");
-    EXPECT_STREQ(dialog->getPeer()->toString().chars(), "ool.awt.windows.JovDialogPeer");
     dialog->dispose();
 }

@@ -1,5 +1,4 @@
-// Rows at preferred sizes: wrapping at the right edge, vertical centring, alignment, insets and
-// the preferred size at the current width.
+// Rows at preferred sizes: wrapping, vertical centring, alignment, insets and the preferred size.
 #include "LayoutTest.h"
 
 #include "awt/JovFlowLayout.h"
@@ -57,23 +56,22 @@ TEST_F(JovFlowLayoutTest, HiddenChildrenTakeNoRoom) {
     EXPECT_EQ(boundsOf(shown), (Bounds{0, 0, 30, 10}));
 }
 
-TEST_F(JovFlowLayoutTest, PreferredSizeWrapsAtTheCurrentWidth) {
-    makeContainer(new JovFlowLayout(), 100, 100);
-    setInsets(1, 2, 3, 4);
-    addSized(40, 10);
-    addSized(40, 20);
-    addSized(40, 10);
-    // Inside 94: rows of 85 x 20 and 40 x 10, 5 apart.
-    EXPECT_EQ(preferred().width, 85 + 2 + 4);
-    EXPECT_EQ(preferred().height, 20 + 5 + 10 + 1 + 3);
-    container->setSize(200, 100);
-    EXPECT_EQ(preferred().width, 130 + 2 + 4);
-    EXPECT_EQ(preferred().height, 20 + 1 + 3);
-}
-
-TEST_F(JovFlowLayoutTest, PreferredSizeOfAnEmptyContainerIsItsInsets) {
-    makeContainer(new JovFlowLayout(), 100, 100);
+TEST_F(JovFlowLayoutTest, PreferredSizeWrapsAtTheCurrentWidthAndIsOneRowWithoutOne) {
+    makeContainer(new JovFlowLayout(), 0, 0);
     setInsets(1, 2, 3, 4);
     EXPECT_EQ(preferred().width, 6);
     EXPECT_EQ(preferred().height, 4);
+    addSized(40, 10);
+    addSized(40, 20);
+    addSized(40, 10);
+    EXPECT_EQ(preferred().width, 130 + 2 + 4);
+    EXPECT_EQ(preferred().height, 20 + 1 + 3);
+    container->setSize(100, 100);
+    // Inside 94: rows of 85 x 20 and 40 x 10, 5 apart.
+    EXPECT_EQ(preferred().width, 85 + 2 + 4);
+    EXPECT_EQ(preferred().height, 20 + 5 + 10 + 1 + 3);
+    container->setSize(30, 100);
+    // Narrower than every child: a row each.
+    EXPECT_EQ(preferred().width, 40 + 2 + 4);
+    EXPECT_EQ(preferred().height, 10 + 5 + 20 + 5 + 10 + 1 + 3);
 }

@@ -1,6 +1,5 @@
-// Drawing through GDI into a memory bitmap: filled and outlined rectangles, text on its
-// baseline, measurements under a scaling transform, stretched images, and the ownership of
-// the pens, brushes and fonts the graphics create.
+// Drawing through GDI into a memory bitmap: rectangles, text, measurements under a transform,
+// images, and the GDI objects the graphics own.
 #include "awt/JovGraphics.h"
 #include "InkMap.h"
 #include "LiveObjectTest.h"
@@ -95,15 +94,12 @@ protected:
     std::uint32_t* bits = nullptr;
 };
 
-TEST_F(JovGraphicsTest, FillRectFillsPixelsZeroToNine) {
+TEST_F(JovGraphicsTest, FillAndOutlineCoverTheSamePixelsZeroToNine) {
     JovGraphics graphics(dc);
     graphics.setColor(colorOf(red));
     graphics.fillRect(0, 0, 10, 10);
     EXPECT_EQ(inkAt(0, 0, 12, 12), (InkLines{"10x 10R2.", "2x 12."}));
-}
-
-TEST_F(JovGraphicsTest, DrawRectOutlinesTheSameRectangleAndLeavesItsInsideAlone) {
-    JovGraphics graphics(dc);
+    clear();
     graphics.setColor(colorOf(blue));
     graphics.drawRect(0, 0, 10, 10);
     EXPECT_EQ(inkAt(0, 0, 12, 12), (InkLines{"10B2.", "8x B8.B2.", "10B2.", "2x 12."}));
@@ -181,7 +177,7 @@ TEST_F(JovGraphicsTest, TextIsDrawnAtTheScaledSizeOnTheScaledBaseline) {
     EXPECT_NEAR(scaledHeight, 2 * identityHeight, 2);
 }
 
-TEST_F(JovGraphicsTest, DrawImageStretchesTopRowFirstInItsColours) {
+TEST_F(JovGraphicsTest, DrawImageStretchesTopRowFirstInItsColoursThroughTheTransform) {
     JovWImage image(2, 2);
     image.setPixel(0, 0, colorOf(red));
     image.setPixel(1, 0, colorOf(green));
@@ -190,15 +186,11 @@ TEST_F(JovGraphicsTest, DrawImageStretchesTopRowFirstInItsColours) {
     JovGraphics graphics(dc);
     graphics.drawImage(&image, 10, 10, 20, 20);
     EXPECT_EQ(inkAt(9, 9, 22, 22), (InkLines{"22.", "10x .10R10G.", "10x .10B10Y.", "22."}));
-}
-
-TEST_F(JovGraphicsTest, DrawImageScalesPositionAndSizeWithTheTransform) {
-    JovWImage image(1, 1);
-    image.setPixel(0, 0, colorOf(blue));
-    JovGraphics graphics(dc);
+    clear();
+    // The transform scales position and size alike.
     graphics.setTransform(JovAffineTransform::getScaleInstance(2, 2));
     graphics.drawImage(&image, 5, 5, 10, 10);
-    EXPECT_EQ(inkAt(9, 9, 22, 22), (InkLines{"22.", "20x .20B.", "22."}));
+    EXPECT_EQ(inkAt(9, 9, 22, 22), (InkLines{"22.", "10x .10R10G.", "10x .10B10Y.", "22."}));
 }
 
 TEST_F(JovGraphicsTest, LoadedPictureIsDrawnPixelForPixel) {
@@ -216,18 +208,6 @@ TEST_F(JovGraphicsTest, LoadedPictureIsDrawnPixelForPixel) {
             ASSERT_EQ(pixel(x, y), rgb) << x << "," << y;
         }
     }
-}
-
-TEST_F(JovGraphicsTest, ColourIsKeptAsAnOpaqueValue) {
-    JovGraphics graphics(dc);
-    EXPECT_EQ(graphics.getColor().getRed(), 0);
-    graphics.setColor(JovColor(10, 20, 30, 40));
-    const JovColor color = graphics.getColor();
-    EXPECT_EQ(color.getRed(), 10);
-    EXPECT_EQ(color.getGreen(), 20);
-    EXPECT_EQ(color.getBlue(), 30);
-    EXPECT_EQ(color.getAlpha(), JovColor::opaque);
-    EXPECT_EQ(GetTextColor(dc), RGB(10, 20, 30));
 }
 
 TEST_F(JovGraphicsTest, DestructionHandsTheStockObjectsBackAndDeletesItsOwn) {
@@ -252,19 +232,7 @@ TEST_F(JovGraphicsTest, DestructionHandsTheStockObjectsBackAndDeletesItsOwn) {
     EXPECT_EQ(GetObjectType(font), 0u);
 }
 
-TEST_F(JovGraphicsTest, ADetachedContextCanBeReattachedWithTheSameColour) {
-    JovGraphics graphics(dc);
-    graphics.setColor(colorOf(green));
-    graphics.setDeviceContext(nullptr);
-    EXPECT_EQ(GetCurrentObject(dc, OBJ_BRUSH), GetStockObject(NULL_BRUSH));
-    graphics.fillRect(0, 0, 10, 10);
-    EXPECT_EQ(inkAt(0, 0, 10, 10), (InkLines{"10x 10."}));
-    graphics.setDeviceContext(dc);
-    graphics.fillRect(0, 0, 10, 10);
-    EXPECT_EQ(inkAt(0, 0, 10, 10), (InkLines{"10x 10G"}));
-}
-
-TEST_F(JovGraphicsTest, WithoutAContextNothingIsDrawnOrMeasured) {
+TEST_F(JovGraphicsTest, WithoutAContextNothingIsDrawnAndAReattachedOneKeepsTheColour) {
     JovGraphics graphics;
     graphics.setColor(colorOf(red));
     graphics.setFont(textFace, normalWeight, textSize);
@@ -274,5 +242,13 @@ TEST_F(JovGraphicsTest, WithoutAContextNothingIsDrawnOrMeasured) {
     EXPECT_EQ(graphics.stringWidth("Text"), 0);
     EXPECT_EQ(graphics.getDeviceContext(), nullptr);
     EXPECT_EQ(lowestInkedRow(), -1);
-    EXPECT_STREQ(graphics.toString().chars(), "ool.awt.JovGraphics");
+    graphics.setDeviceContext(dc);
+    graphics.setColor(colorOf(green));
+    graphics.setDeviceContext(nullptr);
+    EXPECT_EQ(GetCurrentObject(dc, OBJ_BRUSH), GetStockObject(NULL_BRUSH));
+    graphics.fillRect(0, 0, 10, 10);
+    EXPECT_EQ(inkAt(0, 0, 10, 10), (InkLines{"10x 10."}));
+    graphics.setDeviceContext(dc);
+    graphics.fillRect(0, 0, 10, 10);
+    EXPECT_EQ(inkAt(0, 0, 10, 10), (InkLines{"10x 10G"}));
 }

@@ -1,4 +1,4 @@
-// The defaults and copies of grid-bag constraints.
+// Copies of grid-bag constraints.
 #include "LiveObjectTest.h"
 
 #include "awt/JovGridBagConstraints.h"
@@ -6,22 +6,6 @@
 #include <memory>
 
 using JovGridBagConstraintsTest = LiveObjectTest;
-
-TEST_F(JovGridBagConstraintsTest, DefaultsPlaceOneCellRelativelyInTheCentre) {
-    const JovGridBagConstraints constraints;
-    EXPECT_EQ(constraints.gridx, -1);
-    EXPECT_EQ(constraints.gridy, -1);
-    EXPECT_EQ(constraints.gridwidth, 1);
-    EXPECT_EQ(constraints.gridheight, 1);
-    EXPECT_EQ(constraints.weightx, 0.0);
-    EXPECT_EQ(constraints.weighty, 0.0);
-    EXPECT_EQ(constraints.anchor, 10);
-    EXPECT_EQ(constraints.fill, 0);
-    const JovInsets none;
-    EXPECT_TRUE(constraints.insets.equals(&none));
-    EXPECT_EQ(constraints.ipadx, 0);
-    EXPECT_EQ(constraints.ipady, 0);
-}
 
 TEST_F(JovGridBagConstraintsTest, CloneIsAnIndependentCopy) {
     JovGridBagConstraints original(1, 2, 3, 4, 0.5, 0.25, JovGridBagConstraints::EAST,

@@ -1,6 +1,5 @@
-// The grid-bag rules: relative and remainder positions, column and row sizes from preferred sizes
-// and spans, spare room by weight, insets, padding, fill, anchors, the error lines of bad
-// constraints and the preferred size.
+// The grid-bag rules: cell positions and spans, sizes and weights, insets, padding, fill, anchors,
+// bad constraints and the preferred size.
 #include "CapturedOutput.h"
 #include "LayoutTest.h"
 
@@ -64,90 +63,61 @@ JovLayoutManager* gridBag() {
 constexpr int remainderSpan = Constraints::REMAINDER;
 constexpr int relativeSpan = Constraints::RELATIVE;
 
+LayoutCase grid(const char* name, int width, int height, std::vector<LayoutChild> children) {
+    return {name, gridBag, width, height, std::move(children)};
+}
+
 // One 20 x 10 child that owns the whole 100 x 50 container through its weights.
 LayoutCase alone(const char* name, Cell cell, Bounds expected) {
-    return {name, gridBag, 100, 50, {{20, 10, expected, cell.weight(1.0, 1.0)}}};
+    return grid(name, 100, 50, {{20, 10, expected, cell.weight(1.0, 1.0)}});
 }
 
 const LayoutCase gridBagCases[] = {
     // Columns 30, 40, 50; rows 20 and 15; the last child spans the second row, centred.
-    {"RelativeChildrenFillARowThatARemainderEnds",
-     gridBag,
-     120,
-     35,
-     {{30, 10, {0, 5, 30, 10}, Cell()},
-      {40, 20, {30, 0, 40, 20}, Cell()},
-      {50, 10, {70, 5, 50, 10}, Cell().span(remainderSpan)},
-      {60, 15, {30, 20, 60, 15}, Cell().span(remainderSpan)}}},
+    grid("RelativeChildrenFillARowThatARemainderEnds", 120, 35,
+         {{30, 10, {0, 5, 30, 10}, Cell()},
+          {40, 20, {30, 0, 40, 20}, Cell()},
+          {50, 10, {70, 5, 50, 10}, Cell().span(remainderSpan)},
+          {60, 15, {30, 20, 60, 15}, Cell().span(remainderSpan)}}),
     // 100 and 20 pixels to spare: the grid starts at half of each.
-    {"GridWithoutWeightsIsCentredInALargerContainer",
-     gridBag,
-     220,
-     55,
-     {{30, 10, {50, 15, 30, 10}, Cell()},
-      {40, 20, {80, 10, 40, 20}, Cell()},
-      {50, 10, {120, 15, 50, 10}, Cell().span(remainderSpan)},
-      {60, 15, {80, 30, 60, 15}, Cell().span(remainderSpan)}}},
-    {"RelativeWidthEndsOneCellBeforeTheLast",
-     gridBag,
-     90,
-     20,
-     {{30, 10, {0, 0, 30, 10}, Cell()},
-      {30, 10, {30, 0, 30, 10}, Cell()},
-      {30, 10, {60, 0, 30, 10}, Cell().span(remainderSpan)},
-      {30, 10, {0, 10, 60, 10}, Cell().span(relativeSpan).fill(Constraints::HORIZONTAL)},
-      {30, 10, {60, 10, 30, 10}, Cell().span(remainderSpan)}}},
+    grid("GridWithoutWeightsIsCentredInALargerContainer", 220, 55,
+         {{30, 10, {50, 15, 30, 10}, Cell()},
+          {40, 20, {80, 10, 40, 20}, Cell()},
+          {50, 10, {120, 15, 50, 10}, Cell().span(remainderSpan)},
+          {60, 15, {80, 30, 60, 15}, Cell().span(remainderSpan)}}),
+    grid("RelativeWidthEndsOneCellBeforeTheLast", 90, 20,
+         {{30, 10, {0, 0, 30, 10}, Cell()},
+          {30, 10, {30, 0, 30, 10}, Cell()},
+          {30, 10, {60, 0, 30, 10}, Cell().span(remainderSpan)},
+          {30, 10, {0, 10, 60, 10}, Cell().span(relativeSpan).fill(Constraints::HORIZONTAL)},
+          {30, 10, {60, 10, 30, 10}, Cell().span(remainderSpan)}}),
     // Rows 10 and 10; the tall child's 20 missing pixels go to its last row.
-    {"RemainderHeightStartsAColumn",
-     gridBag,
-     80,
-     40,
-     {{30, 40, {0, 0, 30, 40}, Cell().span(1, remainderSpan)},
-      {50, 10, {30, 0, 50, 10}, Cell()},
-      {50, 10, {30, 20, 50, 10}, Cell()}}},
-    {"AbsoluteCellsLeaveEmptyColumnsWithoutWidth",
-     gridBag,
-     50,
-     20,
-     {{20, 10, {0, 0, 20, 10}, Cell().at(0, 0)}, {30, 10, {20, 10, 30, 10}, Cell().at(2, 1)}}},
+    grid("RemainderHeightStartsAColumn", 80, 40,
+         {{30, 40, {0, 0, 30, 40}, Cell().span(1, remainderSpan)},
+          {50, 10, {30, 0, 50, 10}, Cell()},
+          {50, 10, {30, 20, 50, 10}, Cell()}}),
+    grid("AbsoluteCellsLeaveEmptyColumnsWithoutWidth", 50, 20,
+         {{20, 10, {0, 0, 20, 10}, Cell().at(0, 0)}, {30, 10, {20, 10, 30, 10}, Cell().at(2, 1)}}),
     // Columns 30 and 30 + 40.
-    {"SpanWithoutWeightsWidensItsLastColumn",
-     gridBag,
-     100,
-     20,
-     {{30, 10, {0, 0, 30, 10}, Cell().at(0, 0)},
-      {30, 10, {50, 0, 30, 10}, Cell().at(1, 0)},
-      {100, 10, {0, 10, 100, 10}, Cell().at(0, 1).span(2)}}},
+    grid("SpanWithoutWeightsWidensItsLastColumn", 100, 20,
+         {{30, 10, {0, 0, 30, 10}, Cell().at(0, 0)},
+          {30, 10, {50, 0, 30, 10}, Cell().at(1, 0)},
+          {100, 10, {0, 10, 100, 10}, Cell().at(0, 1).span(2)}}),
     // 40 missing pixels: 10 to the first column, 30 to the second.
-    {"SpanSharesItsMissingWidthByTheColumnWeights",
-     gridBag,
-     100,
-     20,
-     {{30, 10, {5, 0, 30, 10}, Cell().at(0, 0).weight(1.0)},
-      {30, 10, {55, 0, 30, 10}, Cell().at(1, 0).weight(3.0)},
-      {100, 10, {0, 10, 100, 10}, Cell().at(0, 1).span(2)}}},
-    {"SpareRoomGoesToColumnsByWeight",
-     gridBag,
-     160,
-     10,
-     {{30, 10, {0, 0, 55, 10}, Cell().at(0, 0).weight(1.0).fill(Constraints::HORIZONTAL)},
-      {30, 10, {55, 0, 105, 10}, Cell().at(1, 0).weight(3.0).fill(Constraints::HORIZONTAL)}}},
-    {"SmallerContainerShrinksWeightedColumns",
-     gridBag,
-     100,
-     10,
-     {{60, 10, {0, 0, 50, 10}, Cell().at(0, 0).weight(1.0)},
-      {60, 10, {50, 0, 50, 10}, Cell().at(1, 0).weight(1.0)}}},
-    {"SmallerContainerCentresTheOverflowWithoutWeights",
-     gridBag,
-     100,
-     10,
-     {{60, 10, {-10, 0, 60, 10}, Cell().at(0, 0)}, {60, 10, {50, 0, 60, 10}, Cell().at(1, 0)}}},
-    {"InsetsAndPaddingSurroundAndGrowTheChild",
-     gridBag,
-     54,
-     34,
-     {{40, 20, {3, 2, 46, 28}, Cell().insets(2, 3, 4, 5).pad(6, 8)}}},
+    grid("SpanSharesItsMissingWidthByTheColumnWeights", 100, 20,
+         {{30, 10, {5, 0, 30, 10}, Cell().at(0, 0).weight(1.0)},
+          {30, 10, {55, 0, 30, 10}, Cell().at(1, 0).weight(3.0)},
+          {100, 10, {0, 10, 100, 10}, Cell().at(0, 1).span(2)}}),
+    grid("SpareRoomGoesToColumnsByWeight", 160, 10,
+         {{30, 10, {0, 0, 55, 10}, Cell().at(0, 0).weight(1.0).fill(Constraints::HORIZONTAL)},
+          {30, 10, {55, 0, 105, 10}, Cell().at(1, 0).weight(3.0).fill(Constraints::HORIZONTAL)}}),
+    grid("SmallerContainerShrinksWeightedColumns", 100, 10,
+         {{60, 10, {0, 0, 50, 10}, Cell().at(0, 0).weight(1.0)},
+          {60, 10, {50, 0, 50, 10}, Cell().at(1, 0).weight(1.0)}}),
+    grid("SmallerContainerCentresTheOverflowWithoutWeights", 100, 10,
+         {{60, 10, {-10, 0, 60, 10}, Cell().at(0, 0)}, {60, 10, {50, 0, 60, 10}, Cell().at(1, 0)}}),
+    grid("InsetsAndPaddingSurroundAndGrowTheChild", 54, 34,
+         {{40, 20, {3, 2, 46, 28}, Cell().insets(2, 3, 4, 5).pad(6, 8)}}),
     alone("FillNone", Cell().fill(Constraints::NONE), {40, 20, 20, 10}),
     alone("FillBoth", Cell().fill(Constraints::BOTH), {0, 0, 100, 50}),
     alone("FillHorizontal", Cell().fill(Constraints::HORIZONTAL), {0, 20, 100, 10}),
@@ -163,24 +133,15 @@ const LayoutCase gridBagCases[] = {
     alone("AnchorWest", Cell().anchor(Constraints::WEST), {0, 20, 20, 10}),
     alone("AnchorNorthwest", Cell().anchor(Constraints::NORTHWEST), {0, 0, 20, 10}),
     // Without a cell of its own the child is placed relatively, without complaint.
-    {"ChildWithoutConstraintsIsPlacedRelatively",
-     gridBag,
-     50,
-     10,
-     {{20, 10, {0, 0, 20, 10}, nullptr}, {30, 10, {20, 0, 30, 10}, nullptr}}},
-    {"ChildSqueezedToNothingIsParkedAtTheOrigin",
-     gridBag,
-     0,
-     10,
-     {{10, 10, {0, 0, 0, 0}, Cell().weight(1.0).insets(0, 20, 0, 20)}}},
+    grid("ChildWithoutConstraintsIsPlacedRelatively", 50, 10,
+         {{20, 10, {0, 0, 20, 10}, nullptr}, {30, 10, {20, 0, 30, 10}, nullptr}}),
+    grid("ChildSqueezedToNothingIsParkedAtTheOrigin", 0, 10,
+         {{10, 10, {0, 0, 0, 0}, Cell().weight(1.0).insets(0, 20, 0, 20)}}),
     // A 20 x 20 grid centred in 100 x 50: both end in the last column, one in the last row, the
     // other in the first.
-    {"PositionsAndSpansBeyondTheGridAreKeptInside",
-     gridBag,
-     100,
-     50,
-     {{20, 10, {40, 25, 20, 10}, Cell().at(100000, INT_MAX).span(INT_MAX, 3)},
-      {20, 10, {40, 15, 20, 10}, Cell().at(INT_MIN, 0).span(INT_MIN, -1000)}}},
+    grid("PositionsAndSpansBeyondTheGridAreKeptInside", 100, 50,
+         {{20, 10, {40, 25, 20, 10}, Cell().at(100000, INT_MAX).span(INT_MAX, 3)},
+          {20, 10, {40, 15, 20, 10}, Cell().at(INT_MIN, 0).span(INT_MIN, -1000)}}),
 };
 
 LAYOUT_CASES(JovGridBagLayout, gridBagCases);
@@ -217,13 +178,6 @@ TEST_F(JovGridBagLayoutTest, LayoutInfoCountsCellsAndTheirMinimumSizes) {
     EXPECT_EQ(clipped.width, JovGridBagLayout::MAXIMUM_GRID_SIZE);
     EXPECT_EQ(clipped.height, JovGridBagLayout::MAXIMUM_GRID_SIZE);
     EXPECT_EQ(clipped.minWidth[JovGridBagLayout::MAXIMUM_GRID_SIZE - 1], 20);
-}
-
-TEST_F(JovGridBagLayoutTest, InsetsAndPaddingCountInThePreferredSize) {
-    makeGrid(0, 0);
-    addSized(40, 20, Cell().insets(2, 3, 4, 5).pad(6, 8));
-    EXPECT_EQ(preferred().width, 40 + 6 + 3 + 5);
-    EXPECT_EQ(preferred().height, 20 + 8 + 2 + 4);
 }
 
 TEST_F(JovGridBagLayoutTest, IllegalAnchorWritesItsLineAndKeepsTheInsetCellOrigin) {
@@ -301,7 +255,7 @@ TEST_F(JovGridBagLayoutTest, WeightOverridesTakeSpareRoom) {
     EXPECT_EQ(boundsOf(b), (Bounds{30, 0, 70, 10}));
 }
 
-TEST_F(JovGridBagLayoutTest, PreferredSizeIsTheGridPlusContainerInsets) {
+TEST_F(JovGridBagLayoutTest, PreferredSizeIsTheGridWithCellInsetsAndPaddingPlusContainerInsets) {
     makeGrid(0, 0);
     setInsets(1, 2, 3, 4);
     addSized(30, 10, Constraints());
@@ -309,6 +263,11 @@ TEST_F(JovGridBagLayoutTest, PreferredSizeIsTheGridPlusContainerInsets) {
     addSized(50, 5, Cell().span(remainderSpan));
     EXPECT_EQ(preferred().width, 30 + 40 + 2 + 4);
     EXPECT_EQ(preferred().height, 20 + 5 + 1 + 3);
+    dropContainer();
+    makeGrid(0, 0);
+    addSized(40, 20, Cell().insets(2, 3, 4, 5).pad(6, 8));
+    EXPECT_EQ(preferred().width, 40 + 6 + 3 + 5);
+    EXPECT_EQ(preferred().height, 20 + 8 + 2 + 4);
 }
 
 TEST_F(JovGridBagLayoutTest, UnusableWeightsCountAsNone) {

@@ -51,7 +51,6 @@ TEST_F(JovOptionPaneTest, AQuestionAnsweredNoReturnsOne) {
                                            "Speichern...", JovOptionPane::QUESTION_MESSAGE);
     ASSERT_TRUE(user.answered());
     EXPECT_EQ(answer, JovOptionPane::NO_OPTION);
-    EXPECT_EQ(answer, 1);
     EXPECT_EQ(user.text(), "\xC4nderungen speichern?");
 }
 
@@ -81,16 +80,13 @@ TEST_F(JovOptionPaneTest, TheMessageIsTheObjectsTextForm) {
     field->release();
 }
 
-TEST(JovOptionPanePeerTest, EachTypeHasItsIconAndButtons) {
+TEST(JovOptionPanePeerTest, EachTypeHasItsIconAndButtonsAndEachButtonItsAnswer) {
     EXPECT_EQ(JovOptionPanePeer::boxStyle(1), 16u);
     EXPECT_EQ(JovOptionPanePeer::boxStyle(2), 64u);
     EXPECT_EQ(JovOptionPanePeer::boxStyle(3), 48u);
     EXPECT_EQ(JovOptionPanePeer::boxStyle(4), 36u);
     EXPECT_EQ(JovOptionPanePeer::boxStyle(0), 0u);
     EXPECT_EQ(JovOptionPanePeer::boxStyle(99), 0u);
-}
-
-TEST(JovOptionPanePeerTest, EachButtonHasItsAnswer) {
     EXPECT_EQ(JovOptionPanePeer::answerOf(IDYES), 0);
     EXPECT_EQ(JovOptionPanePeer::answerOf(IDNO), 1);
     EXPECT_EQ(JovOptionPanePeer::answerOf(IDCANCEL), 2);

@@ -36,20 +36,14 @@ TEST_F(JovScrollBarTest, TheValueStaysBetweenMinimumAndMaximumLessTheVisibleAmou
     delete bar;
 }
 
-TEST_F(JovScrollBarTest, TheControlTakesTheValuesAndDirection) {
+TEST_F(JovScrollBarTest, TheControlTakesTheValuesAndLinesPagesAndTheThumbMoveAndReportIt) {
     HWND window = place(bar, 10, 10, 16, 200);
     EXPECT_NE(styleOf(window) & SBS_VERT, 0);
-    SCROLLINFO info = {};
-    info.cbSize = sizeof info;
-    info.fMask = SIF_ALL;
+    SCROLLINFO info = {sizeof info, SIF_ALL};
     GetScrollInfo(window, SB_CTL, &info);
     EXPECT_EQ(info.nPos, 10);
     EXPECT_EQ(info.nPage, 20u);
     EXPECT_EQ(info.nMax, 99);
-}
-
-TEST_F(JovScrollBarTest, LinesPagesAndTheThumbMoveTheValueAndReportIt) {
-    HWND window = place(bar, 10, 10, 16, 200);
     scroll(window, SB_LINEDOWN);
     scroll(window, SB_PAGEDOWN);
     scroll(window, SB_LINEUP);

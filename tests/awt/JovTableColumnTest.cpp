@@ -30,9 +30,4 @@ TEST_F(JovTableColumnTest, UnknownAlignmentKeepsTheOldOne) {
     EXPECT_EQ(column.getAlignment(), JovTableColumn::RIGHT);
 }
 
-TEST_F(JovTableColumnTest, TextFormNamesTheTitle) {
-    EXPECT_EQ(JovTableColumn("Klasse").toString(),
-              JovString("ool.awt.JovTableColumn[,text=Klasse]"));
-}
-
 } // namespace

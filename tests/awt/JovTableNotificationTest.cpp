@@ -1,8 +1,9 @@
-// The table told of its rows as a search refills it: rows added silently and announced at once,
-// rows removed before or after they are announced, the first row selected after an insert, and
-// check changes handed to listeners after the list view's notification.
+// The table refilled as a search does: marks of silently added rows, removals announced before or
+// after, the first row selected, and check listeners run after the list view's notification.
 #include "awt/JovTable.h"
 
+#include "ListViewProbe.h"
+#include "UserSteps.h"
 #include "WidgetTest.h"
 #include "awt/JovDialog.h"
 #include "awt/JovFrame.h"
@@ -17,8 +18,6 @@
 
 namespace {
 
-constexpr int checkedImage = 2;
-constexpr int stateShift = 12;
 constexpr int settle = 60;
 
 struct Fill {
@@ -77,12 +76,10 @@ protected:
     }
 
     HWND control() const { return windowOf(table); }
-    int shownRows() const {
-        return static_cast<int>(SendMessageA(control(), LVM_GETITEMCOUNT, 0, 0));
-    }
+    ListViewProbe view() const { return ListViewProbe(control()); }
 
-    // The search path: all rows removed and then announced, the new ones added silently with
-    // their marks and announced at once.
+    // The search path: all rows removed and announced, the new ones added silently with their
+    // marks and announced at once.
     void refill(const Fill& fill) {
         const int old = rows.size();
         rows.removeAllElements();
@@ -98,52 +95,23 @@ protected:
         table->rowsInserted(0, rows.size() - 1);
     }
 
-    std::vector<int> checkedInControl() const {
+    // The checked rows in the control and, to match, in the table.
+    std::vector<int> checkedRows() const {
         std::vector<int> checked;
-        for (int row = 0; row < shownRows(); ++row) {
-            const auto state = SendMessageA(control(), LVM_GETITEMSTATE, row, LVIS_STATEIMAGEMASK);
-            if (((state & LVIS_STATEIMAGEMASK) >> stateShift) == checkedImage) {
+        for (int row = 0; row < view().rowCount(); ++row) {
+            const bool shown = view().stateImage(row) == ListViewProbe::checkedImage;
+            EXPECT_EQ(shown, table->isChecked(row)) << "row " << row;
+            if (shown) {
                 checked.push_back(row);
             }
         }
         return checked;
     }
 
-    std::vector<int> checkedInTable() const {
-        std::vector<int> checked;
-        for (int row = 0; row < table->getRowCount(); ++row) {
-            if (table->isChecked(row)) {
-                checked.push_back(row);
-            }
-        }
-        return checked;
-    }
-
-    std::string textInControl(int row) const {
-        char text[64] = {};
-        LVITEMA item = {};
-        item.pszText = text;
-        item.cchTextMax = sizeof text;
-        SendMessageA(control(), LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
-        return text;
-    }
-
-    // Clicks the row's check box where the control says it is.
     void clickCheckBox(int row) {
-        RECT bounds = {};
-        bounds.left = LVIR_BOUNDS;
-        SendMessageA(control(), LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(&bounds));
-        const int middle = (bounds.top + bounds.bottom) / 2;
-        for (int x = bounds.left; x < bounds.right; ++x) {
-            LVHITTESTINFO hit = {};
-            hit.pt = POINT{x, middle};
-            SendMessageA(control(), LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(&hit));
-            if ((hit.flags & LVHT_ONITEMSTATEICON) != 0) {
-                click(control(), x + 2, middle);
-                return;
-            }
-        }
-        FAIL() << "no check box in row " << row;
+        const POINT at = view().checkBoxOf(row);
+        ASSERT_GE(at.x, 0) << "no check box in row " << row;
+        click(control(), at.x, at.y);
     }
 
     JovVector rows;
@@ -164,16 +132,13 @@ TEST_F(JovTableNotificationTest, RefillsKeepTheMarksOfSilentRowsAndSelectTheFirs
     for (const Fill& fill : fills) {
         refill(fill);
         const int count = static_cast<int>(fill.names.size());
-        ASSERT_EQ(shownRows(), count);
-        EXPECT_EQ(checkedInTable(), fill.checkedRows);
-        EXPECT_EQ(checkedInControl(), fill.checkedRows);
+        ASSERT_EQ(view().rowCount(), count);
+        EXPECT_EQ(checkedRows(), fill.checkedRows);
         for (int row = 0; row < count; ++row) {
-            EXPECT_EQ(textInControl(row), fill.names[row]);
+            EXPECT_EQ(view().text(row, 0), fill.names[row]);
         }
         EXPECT_EQ(table->getSelectedRows(), count > 0 ? std::vector<int>{0} : std::vector<int>{});
-        const bool firstSelected =
-            (SendMessageA(control(), LVM_GETITEMSTATE, 0, LVIS_SELECTED) & LVIS_SELECTED) != 0;
-        EXPECT_EQ(firstSelected, count > 0);
+        EXPECT_EQ(view().selected(0), count > 0);
     }
 }
 
@@ -187,10 +152,10 @@ TEST_F(JovTableNotificationTest, ARowDeletedBeforeOrAfterLeavingTheVectorTakesIt
             rows.removeElementAt(1);
             table->rowsDeleted(1, 1);
         }
-        EXPECT_EQ(shownRows(), 2) << announceFirst;
-        EXPECT_EQ(textInControl(1), "Lauch") << announceFirst;
-        EXPECT_EQ(checkedInControl(), std::vector<int>{1}) << announceFirst;
-        EXPECT_EQ(checkedInTable(), std::vector<int>{1}) << announceFirst;
+        SCOPED_TRACE(announceFirst);
+        EXPECT_EQ(view().rowCount(), 2);
+        EXPECT_EQ(view().text(1, 0), "Lauch");
+        EXPECT_EQ(checkedRows(), std::vector<int>{1});
     }
 }
 
@@ -203,8 +168,7 @@ TEST_F(JovTableNotificationTest, CheckListenersRunAfterTheListViewsNotification)
     UnhookWindowsHookEx(before);
     UnhookWindowsHookEx(after);
     EXPECT_EQ(handler.depths, std::vector<int>{0});
-    EXPECT_EQ(checkedInControl(), std::vector<int>{1});
-    EXPECT_EQ(checkedInTable(), std::vector<int>{1});
+    EXPECT_EQ(checkedRows(), std::vector<int>{1});
 }
 
 TEST_F(JovTableNotificationTest, ACheckHandlerMayOpenAModalDialog) {
@@ -212,11 +176,7 @@ TEST_F(JovTableNotificationTest, ACheckHandlerMayOpenAModalDialog) {
     handler.action = [this](JovTableCheckEvent&) {
         auto* dialog = new JovDialog(frame, "Zutat hinzufügen...", true);
         dialog->setBounds(100, 100, 200, 120);
-        // The dialog's own loop runs the timer that closes it.
-        SetTimer(nullptr, 0, 150, [](HWND, UINT, UINT_PTR id, DWORD) {
-            KillTimer(nullptr, id);
-            PostMessageA(GetActiveWindow(), WM_CLOSE, 0, 0);
-        });
+        const UserSteps closer(nullptr, {UserSteps::closing(nullptr)});
         dialog->addRef();
         dialog->show();
         dialog->dispose();
@@ -225,7 +185,7 @@ TEST_F(JovTableNotificationTest, ACheckHandlerMayOpenAModalDialog) {
     clickCheckBox(0);
     pumpFor(settle);
     EXPECT_EQ(handler.depths.size(), 1u);
-    EXPECT_EQ(checkedInControl(), std::vector<int>{0});
+    EXPECT_EQ(checkedRows(), std::vector<int>{0});
     EXPECT_TRUE(IsWindowEnabled(windowOf(frame)));
 }
 
@@ -233,7 +193,6 @@ TEST_F(JovTableNotificationTest, ACheckHandlerThatRefillsTheTableDropsTheChanged
     refill({{"Karotten", "Kartoffeln"}, {}});
     handler.action = [this](JovTableCheckEvent&) { refill({{"Reis", "Sahne", "Salz"}, {}}); };
     clickCheckBox(1);
-    EXPECT_EQ(shownRows(), 3);
-    EXPECT_EQ(checkedInControl(), std::vector<int>{});
-    EXPECT_EQ(checkedInTable(), std::vector<int>{});
+    EXPECT_EQ(view().rowCount(), 3);
+    EXPECT_EQ(checkedRows(), std::vector<int>{});
 }

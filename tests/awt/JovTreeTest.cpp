@@ -1,6 +1,5 @@
-// The tree on a real tree view under Wine: the model shown with its expansion, selection both
-// ways with its events, nodes inserted and removed through model events as the composer sends
-// them, a rebuild that keeps expansion and selection by label, and the renderer's pictures.
+// The tree on a real tree view: expansion, selection both ways, model events, a rebuild that keeps
+// expansion and selection by label, and the renderer's pictures.
 #include "awt/JovTree.h"
 
 #include "TreeViewProbe.h"
@@ -86,7 +85,9 @@ protected:
     JovTree* tree = nullptr;
 };
 
-TEST_F(JovTreeTest, ModelIsShownWithTheExpansionSetBeforeThePeer) {
+TEST_F(JovTreeTest, ModelIsShownWithTheExpansionSetBeforeThePeerAndTheRenderersPictures) {
+    MenuPictures pictures(menu);
+    tree->setCellRenderer(&pictures);
     tree->expandNode(root.get());
     tree->expandNode(menu);
     show();
@@ -96,9 +97,10 @@ TEST_F(JovTreeTest, ModelIsShownWithTheExpansionSetBeforeThePeer) {
     EXPECT_TRUE(view().expanded(item(TVGN_ROOT)));
     EXPECT_TRUE(view().expanded(menuItem()));
     EXPECT_FALSE(view().expanded(item(TVGN_CHILD, menuItem())));
+    EXPECT_EQ(view().imageOf(menuItem()), 0);
 }
 
-TEST_F(JovTreeTest, ExpandingWithTheKeyboardIsReadBack) {
+TEST_F(JovTreeTest, KeyboardExpansionAndSelectionAreReadBackWithSelectionEvents) {
     tree->setSelectedNode(root.get());
     show();
     SetFocus(control());
@@ -108,6 +110,11 @@ TEST_F(JovTreeTest, ExpandingWithTheKeyboardIsReadBack) {
     SendMessageA(control(), WM_KEYDOWN, VK_LEFT, 0);
     EXPECT_FALSE(view().expanded(item(TVGN_ROOT)));
     EXPECT_FALSE(tree->isExpanded(root.get()));
+    SendMessageA(control(), WM_KEYDOWN, VK_RIGHT, 0);
+    log.clear();
+    SendMessageA(control(), WM_KEYDOWN, VK_DOWN, 0);
+    EXPECT_EQ(tree->getSelectedNode(), menu);
+    EXPECT_EQ(log.entries, Entries{"selection Alle Zutaten>Gulasch mit Nudeln"});
 }
 
 TEST_F(JovTreeTest, ExpansionChangedByTheControlAloneSurvivesARebuild) {
@@ -118,17 +125,6 @@ TEST_F(JovTreeTest, ExpansionChangedByTheControlAloneSurvivesARebuild) {
     EXPECT_TRUE(tree->isExpanded(menu));
     rebuild();
     EXPECT_TRUE(view().expanded(menuItem()));
-}
-
-TEST_F(JovTreeTest, KeyboardSelectionInTheControlSendsSelectionEvents) {
-    tree->expandNode(root.get());
-    tree->setSelectedNode(root.get());
-    show();
-    log.clear();
-    SetFocus(control());
-    SendMessageA(control(), WM_KEYDOWN, VK_DOWN, 0);
-    EXPECT_EQ(tree->getSelectedNode(), menu);
-    EXPECT_EQ(log.entries, Entries{"selection Alle Zutaten>Gulasch mit Nudeln"});
 }
 
 TEST_F(JovTreeTest, ProgramSelectionReachesTheControlUnlessTheNodeIsOutsideTheTree) {
@@ -142,7 +138,7 @@ TEST_F(JovTreeTest, ProgramSelectionReachesTheControlUnlessTheNodeIsOutsideTheTr
     EXPECT_EQ(log.entries, Entries{"selection ->Gulasch mit Nudeln"});
 }
 
-TEST_F(JovTreeTest, InsertedNodeAppearsAtItsPlaceAmongItsSiblings) {
+TEST_F(JovTreeTest, InsertedNodeAppearsAmongItsSiblingsAndAChangedNodeShowsItsNewLabel) {
     tree->expandNode(root.get());
     tree->expandNode(menu);
     show();
@@ -153,6 +149,11 @@ TEST_F(JovTreeTest, InsertedNodeAppearsAtItsPlaceAmongItsSiblings) {
     EXPECT_EQ(view().itemCount(), 7);
     const HTREEITEM first = item(TVGN_CHILD, menuItem());
     EXPECT_EQ(view().labelOf(item(TVGN_NEXT, first)), "Soße");
+    menu->setUserObject(new JovString("Gulasch mit Spätzle"));
+    JovTreeModelEvent changed(root.get(), JovTreeModelEvent::TREE_NODES_CHANGED, root.get(), 0,
+                              menu);
+    tree->treeNodesChanged(changed);
+    EXPECT_EQ(view().labelOf(menuItem()), "Gulasch mit Spätzle");
 }
 
 TEST_F(JovTreeTest, RemovedSelectedNodeLeavesTheControlAndTheSelectionGoesToItsParent) {
@@ -200,14 +201,6 @@ TEST_F(JovTreeTest, RebuildWithoutTheSelectedLabelClearsTheSelection) {
     EXPECT_EQ(item(TVGN_CARET), nullptr);
 }
 
-TEST_F(JovTreeTest, RendererPicturesAreShownInFrontOfTheLabels) {
-    MenuPictures pictures(menu);
-    tree->setCellRenderer(&pictures);
-    tree->expandNode(root.get());
-    show();
-    EXPECT_EQ(view().imageOf(menuItem()), 0);
-}
-
 TEST_F(JovTreeTest, RightClickSelectsTheNodeUnderTheMouseAndAsksForThePopup) {
     EventLog popups;
     tree->addMouseListener(&popups);
@@ -223,16 +216,6 @@ TEST_F(JovTreeTest, RightClickSelectsTheNodeUnderTheMouseAndAsksForThePopup) {
     EXPECT_EQ(tree->getSelectedNode(), menu);
     EXPECT_EQ(popups.count("released popup"), 1);
     tree->removeMouseListener(&popups);
-}
-
-TEST_F(JovTreeTest, ChangedNodeShowsItsNewLabel) {
-    tree->expandNode(root.get());
-    show();
-    menu->setUserObject(new JovString("Gulasch mit Spätzle"));
-    JovTreeModelEvent changed(root.get(), JovTreeModelEvent::TREE_NODES_CHANGED, root.get(), 0,
-                              menu);
-    tree->treeNodesChanged(changed);
-    EXPECT_EQ(view().labelOf(menuItem()), "Gulasch mit Spätzle");
 }
 
 } // namespace

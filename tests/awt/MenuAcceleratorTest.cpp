@@ -1,6 +1,5 @@
-// The menu bar's accelerators typed on the real keyboard while the focus is in a text field, a
-// search field (editable combo box), a table or a tree, and menu items greyed after the bar was
-// installed.
+// Menu accelerators typed on the real keyboard with the focus in a field, search field, table or
+// tree, and items greyed after the bar was installed.
 #include "WidgetTest.h"
 #include "awt/JovComboBox.h"
 #include "awt/JovKeyStroke.h"

@@ -59,15 +59,7 @@ TEST_F(SpinnerTest, UpDownNotificationStepsADayAndKeepsTheControlsPosition) {
     EXPECT_EQ(SendMessageA(arrows(), UDM_GETPOS32, 0, 0), 0);
 }
 
-TEST_F(SpinnerTest, EnablingReachesFieldAndArrows) {
-    for (const bool enabled : {false, true}) {
-        spinner->setEnabled(enabled);
-        EXPECT_EQ(IsWindowEnabled(field()) != FALSE, enabled);
-        EXPECT_EQ(IsWindowEnabled(arrows()) != FALSE, enabled);
-    }
-}
-
-TEST_F(SpinnerTest, ArrowsStandRightOfTheField) {
+TEST_F(SpinnerTest, ArrowsStandRightOfTheFieldAndEnablingReachesBoth) {
     const JovDimension fieldSize = spinner->getTextField()->getPreferredSize();
     EXPECT_EQ(spinner->getPreferredSize().width, fieldSize.width + 22);
     EXPECT_EQ(spinner->getPreferredSize().height, fieldSize.height + 2);
@@ -76,4 +68,9 @@ TEST_F(SpinnerTest, ArrowsStandRightOfTheField) {
     GetWindowRect(arrows(), &arrowPlace);
     GetWindowRect(field(), &fieldPlace);
     EXPECT_GE(arrowPlace.left, fieldPlace.right);
+    for (const bool enabled : {false, true}) {
+        spinner->setEnabled(enabled);
+        EXPECT_EQ(IsWindowEnabled(field()) != FALSE, enabled);
+        EXPECT_EQ(IsWindowEnabled(arrows()) != FALSE, enabled);
+    }
 }

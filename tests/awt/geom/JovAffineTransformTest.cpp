@@ -15,7 +15,6 @@ TEST_F(JovAffineTransformTest, StartsAsAndCanBeResetToTheIdentity) {
     const JovAffineTransform::Point point = transform.transform(12.5, -3.0);
     EXPECT_DOUBLE_EQ(point.x, 12.5);
     EXPECT_DOUBLE_EQ(point.y, -3.0);
-    EXPECT_STREQ(transform.toString().chars(), "ool.awt.geom.JovAffineTransform");
     JovAffineTransform changed(2.0, 0.5, 0.25, 3.0, 10.0, 20.0);
     EXPECT_FALSE(changed.isIdentity());
     changed.setToIdentity();

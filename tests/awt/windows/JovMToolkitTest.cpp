@@ -1,6 +1,5 @@
-// The toolkit: peers chosen by the component's class and made in the library's window classes,
-// their registry, the placing of child windows in the client area, the end of the message loop
-// and the toolkit's small services.
+// The toolkit: peers and window classes by component class, their registry, child placement, the
+// end of the message loop and the toolkit's small services.
 #include "awt/windows/JovMToolkit.h"
 #include "ToolkitTest.h"
 #include "awt/JovDialog.h"
@@ -83,16 +82,6 @@ TEST_F(JovMToolkitTest, ThePeerClassFollowsTheComponentsClass) {
     dialog->dispose();
 }
 
-TEST_F(JovMToolkitTest, RemovingAComponentDestroysItsWindowAndForgetsItsPeer) {
-    JovComponent* child = frame->add(new JovComponent);
-    frame->show();
-    const HWND window = windowOf(child);
-    ASSERT_TRUE(IsWindow(window));
-    frame->remove(child);
-    EXPECT_FALSE(IsWindow(window));
-    EXPECT_EQ(toolkit().peerForWindow(window), nullptr);
-}
-
 TEST_F(JovMToolkitTest, DeletingADisplayableComponentDestroysItsWindow) {
     auto* window = new JovWindow;
     window->addRef();
@@ -108,11 +97,15 @@ TEST_F(JovMToolkitTest, DeletingADisplayableComponentDestroysItsWindow) {
     EXPECT_EQ(toolkit().peerForWindow(native), nullptr);
 }
 
-TEST_F(JovMToolkitTest, AChildAddedToAShownContainerGetsItsWindowAtOnce) {
+TEST_F(JovMToolkitTest, AChildAddedToAShownContainerGetsItsWindowAtOnceAndLosesItOnRemoval) {
     frame->show();
     JovComponent* late = frame->add(new JovComponent);
     ASSERT_NE(windowOf(late), nullptr);
     EXPECT_EQ(GetParent(windowOf(late)), windowOf(frame));
+    const HWND window = windowOf(late);
+    frame->remove(late);
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_EQ(toolkit().peerForWindow(window), nullptr);
 }
 
 TEST_F(JovMToolkitTest, ChildWindowsArePlacedInTheClientAreaBelowTheFrame) {
@@ -146,14 +139,6 @@ TEST_F(JovMToolkitTest, TheSingleInstanceTestAnswersTrueOnceTheNameIsTaken) {
     const std::string name = uniqueName("Kalvenora-Test-");
     EXPECT_FALSE(toolkit().isAlreadyRunning(name.c_str()));
     EXPECT_TRUE(toolkit().isAlreadyRunning(name.c_str()));
-}
-
-TEST_F(JovMToolkitTest, ScreenSizeComesFromTheSystemAndTheResolutionIsUnknown) {
-    const JovDimension screen = toolkit().getScreenSize();
-    EXPECT_EQ(screen.width, GetSystemMetrics(SM_CXSCREEN));
-    EXPECT_EQ(screen.height, GetSystemMetrics(SM_CYSCREEN));
-    EXPECT_GT(screen.width, 0);
-    EXPECT_EQ(toolkit().getScreenResolution(), -1);
 }
 
 TEST_F(JovMToolkitTest, ImagesAreLoadedFromBitmapFiles) {

@@ -168,11 +168,3 @@ TEST_F(JovThreadTest, DeletingARunningThreadTerminatesIt) {
     CloseHandle(native);
     CloseHandle(never);
 }
-
-TEST_F(JovThreadTest, TheTextFormIsTheNameOrTheClassName) {
-    Work work;
-    JovThread named(&work, "ShutdownSequence");
-    JovThread unnamed(&work);
-    EXPECT_STREQ(named.toString().chars(), "ShutdownSequence");
-    EXPECT_STREQ(unnamed.getName().chars(), "JovThread");
-}
