@@ -6,10 +6,19 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
+
 class LiveObjectTest : public ::testing::Test {
 protected:
     void SetUp() override { liveAtStart = JovObject::liveObjectCount(); }
     void TearDown() override {
+        // A thread let go of by the test deletes itself, and what it holds, when it ends.
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+        while (JovObject::liveObjectCount() != liveAtStart &&
+               std::chrono::steady_clock::now() < deadline) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
         EXPECT_EQ(JovObject::liveObjectCount(), liveAtStart)
             << "the test leaked or over-released library objects";
     }
