@@ -1,0 +1,109 @@
+// The one top-level window: owns the connection, the settings, both table panels, the composition
+// tree, the label wizard with its preview and the search timer; dispatches the menu commands.
+#pragma once
+
+#include "app/model/ConnectionOwner.h"
+#include "app/model/Settings.h"
+#include "awt/JovFrame.h"
+#include "awt/event/ChangeListener.h"
+#include "awt/event/JovActionListener.h"
+
+class CustomersPanel;
+class GageView;
+class JovCheckboxMenuItem;
+class JovDialog;
+class JovPanel;
+class JovSplitPane;
+class JovTimer;
+class MenuTree;
+class MessagePanel;
+class PreviewDialog;
+class StepsPanel;
+class TabbedPane;
+
+class MainFrame : public JovFrame,
+                  public JovActionListener,
+                  public ChangeListener,
+                  public ConnectionOwner {
+public:
+    static constexpr const char* versionTitle = "Kalvenora - Etikett, Version 1.1.0_06 Demo";
+    static constexpr const char* titlePrefix = "Kalvenora - Etikett ";
+    static constexpr int searchDelay = 500;
+
+    // Throws JovException after the "Datenbankfehler..." box when the database cannot be used.
+    MainFrame();
+    ~MainFrame() override;
+
+    static bool isSetupMode() { return setupMode; }
+
+    Connection* getConnection() const override { return connection; }
+    MenuTree* getMenuTree() const { return menuTree; }
+    GageView* getLabelView() const { return labelView; }
+    CustomersPanel* getIngredientPanel() const { return ingredientPanel; }
+    MessagePanel* getMenuPanel() const { return menuPanel; }
+    StepsPanel* getStepsPanel() const { return stepsPanel; }
+    PreviewDialog* getPreviewDialog() const { return previewDialog; }
+    JovSplitPane* getSplitPane() const { return splitPane; }
+    TabbedPane* getTabbedPane() const { return tabbedPane; }
+    JovCheckboxMenuItem* getSetupModeItem() const { return setupModeItem; }
+
+    int getHighestIngredientId() const { return highestIngredientId; }
+    void setHighestIngredientId(int id) { highestIngredientId = id; }
+    int getHighestMenuId() const { return highestMenuId; }
+    void setHighestMenuId(int id) { highestMenuId = id; }
+
+    // The timed search: each call replaces the pending one and restarts the pause.
+    void searchIngredientsFor(const JovString& text);
+    void searchMenusFor(const JovString& text);
+    void searchIngredients();
+    void searchMenus();
+
+    bool setSetupMode(bool enter, bool closing);
+    void setTitle(const JovString& suffix) override;
+
+    void actionPerformed(JovActionEvent& event) override;
+    void stateChanged(ChangeEvent& event) override;
+    void processWindowEvent(JovWindowEvent& event) override;
+    void addNotify() override;
+
+    JovString toString() const override;
+
+private:
+    void buildMenuBar();
+    void applySettings();
+    void buildContent();
+    void initialFill();
+    void showAbout();
+    void changePassword();
+    void closeWindow();
+    void writeSettings();
+    void showNewButtons(bool shown);
+    void listScratchMenu();
+    void unlistScratchMenu();
+
+    static bool setupMode;
+
+    int highestIngredientId = 0;
+    int highestMenuId = 0;
+    Connection* connection = nullptr;
+    MessagePanel* menuPanel = nullptr;
+    JovSplitPane* splitPane = nullptr;
+    JovDialog* aboutDialog = nullptr;
+    GageView* labelView = nullptr;
+    Settings* settings = nullptr;
+    JovPanel* rightPanel = nullptr;
+    JovCheckboxMenuItem* setupModeItem = nullptr;
+    bool searchIngredientsPending = false;
+    JovString password;
+    int settingsVersion = 0;
+    PreviewDialog* previewDialog = nullptr;
+    StepsPanel* stepsPanel = nullptr;
+    TabbedPane* tabbedPane = nullptr;
+    JovPanel* cardPanel = nullptr;
+    CustomersPanel* ingredientPanel = nullptr;
+    MenuTree* menuTree = nullptr;
+    JovString advertisementText;
+    JovTimer* searchTimer = nullptr;
+    JovString ingredientSearchText;
+    JovString menuSearchText;
+};
