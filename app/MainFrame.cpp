@@ -83,9 +83,6 @@ MainFrame::MainFrame() : connection(DatabaseStartup::open(MealsDatabase::dataSou
 }
 
 MainFrame::~MainFrame() {
-    if (previewDialog) {
-        previewDialog->dispose();
-    }
     if (connection) {
         connection->disconnect();
     }
@@ -326,8 +323,7 @@ void MainFrame::refreshBackup() {
     connection.reset(BackupRefresh::run(connection.get()));
     if (!connection) {
         // The user was told the program ends; it ends in order, keeping the settings.
-        writeSettings();
-        dispose();
+        endProgram();
     }
 }
 
@@ -358,7 +354,13 @@ void MainFrame::closeWindow() {
     if (setupMode && !setSetupMode(false, true)) {
         return;
     }
+    endProgram();
+}
+
+void MainFrame::endProgram() {
     writeSettings();
+    // The preview is a top-level window of its own: the program ends when both are gone.
+    previewDialog->dispose();
     dispose();
 }
 

@@ -79,6 +79,7 @@ private:
     void showAbout();
     void changePassword();
     void closeWindow();
+    void endProgram();
     void writeSettings();
     void refreshBackup();
     void applyColumns(JovTable* table, const Settings::Column* columns, int count);
