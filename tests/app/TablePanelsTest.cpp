@@ -16,8 +16,10 @@
 #include "awt/JovTable.h"
 #include "awt/event/JovActionEvent.h"
 #include "sql/Connection.h"
+#include "sql/DriverManager.h"
 #include "sql/ResultSet.h"
 #include "sql/Statement.h"
+#include "util/JovResourceBundle.h"
 
 #include <gtest/gtest.h>
 
@@ -40,8 +42,19 @@ constexpr const char* deleteMenuTitle = "Löschen eines Menüs bestätigen";
 // Menu 100 holds Rahmsauce (of Sahne) and Reis; menus 200 and 300 are empty.
 class TablePanelsTest : public ToolkitTest {
 protected:
+    // The driver manager keeps every connection it opened, with its statement list, until the
+    // process ends; so does the library the file of column titles.
+    static constexpr int keptPerConnection = 3;
+
+    static void SetUpTestSuite() {
+        ToolkitTest::SetUpTestSuite();
+        JovResourceBundle::getBundle("properties/text");
+        DriverManager::getConnection("meals_test", JovString(), JovString())->disconnect();
+    }
     void SetUp() override {
         ToolkitTest::SetUp();
+        liveBefore = JovObject::liveObjectCount();
+        connectionsBefore = DriverManager::connectionCount();
         frame = new MainFrame;
         frame->show();
         pumpFor(50);
@@ -74,7 +87,11 @@ protected:
             switchSetupMode(false);
         }
         frame->dispose();
-        ToolkitTest::TearDown();
+        // The base's count would take the kept connection for a leak.
+        const int kept =
+            liveBefore + keptPerConnection * (DriverManager::connectionCount() - connectionsBefore);
+        pumpUntil([kept] { return JovObject::liveObjectCount() == kept; });
+        EXPECT_EQ(JovObject::liveObjectCount(), kept) << "leaked or over-released library objects";
     }
 
     void execute(const std::string& sql) {
@@ -133,6 +150,8 @@ protected:
         return nullptr;
     }
 
+    int liveBefore = 0;
+    int connectionsBefore = 0;
     MainFrame* frame = nullptr;
     CustomersPanel* ingredients = nullptr;
     MessagePanel* menus = nullptr;
