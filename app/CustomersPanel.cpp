@@ -114,7 +114,10 @@ void CustomersPanel::addRow(Ingredient* ingredient, bool checked, bool notify) {
     if (notify) {
         table->rowsInserted(last, last);
     }
-    table->setChecked(last, checked);
+    // New rows start clear: a refill of many rows sets no mark it does not need.
+    if (checked) {
+        table->setChecked(last, true);
+    }
 }
 
 void CustomersPanel::removeAllRows() {

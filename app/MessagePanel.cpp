@@ -365,13 +365,10 @@ void MessagePanel::editSelected() {
     }
     fillRow(*static_cast<JovVector*>(rows.elementAt(row)), edited.get());
     table->rowsChanged(row, row);
-    if (row != tickedRow) {
-        return;
+    // The tree shows the edited values only after loading the menu again.
+    if (row == tickedRow) {
+        tickRow(row);
     }
-    tickedMenuId = edited->getId();
-    MenuTree* tree = frame->getMenuTree();
-    tree->removeTopLevelNodes();
-    tree->loadMenu(tickedMenuId);
 }
 
 void MessagePanel::deleteSelected() {
