@@ -45,6 +45,7 @@ public:
     // Removes the loaded menu's nodes, leaving the root alone.
     void removeTopLevelNodes();
     bool hasMenu() const;
+    // -1 when no menu is loaded.
     int getLoadedMenuId() const;
     int askToSave(bool explicitly);
 
@@ -58,6 +59,7 @@ public:
     // The add dialog's flags for an occurrence placed under the selected node.
     AddIngredientDialog::Place placeUnderSelected(const Ingredient& ingredient) const;
 
+    // An occurrence nobody else holds is deleted when it is not added, as the composer does.
     bool add(Ingredient* occurrence);
     bool remove(const Ingredient& ingredient);
     void refreshIngredient(const Ingredient& ingredient);
