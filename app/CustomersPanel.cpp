@@ -313,19 +313,21 @@ void CustomersPanel::deleteSelected() {
     if (row < 0) {
         return;
     }
-    JovReference<Ingredient> ingredient(ingredientAt(row));
-    if (isUsed(*ingredient)) {
-        PanelDialogs::inform(this, PanelDialogs::aboutItem(usedText, *ingredient), usedTitle);
+    // Held while its row goes away.
+    JovReference<Ingredient> held(ingredientAt(row));
+    const Ingredient& ingredient = *held;
+    if (isUsed(ingredient)) {
+        PanelDialogs::inform(this, PanelDialogs::aboutItem(usedText, ingredient), usedTitle);
         return;
     }
-    if (!PanelDialogs::confirm(this, PanelDialogs::aboutItem(deleteText, *ingredient),
+    if (!PanelDialogs::confirm(this, PanelDialogs::aboutItem(deleteText, ingredient),
                                deleteTitle)) {
         return;
     }
-    ingredient->remove(frame->getConnection());
+    ingredient.remove(frame->getConnection());
     // The next new ingredient gets the number back.
-    if (ingredient->getId() == frame->getHighestIngredientId()) {
-        frame->setHighestIngredientId(ingredient->getId() - 1);
+    if (ingredient.getId() == frame->getHighestIngredientId()) {
+        frame->setHighestIngredientId(ingredient.getId() - 1);
     }
     rows.removeElementAt(row);
     table->rowsDeleted(row, row);

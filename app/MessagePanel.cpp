@@ -395,16 +395,17 @@ bool MessagePanel::deleteRow(int row) {
     if (row < 0) {
         return false;
     }
-    JovReference<Menu> menu(menuAt(row));
+    const Menu& menu = *menuAt(row);
+    const int id = menu.getId();
     try {
-        menu->remove(frame->getConnection());
+        menu.remove(frame->getConnection());
     } catch (const JovException& exception) {
         PanelDialogs::showDatabaseError(this, exception);
         return false;
     }
     // The next new menu gets the number back.
-    if (menu->getId() == frame->getHighestMenuId()) {
-        frame->setHighestMenuId(menu->getId() - 1);
+    if (id == frame->getHighestMenuId()) {
+        frame->setHighestMenuId(id - 1);
     }
     if (row != tickedRow) {
         removeRow(row);
