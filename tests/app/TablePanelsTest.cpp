@@ -169,6 +169,19 @@ TEST_F(TablePanelsTest, CheckBoxesShowTheDirectComponentsOfTheSelectedItem) {
     EXPECT_EQ(checked, (std::vector<bool>{true, false, true}));
 }
 
+TEST_F(TablePanelsTest, NameColumnShowsTheNameAndThePortionPictureLoadedOncePerKind) {
+    execute("UPDATE Zutaten SET Portion = 'be' WHERE ID IN (10, 11);");
+    ingredients->showSearchResult("*");
+    JovTable* table = ingredients->getTable();
+    JovImage* side = table->getCellImage(rowOf(table, sauce));
+    JovImage* none = table->getCellImage(rowOf(table, rice));
+    ASSERT_NE(side, nullptr);
+    ASSERT_NE(none, nullptr) << "an ingredient without portion shows images/noicon.bmp";
+    EXPECT_NE(side, none);
+    EXPECT_EQ(table->getCellImage(rowOf(table, cream)), side);
+    EXPECT_EQ(table->getCellText(rowOf(table, sauce), 0), JovString("Rahmsauce"));
+}
+
 TEST_F(TablePanelsTest, TickingIsRefusedInNormalModeAndWithoutATargetOrUnderItself) {
     JovTable* table = ingredients->getTable();
     tree->setSelectedNode(menuNode());
