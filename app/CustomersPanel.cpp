@@ -82,9 +82,7 @@ CustomersPanel::CustomersPanel(GageView* labelView, MainFrame* frame)
     table->setColumnAlignment(idColumn, JovTableColumn::RIGHT);
     table->setCellRenderer(this);
     table->addCheckListener(this);
-    table->addListSelectionListener(this);
     table->addMouseListener(this);
-    table->addKeyListener(this);
     table->addFocusListener(this);
     add(searchPanel, JovString(JovBorderLayout::NORTH));
     add(table, JovString(JovBorderLayout::CENTER));

@@ -81,10 +81,7 @@ MessagePanel::MessagePanel(MainFrame* frame, GageView* labelView)
     table->setColumnAlignment(idColumn, JovTableColumn::RIGHT);
     table->setCellRenderer(this);
     table->addCheckListener(this);
-    table->addListSelectionListener(this);
     table->addMouseListener(this);
-    table->addKeyListener(this);
-    table->addFocusListener(this);
     add(searchPanel, JovString(JovBorderLayout::NORTH));
     add(table, JovString(JovBorderLayout::CENTER));
     JovButton* newButton = getNewButton();
