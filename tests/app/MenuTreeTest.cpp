@@ -275,3 +275,11 @@ TEST_F(MenuTreeTest, PopupEntriesFollowTheModeTheSelectionAndTheChangedComponent
     switchSetupMode(false);
     EXPECT_FALSE(MainFrame::isSetupMode());
 }
+
+TEST_F(MenuTreeTest, AnEditedOccurrenceIsOfferedForSavingLikeAnAddedOne) {
+    tree->setSelectedNode(nodeOf(cream));
+    UserSteps user(nullptr, {UserSteps::pressing(VK_RETURN)});
+    command("edit");
+    EXPECT_TRUE(tree->isModified());
+    EXPECT_TRUE(tree->isComponentsModified()) << "the cream sits in the composed sauce";
+}
