@@ -1,8 +1,8 @@
 // The ingredient and menu tables of the real main window on the test database: the check boxes
 // against the composition tree, deleting with its refusals and confirmations, the article numbers
-// a new item is offered, and the search bar's history.
+// a new item is offered, the name column's picture and the search bar's history.
+#include "MainWindowTest.h"
 #include "MessageBoxAnswerer.h"
-#include "ToolkitTest.h"
 #include "UserSteps.h"
 #include "app/CustomersPanel.h"
 #include "app/MainFrame.h"
@@ -15,11 +15,6 @@
 #include "awt/JovDefaultMutableTreeNode.h"
 #include "awt/JovTable.h"
 #include "awt/event/JovActionEvent.h"
-#include "sql/Connection.h"
-#include "sql/DriverManager.h"
-#include "sql/ResultSet.h"
-#include "sql/Statement.h"
-#include "util/JovResourceBundle.h"
 
 #include <gtest/gtest.h>
 
@@ -40,30 +35,13 @@ constexpr const char* deleteMenuTitle = "Löschen eines Menüs bestätigen";
 } // namespace
 
 // Menu 100 holds Rahmsauce (of Sahne) and Reis; menus 200 and 300 are empty.
-class TablePanelsTest : public ToolkitTest {
+class TablePanelsTest : public MainWindowTest {
 protected:
-    // The driver manager keeps every connection it opened, with its statement list, until the
-    // process ends; so does the library the file of column titles.
-    static constexpr int keptPerConnection = 3;
-
-    static void SetUpTestSuite() {
-        ToolkitTest::SetUpTestSuite();
-        JovResourceBundle::getBundle("properties/text");
-        DriverManager::getConnection("meals_test", JovString(), JovString())->disconnect();
-    }
     void SetUp() override {
-        ToolkitTest::SetUp();
-        liveBefore = JovObject::liveObjectCount();
-        connectionsBefore = DriverManager::connectionCount();
-        frame = new MainFrame;
-        frame->show();
-        pumpFor(50);
+        MainWindowTest::SetUp();
         ingredients = frame->getIngredientPanel();
         menus = frame->getMenuPanel();
         tree = frame->getMenuTree();
-        for (const char* table : {"Mengen", "Anteile", "Zutaten", "Menues"}) {
-            execute(std::string("DELETE * FROM ") + table + ";");
-        }
         for (const auto& [id, name] : std::vector<std::pair<int, const char*>>{
                  {sauce, "Rahmsauce"}, {cream, "Sahne"}, {rice, "Reis"}}) {
             JovReference<Ingredient>(new Ingredient(name, id))->insert(frame->getConnection());
@@ -82,42 +60,7 @@ protected:
         menus->tickRow(0);
         ingredients->showSearchResult("*");
     }
-    void TearDown() override {
-        if (MainFrame::isSetupMode()) {
-            switchSetupMode(false);
-        }
-        frame->dispose();
-        // The base's count would take the kept connection for a leak.
-        const int kept =
-            liveBefore + keptPerConnection * (DriverManager::connectionCount() - connectionsBefore);
-        pumpUntil([kept] { return JovObject::liveObjectCount() == kept; });
-        EXPECT_EQ(JovObject::liveObjectCount(), kept) << "leaked or over-released library objects";
-    }
 
-    void execute(const std::string& sql) {
-        Statement* statement = frame->getConnection()->createStatement();
-        statement->executeUpdate(sql.c_str());
-        statement->close();
-    }
-    int count(const std::string& sql) {
-        Statement* statement = frame->getConnection()->createStatement();
-        ResultSet* rows = statement->executeQuery(sql.c_str());
-        int found = 0;
-        while (rows != nullptr && rows->next()) {
-            ++found;
-        }
-        statement->close();
-        return found;
-    }
-    void switchSetupMode(bool enter) {
-        std::vector<UserSteps::Step> steps;
-        if (enter) {
-            steps.push_back([] { UserSteps::typing(GetFocus(), "tessmolin")(); });
-        }
-        steps.push_back(UserSteps::pressing(VK_RETURN));
-        UserSteps user(nullptr, steps);
-        frame->setSetupMode(enter, false);
-    }
     static void command(JovActionListener* panel, const char* name) {
         JovActionEvent event(nullptr, JovActionEvent::ACTION_PERFORMED, name);
         panel->actionPerformed(event);
@@ -150,9 +93,6 @@ protected:
         return nullptr;
     }
 
-    int liveBefore = 0;
-    int connectionsBefore = 0;
-    MainFrame* frame = nullptr;
     CustomersPanel* ingredients = nullptr;
     MessagePanel* menus = nullptr;
     MenuTree* tree = nullptr;
