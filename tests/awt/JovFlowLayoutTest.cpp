@@ -5,14 +5,6 @@
 
 using JovFlowLayoutTest = LayoutTest;
 
-TEST_F(JovFlowLayoutTest, DefaultIsLeftAlignedWithGapsOfFive) {
-    auto* layout = new JovFlowLayout();
-    makeContainer(layout, 200, 100);
-    EXPECT_EQ(layout->getAlignment(), JovFlowLayout::LEFT);
-    // Lower children are centred on the row's height of 20.
-    expectLaidOutAs({{0, 5, 30, 10}, {35, 0, 30, 20}, {70, 5, 30, 10}});
-}
-
 TEST_F(JovFlowLayoutTest, ARowBreaksOnlyBeforeAChildThatWouldPassTheRightEdge) {
     const std::vector<Bounds> cases[] = {
         // 40 + 5 + 40 = 85; another 5 + 40 would reach 130.
@@ -44,16 +36,6 @@ TEST_F(JovFlowLayoutTest, InsetsNarrowTheRowsAndMoveTheirOrigin) {
     setInsets(3, 7, 0, 9);
     // 84 pixels wide inside: 40 + 10 + 40 = 90 does not fit.
     expectLaidOutAs({{7, 3, 40, 10}, {7, 13, 40, 10}});
-}
-
-TEST_F(JovFlowLayoutTest, HiddenChildrenTakeNoRoom) {
-    makeContainer(new JovFlowLayout(), 100, 100);
-    JovComponent* hidden = addSized(40, 10);
-    hidden->hide();
-    JovComponent* shown = addSized(30, 10);
-    layOut();
-    EXPECT_EQ(boundsOf(hidden), (Bounds{0, 0, 0, 0}));
-    EXPECT_EQ(boundsOf(shown), (Bounds{0, 0, 30, 10}));
 }
 
 TEST_F(JovFlowLayoutTest, PreferredSizeWrapsAtTheCurrentWidthAndIsOneRowWithoutOne) {

@@ -20,12 +20,3 @@ TEST_F(JovSystemColorTest, ComponentsAreThoseOfTheWindowSystem) {
         EXPECT_EQ(color.getAlpha(), JovColor::opaque) << index;
     }
 }
-
-TEST_F(JovSystemColorTest, CloneKeepsTheIndexAndTheColour) {
-    const JovSystemColor control(JovSystemColor::control);
-    const std::unique_ptr<JovObject> clone(control.clone());
-    const auto* copy = dynamic_cast<const JovSystemColor*>(clone.get());
-    ASSERT_NE(copy, nullptr);
-    EXPECT_EQ(copy->getIndex(), JovSystemColor::control);
-    EXPECT_TRUE(copy->equals(&control));
-}

@@ -46,17 +46,6 @@ TEST_F(JovFileWriterTest, WritingReplacesAndAppendingKeepsTheOldContent) {
     EXPECT_EQ(folder.read("log.txt"), "alt\r\nneu\r\n");
 }
 
-TEST_F(JovFileWriterTest, CloneWritesToTheSameStream) {
-    auto* writer = new JovFileWriter(pathOf("shared.txt"));
-    JovFileWriter* clone = writer->clone();
-    writer->write(JovString("eins "));
-    delete writer;
-    clone->write(JovString("zwei"));
-    clone->close();
-    delete clone;
-    EXPECT_EQ(folder.read("shared.txt"), "eins zwei");
-}
-
 TEST_F(JovFileWriterTest, FileThatCannotBeCreatedThrowsAnEmptyException) {
     try {
         JovFileWriter writer(pathOf("no-such-folder/out.txt"));

@@ -46,14 +46,3 @@ TEST_F(JovPrintWriterTest, StandardWritersExistOnceAndEndLinesInCarriageReturnLi
               }),
               "JovException: kaputt\r\n");
 }
-
-TEST_F(JovPrintWriterTest, CloneWritesToTheSameFile) {
-    auto* writer = new JovPrintWriter(JovFileWriter(folder.file("clone.txt").c_str()));
-    JovPrintWriter* clone = writer->clone();
-    writer->print("eins ");
-    delete writer;
-    clone->println("zwei");
-    clone->close();
-    delete clone;
-    EXPECT_EQ(folder.read("clone.txt"), "eins zwei\r\n");
-}

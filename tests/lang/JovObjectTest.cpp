@@ -41,17 +41,6 @@ TEST_F(JovObjectTest, CopyStartsUnreferencedAndCountsAsLive) {
     EXPECT_EQ(JovObject::liveObjectCount(), before);
 }
 
-TEST_F(JovObjectTest, RootEqualityIsIdentityAndRootCloneIsNull) {
-    bool unused = false;
-    const DestructionProbe first(&unused);
-    const DestructionProbe second(&unused);
-    EXPECT_TRUE(first.equals(&first));
-    EXPECT_FALSE(first.equals(&second));
-    EXPECT_FALSE(first.equals(nullptr));
-    EXPECT_TRUE(first != second);
-    EXPECT_EQ(first.clone(), nullptr);
-}
-
 // Standard output is joined to standard error so the death test sees the report.
 TEST(JovObjectReportDeathTest, ReportsTheCleanHeapAtProcessEnd) {
     EXPECT_EXIT(

@@ -37,16 +37,3 @@ TEST_F(JovStringBufferTest, GrowsToTwiceAndTwoOrToWhatIsNeeded) {
     EXPECT_EQ(buffer.capacity(), 2 * 235 + 2);
     EXPECT_EQ(buffer.toString().length(), 235) << "growing keeps the text";
 }
-
-TEST_F(JovStringBufferTest, CopiesAndClonesShareTheValueButTextsAreSnapshots) {
-    JovStringBuffer buffer;
-    JovStringBuffer assigned;
-    assigned = buffer;
-    const std::unique_ptr<JovObject> clone(buffer.clone());
-    buffer.append("geteilt");
-    const JovString snapshot = buffer.toString();
-    buffer.append("!");
-    EXPECT_STREQ(assigned.toString().chars(), "geteilt!");
-    EXPECT_STREQ(clone->toString().chars(), "geteilt!");
-    EXPECT_STREQ(snapshot.chars(), "geteilt");
-}

@@ -57,13 +57,3 @@ TEST_F(JovMessageFormatTest, FillsTheDeleteRefusalMessage) {
                  "Die Zutat 'Brot' (Art.-Nr.: 4711)\nkann nicht gelöscht werden, solange sie\nin "
                  "einem Menü oder einer zusammengesetzten Zutat\nenthalten ist.");
 }
-
-TEST_F(JovMessageFormatTest, AssignedCopiesAndClonesKeepThePattern) {
-    const JovString args[] = {"A"};
-    const JovMessageFormat original("[{0}]");
-    JovMessageFormat assigned("x");
-    assigned = original;
-    const std::unique_ptr<JovObject> clone(original.clone());
-    EXPECT_STREQ(assigned.format(args, 1).chars(), "[A]");
-    EXPECT_STREQ(static_cast<JovMessageFormat*>(clone.get())->format(args, 1).chars(), "[A]");
-}

@@ -107,13 +107,3 @@ TEST_F(JovHashtableTest, RemovedValueStaysValidUntilTheNextRemoveOrTheEnd) {
     }
     EXPECT_TRUE(secondGone);
 }
-
-TEST_F(JovHashtableTest, CopiesAndClonesShareTheEntries) {
-    JovHashtable table;
-    JovHashtable assigned;
-    assigned = table;
-    const std::unique_ptr<JovObject> clone(table.clone());
-    table.put("gemeinsam", "ja");
-    EXPECT_EQ(assigned.size(), 1);
-    EXPECT_EQ(static_cast<JovHashtable*>(clone.get())->size(), 1);
-}

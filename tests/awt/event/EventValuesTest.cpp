@@ -16,25 +16,6 @@
 
 using EventValuesTest = LiveObjectTest;
 
-TEST_F(EventValuesTest, KeyEventModifierMasks) {
-    const JovKeyEvent event(nullptr, JovKeyEvent::KEY_PRESSED, 42,
-                            JovKeyEvent::SHIFT_MASK | JovKeyEvent::CTRL_MASK, 9, '\t');
-    EXPECT_TRUE(event.isShiftDown());
-    EXPECT_FALSE(event.isAltDown());
-    EXPECT_TRUE(event.isControlDown());
-    EXPECT_EQ(event.getModifiers(), 5);
-    EXPECT_EQ(event.getWhen(), 42);
-}
-
-TEST_F(EventValuesTest, MouseEventTranslatesItsPoint) {
-    JovMouseEvent event(nullptr, JovMouseEvent::MOUSE_PRESSED, 0, 0, 5, 6, 2, false);
-    event.translatePoint(10, -1);
-    EXPECT_EQ(event.getX(), 15);
-    EXPECT_EQ(event.getY(), 5);
-    EXPECT_EQ(event.getClickCount(), 2);
-    EXPECT_EQ(event.getPoint().x, 15);
-}
-
 TEST_F(EventValuesTest, WidgetEventIdsStayOutOfTheListenerGroupsOfComponents) {
     const int componentGroups = JovAWTEvent::MOUSE_EVENT_GROUP |
                                 JovAWTEvent::MOUSE_MOTION_EVENT_GROUP |
@@ -48,16 +29,6 @@ TEST_F(EventValuesTest, WidgetEventIdsStayOutOfTheListenerGroupsOfComponents) {
     for (int id : widgetIds) {
         EXPECT_EQ(id & componentGroups, 0) << id;
     }
-}
-
-TEST_F(EventValuesTest, ConsumingMarksTheEventAndCopiesKeepTheMark) {
-    JovActionEvent event(nullptr, 256, "new");
-    EXPECT_FALSE(event.isConsumed());
-    event.consume();
-    EXPECT_TRUE(event.isConsumed());
-    const JovActionEvent copy(event);
-    EXPECT_TRUE(copy.isConsumed());
-    EXPECT_STREQ(copy.getActionCommand().chars(), "new");
 }
 
 TEST_F(EventValuesTest, EventsKeepTheirSourceUncounted) {

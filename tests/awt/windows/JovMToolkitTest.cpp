@@ -108,21 +108,6 @@ TEST_F(JovMToolkitTest, AChildAddedToAShownContainerGetsItsWindowAtOnceAndLosesI
     EXPECT_EQ(toolkit().peerForWindow(window), nullptr);
 }
 
-TEST_F(JovMToolkitTest, ChildWindowsArePlacedInTheClientAreaBelowTheFrame) {
-    frame->show();
-    const JovInsets insets = frame->getInsets();
-    EXPECT_GT(insets.top, insets.bottom);
-    JovComponent* child = frame->add(new JovComponent);
-    child->setBounds(insets.left + 5, insets.top + 7, 40, 30);
-    RECT rect;
-    GetWindowRect(windowOf(child), &rect);
-    MapWindowPoints(nullptr, windowOf(frame), reinterpret_cast<POINT*>(&rect), 2);
-    EXPECT_EQ(rect.left, 5);
-    EXPECT_EQ(rect.top, 7);
-    EXPECT_EQ(rect.right - rect.left, 40);
-    EXPECT_EQ(rect.bottom - rect.top, 30);
-}
-
 TEST_F(JovMToolkitTest, QuitFromThisOrAnotherThreadEndsTheMessageLoopWithItsExitCode) {
     frame->show();
     toolkit().quit(5);
@@ -139,16 +124,6 @@ TEST_F(JovMToolkitTest, TheSingleInstanceTestAnswersTrueOnceTheNameIsTaken) {
     const std::string name = uniqueName("Kalvenora-Test-");
     EXPECT_FALSE(toolkit().isAlreadyRunning(name.c_str()));
     EXPECT_TRUE(toolkit().isAlreadyRunning(name.c_str()));
-}
-
-TEST_F(JovMToolkitTest, ImagesAreLoadedFromBitmapFiles) {
-    JovImage* image = toolkit().getImage("images/etikett.bmp");
-    ASSERT_NE(image, nullptr);
-    image->addRef();
-    EXPECT_GT(image->getWidth(), 0);
-    EXPECT_GT(image->getHeight(), 0);
-    image->release();
-    EXPECT_EQ(toolkit().getImage("images/keinBild.bmp"), nullptr);
 }
 
 TEST_F(JovMToolkitTest, TheFocusOwnerIsTheComponentOfTheFocusedWindow) {

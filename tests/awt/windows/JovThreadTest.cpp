@@ -64,19 +64,6 @@ private:
 
 using JovThreadTest = LiveObjectTest;
 
-TEST_F(JovThreadTest, AStartedThreadRunsItsTargetOnAThreadOfItsOwn) {
-    Work work;
-    auto* thread = new JovThread(&work);
-    thread->addRef();
-    thread->start();
-    thread->join();
-    EXPECT_TRUE(work.ran);
-    EXPECT_EQ(work.current, thread);
-    EXPECT_NE(work.threadId, GetCurrentThreadId());
-    EXPECT_FALSE(thread->isRunning());
-    thread->release();
-}
-
 TEST_F(JovThreadTest, AThreadNobodyHoldsDeletesItselfWhenItEnds) {
     Work work;
     HANDLE deleted = CreateEventA(nullptr, TRUE, FALSE, nullptr);
