@@ -31,7 +31,6 @@ const LayoutCase borderCases[] = {
      200,
      fivePlaces({0, 0, 300, 20}, {0, 170, 300, 30}, {0, 24, 40, 142}, {46, 24, 178, 142},
                 {230, 24, 70, 142})},
-                {230, 24, 70, 142})},
     {"InsetsShrinkTheFreeArea",
      [] { return new JovBorderLayout(); },
      300,

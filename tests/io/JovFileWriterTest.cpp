@@ -1,10 +1,7 @@
-// Writing real files: byte-exact output, truncation, appending, shared streams of clones, the
-// standard streams and the creation failure.
-#include "CapturedOutput.h"
+// Writing real files: byte-exact output, truncation, appending and the creation failure.
 #include "LiveObjectTest.h"
 #include "TempFolder.h"
 
-#include "io/JovFileDescriptor.h"
 #include "io/JovFileWriter.h"
 #include "lang/JovException.h"
 #include "lang/JovFileNotFoundException.h"
@@ -55,21 +52,4 @@ TEST_F(JovFileWriterTest, FileThatCannotBeCreatedThrowsAnEmptyException) {
     } catch (const JovException& e) {
         EXPECT_EQ(e.getMessage().length(), 0);
     }
-}
-
-TEST_F(JovFileWriterTest, StandardStreamWritersWriteThereAndClosingOnlyFlushes) {
-    JovFileWriter error(JovFileDescriptor::standardError());
-    EXPECT_EQ(errorsOf([&] {
-                  error.write(JovString("an stderr\r\n"));
-                  error.flush();
-              }),
-              "an stderr\r\n");
-    JovFileWriter output(JovFileDescriptor::standardOutput());
-    EXPECT_EQ(outputOf([&] {
-                  output.write(JovString("vor "));
-                  output.close();
-                  output.write(JovString("nach"));
-                  output.flush();
-              }),
-              "vor nach");
 }
