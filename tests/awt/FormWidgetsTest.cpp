@@ -1,4 +1,4 @@
-// What the editing forms need of the widgets: password echo, labels skipped by Tab or
+// What the editing forms need of the widgets: labels skipped by Tab or
 // showing a picture, and a component shown again taking its place at once.
 #include "WidgetTest.h"
 #include "awt/JovFlowLayout.h"
@@ -10,17 +10,6 @@
 #include <gtest/gtest.h>
 
 using FormWidgetsTest = WidgetTest;
-
-TEST_F(FormWidgetsTest, APasswordFieldShowsTheEchoButKeepsTheTypedText) {
-    auto* field = new JovTextField;
-    field->setEchoChar('*');
-    HWND window = place(field, 10, 10, 150, 24);
-    EXPECT_EQ(SendMessageA(window, EM_GETPASSWORDCHAR, 0, 0), '*');
-    type(window, "Tessmolin");
-    EXPECT_EQ(field->getText(), JovString("Tessmolin"));
-    field->setEchoChar(0);
-    EXPECT_EQ(SendMessageA(window, EM_GETPASSWORDCHAR, 0, 0), 0);
-}
 
 TEST_F(FormWidgetsTest, TabPassesLabelsBy) {
     auto* first = new JovTextField;
