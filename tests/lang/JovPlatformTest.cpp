@@ -6,7 +6,6 @@
 #include "lang/JovString.h"
 
 #include <gtest/gtest.h>
-#include <regex>
 #include <thread>
 
 TEST(JovPlatformTest, InterlockedCounterLosesNoUpdates) {

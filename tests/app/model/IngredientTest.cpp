@@ -68,37 +68,6 @@ TEST_F(IngredientTest, FlagIconNamesTheSetFlagsInOrder) {
     }
 }
 
-TEST_F(IngredientTest, CopyFillsInTheFallbacksAndStartsWithEmptyLists) {
-    storePlain({{5016, "Gemüsemischung"}, {1012, "Brokkoli"}});
-    JovReference<Ingredient> mix(readIngredient(5016, 250.0, ownWeight | variableShares));
-    JovReference<Ingredient> original(
-        readIngredient(1012, 75.0, ownWeight | valueGiving, mix.get()));
-    original->setWorkingWeight(80.0);
-    original->setVerkehrsbezeichnung("");
-    original->setDativPlural("");
-    original->getComponents().addElement(new Ingredient("Bestandteil", 1));
-
-    JovReference<Ingredient> copy(new Ingredient(*original));
-    EXPECT_STREQ(copy->getVerkehrsbezeichnung().chars(), "Brokkoli");
-    EXPECT_STREQ(copy->getString(Ingredient::dativPluralKey).chars(), "Brokkoli");
-    EXPECT_EQ(copy->getParent(), mix.get());
-    EXPECT_DOUBLE_EQ(copy->getWorkingWeight(), 80.0);
-    EXPECT_TRUE(copy->isWertgebend() && copy->isVeraenderlicheAnteile());
-    EXPECT_TRUE(copy->getComponents().isEmpty());
-    const JovVector keys = original->keys();
-    const JovVector copiedKeys = copy->keys();
-    ASSERT_EQ(copiedKeys.size(), keys.size());
-    for (int i = 0; i < keys.size(); ++i) {
-        EXPECT_TRUE(keys.elementAt(i)->equals(copiedKeys.elementAt(i))) << i;
-    }
-
-    // The copy's values are its own.
-    copy->setAmount(10.0);
-    EXPECT_DOUBLE_EQ(original->getAmount(), 75.0);
-    JovReference<JovObject> cloned(original->clone());
-    EXPECT_STREQ(cloned->toString().chars(), "Brokkoli (veränderl.)");
-}
-
 class IngredientRowsTest : public CompositionTest {
 protected:
     static int rowsWhere(const char* condition) {

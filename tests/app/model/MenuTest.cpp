@@ -1,5 +1,5 @@
-// Menus through the real database chain: reading rows, the label name without fallback, and the
-// statements that write, delete and look up Menues rows, with their number formats.
+// Menus through the real database chain: the statements that write, delete and look up Menues
+// rows, with their number formats.
 #include "app/model/Menu.h"
 #include "CompositionTest.h"
 #include "sql/ResultSet.h"
@@ -20,21 +20,6 @@ protected:
         return rowCount(JovString("SELECT * FROM Menues WHERE ") + condition + ";");
     }
 };
-
-TEST_F(MenuTest, RowWithoutSalesNameHasAnEmptyLabelName) {
-    ASSERT_GE(execute("INSERT INTO Menues (ID,Name,bw,na,be) VALUES "
-                      "(101,'Hähnchenbrust in Rahmsauce mit Reis',520,0.21,1.2);"),
-              0);
-    JovReference<Menu> menu(readMenu(101));
-    EXPECT_STREQ(menu->toString().chars(), "Hähnchenbrust in Rahmsauce mit Reis");
-    EXPECT_STREQ(menu->getLabelName().chars(), "");
-    EXPECT_DOUBLE_EQ(menu->getDouble("bw"), 520.0);
-    EXPECT_DOUBLE_EQ(menu->getDouble("na"), 0.21);
-    menu->setVerkehrsbezeichnung("Hähnchenbrust, Reis");
-    menu->setWeight(400.0);
-    EXPECT_STREQ(menu->getLabelName().chars(), "Hähnchenbrust, Reis");
-    EXPECT_DOUBLE_EQ(menu->getAmount(), 400.0);
-}
 
 TEST_F(MenuTest, NewMenuIsStoredWithAllNutritionValuesZeroAndFoundByNumberOnly) {
     Menu menu("<Neues Menü>", 120);
