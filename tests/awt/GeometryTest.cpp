@@ -1,9 +1,6 @@
-// The geometry values' equality and containment.
+// Rectangle containment at the far edges and colour components clamped to bytes.
 #include "LiveObjectTest.h"
 #include "awt/JovColor.h"
-#include "awt/JovDimension.h"
-#include "awt/JovInsets.h"
-#include "awt/JovPoint.h"
 #include "awt/JovRectangle.h"
 
 #include <gtest/gtest.h>

@@ -1,10 +1,9 @@
-// Listener chains: order of delivery, removal with rebuilding, typed delivery, and listeners that
-// change the chain while it delivers.
+// Listener chains: removal with rebuilding, the chain's own memory, and listeners that change the
+// chain while it delivers.
 #include "awt/JovAWTEventMulticaster.h"
 #include "EventLog.h"
 #include "LiveObjectTest.h"
 #include "awt/event/JovActionEvent.h"
-#include "awt/event/JovKeyEvent.h"
 #include "awt/event/JovMouseEvent.h"
 #include "lang/JovReference.h"
 

@@ -1,5 +1,5 @@
-// The component's own rules: sizes, geometry forms, validity, borders, popup menu ownership,
-// listener chains and the dispatch of events to them by the id's group.
+// The component's own rules: geometry forms, validity, borders, popup menu ownership and the
+// dispatch of events to the listeners by the id's group.
 #include "awt/JovComponent.h"
 #include "DestructionProbe.h"
 #include "EventLog.h"

@@ -5,7 +5,6 @@
 #include "LiveObjectTest.h"
 #include "TopDownBitmap.h"
 #include "awt/JovColor.h"
-#include "awt/JovImage.h"
 #include "awt/geom/JovAffineTransform.h"
 #include "awt/windows/JovWImage.h"
 

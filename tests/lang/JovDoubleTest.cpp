@@ -1,9 +1,7 @@
-// The boxed double: its point-separated six-decimal text, parsing in the process locale and
-// type-strict equality.
+// The boxed double: its point-separated six-decimal text and parsing in the process locale.
 #include "LiveObjectTest.h"
 
 #include "lang/JovDouble.h"
-#include "lang/JovInteger.h"
 
 #include <clocale>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-// The boxed integer: atoi-style parsing, its text and type-strict equality.
+// The boxed integer: atoi-style parsing that stays in range.
 #include "LiveObjectTest.h"
 
 #include "lang/JovInteger.h"

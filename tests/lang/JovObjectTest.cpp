@@ -1,5 +1,4 @@
-// The object root: reference counting, identity equality and the live-object counter with its
-// report.
+// The object root: reference counting and the live-object counter with its report.
 #include "DestructionProbe.h"
 #include "LiveObjectTest.h"
 

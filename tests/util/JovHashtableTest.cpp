@@ -1,5 +1,5 @@
-// The key-value table: insertion order, replacement in place, the parked value of remove,
-// counted keys and values, and shared values between handles.
+// The key-value table: insertion order, replacement in place, the parked value of remove, and
+// counted keys and values.
 #include "DestructionProbe.h"
 #include "LiveObjectTest.h"
 

@@ -1,5 +1,5 @@
-// The settings file through real files: defaults, malformed values, the written file and keys
-// the program does not know.
+// The settings file through real files: malformed values, the written file and keys the program
+// does not know.
 #include "CapturedOutput.h"
 #include "LiveObjectTest.h"
 #include "TempFolder.h"

@@ -1,13 +1,11 @@
-// The events' modifiers, points, identifier groups, consumed marks and sources.
+// The events' identifier groups and their uncounted sources.
 #include "LiveObjectTest.h"
 #include "awt/event/ChangeEvent.h"
 #include "awt/event/DocumentEvent.h"
 #include "awt/event/JovActionEvent.h"
 #include "awt/event/JovAdjustmentEvent.h"
 #include "awt/event/JovFocusEvent.h"
-#include "awt/event/JovKeyEvent.h"
 #include "awt/event/JovListSelectionEvent.h"
-#include "awt/event/JovMouseEvent.h"
 #include "awt/event/JovTreeModelEvent.h"
 #include "awt/event/JovTreeSelectionEvent.h"
 #include "awt/event/JovWindowEvent.h"

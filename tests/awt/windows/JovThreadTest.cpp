@@ -1,4 +1,4 @@
-// Threads: starting and joining, the running-thread list that lets a started thread delete itself,
+// Threads: the running-thread list that lets a started thread delete itself,
 // sleeps that a wake cuts short on a JovThread and not on the UI thread, and cancelling by join.
 #include "awt/windows/JovThread.h"
 #include "LiveObjectTest.h"
