@@ -5,6 +5,7 @@
 #include "LiveObjectTest.h"
 #include "app/model/Menu.h"
 #include "awt/JovGraphics.h"
+#include "lang/JovReference.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -21,27 +22,24 @@ class GageViewTest : public LiveObjectTest {
 protected:
     void SetUp() override {
         LiveObjectTest::SetUp();
-        view = new GageView();
-        view->addRef();
+        view.reset(new GageView());
         view->setSize(GageView::LABEL_WIDTH, GageView::LABEL_HEIGHT);
         dc = CreateCompatibleDC(nullptr);
     }
 
     void TearDown() override {
-        view->release();
+        view.reset();
         DeleteDC(dc);
         LiveObjectTest::TearDown();
     }
 
     void setNutrition(double bw, double ew, double kh, double fe, double be) {
-        auto* menu = new Menu("Gulasch", 7);
-        menu->addRef();
+        const JovReference<Menu> menu(new Menu("Gulasch", 7));
         for (const auto& [key, value] :
              {std::pair{"bw", bw}, {"ew", ew}, {"kh", kh}, {"fe", fe}, {"be", be}}) {
             menu->putDouble(key, value);
         }
         view->setNutritionValues(*menu);
-        menu->release();
     }
 
     int print(int page) {
@@ -67,7 +65,7 @@ protected:
         return found;
     }
 
-    GageView* view = nullptr;
+    JovReference<GageView> view;
     HDC dc = nullptr;
     LabelRecorder recorder;
 };
