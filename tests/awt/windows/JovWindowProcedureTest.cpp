@@ -24,7 +24,7 @@ public:
 
     void processEvent(JovAWTEvent& event) override {
         if (dynamic_cast<JovKeyEvent*>(&event) != nullptr ||
-                   dynamic_cast<JovMouseEvent*>(&event) != nullptr) {
+            dynamic_cast<JovMouseEvent*>(&event) != nullptr) {
             log.push_back(name + " " + event.toString().chars());
         }
         if (auto* mouse = dynamic_cast<JovMouseEvent*>(&event)) {
