@@ -1,7 +1,7 @@
 // A table of rows with one check box each, shown by a report-style list view. The rows are a
 // vector of row vectors shared with the table's owner, who tells the table which rows were
-// inserted, changed or deleted; check marks, selection and column widths live in the table and
-// are copied into the control when its peer is created.
+// inserted, changed or deleted; check marks, selection and column widths live in the table. The
+// control asks for cells and marks as it draws them, so a fill costs the same for any row count.
 #pragma once
 
 #include "awt/JovComponent.h"
