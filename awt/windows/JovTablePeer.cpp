@@ -232,10 +232,8 @@ std::intptr_t JovTablePeer::handleNotify(int code, void* header) {
             readSelectionFromControl();
         }
         return 0;
-    case LVN_ODFINDITEMA:
     case LVN_ODFINDITEMW:
-        // No row is looked for by its text: answering 0 would claim the first.
-        return -1;
+        return findRow(header);
     case NM_CLICK:
         deliverClick(header, singleClick);
         return 0;
@@ -262,6 +260,30 @@ void JovTablePeer::describeCell(void* header) {
     if ((item.mask & LVIF_STATE) != 0 && known && item.iSubItem == 0 && table->hasCheckBoxes()) {
         item.state = (item.state & ~LVIS_STATEIMAGEMASK) | checkState(table->isChecked(item.iItem));
     }
+}
+
+std::intptr_t JovTablePeer::findRow(const void* header) {
+    const auto* find = static_cast<const NMLVFINDITEMW*>(header);
+    const int count = table->getAnnouncedRowCount();
+    if ((find->lvfi.flags & LVFI_PARTIAL) == 0 || find->lvfi.psz == nullptr || count == 0) {
+        return -1;
+    }
+    char wanted[MAX_PATH] = {};
+    const int length = WideCharToMultiByte(CP_ACP, 0, find->lvfi.psz, -1, wanted, sizeof wanted,
+                                           nullptr, nullptr) -
+                       1;
+    const int start = find->iStart >= 0 && find->iStart < count ? find->iStart : 0;
+    const int steps = (find->lvfi.flags & LVFI_WRAP) != 0 ? count : count - start;
+    for (int step = 0; length > 0 && step < steps; ++step) {
+        const int row = (start + step) % count;
+        const JovString text = table->getCellText(row, 0);
+        if (text.length() >= length &&
+            CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, text.chars(), length, wanted,
+                           length) == CSTR_EQUAL) {
+            return row;
+        }
+    }
+    return -1;
 }
 
 std::intptr_t JovTablePeer::handleControlMessage(WindowHandle control, unsigned int message,

@@ -64,6 +64,9 @@ private:
 
     // LVN_GETDISPINFO: the text, picture and check box of one cell, from the table.
     void describeCell(void* header);
+    // LVN_ODFINDITEM, as the user types: the next row whose first cell starts with the typed
+    // text, from the row the control names on; -1 for none.
+    std::intptr_t findRow(const void* header);
     // An owner-data list does not toggle its check boxes: a press on one, or the space key on
     // the focused row, is queued for the table, which hears of it after the control's message.
     void checkBoxPressed(int x, int y);

@@ -127,6 +127,14 @@ TEST_F(JovTableTest, SpaceTicksTheFocusedRowOnceAndShiftClickSelectsARange) {
     EXPECT_EQ(table->getSelectedRows(), (std::vector<int>{0, 1, 2}));
 }
 
+TEST_F(JovTableTest, TypingSelectsTheNextRowStartingWithTheLetters) {
+    show();
+    type(control(), "s");
+    EXPECT_EQ(table->getSelectedRows(), std::vector<int>{2});
+    type(control(), "x");
+    EXPECT_EQ(table->getSelectedRows(), std::vector<int>{2});
+}
+
 TEST_F(JovTableTest, TheControlsSelectionMovesWithItsRowWhenRowsComeOrGo) {
     table->setSelectedRow(1);
     show();
