@@ -43,7 +43,8 @@ public:
     // The picture in front of the first column's text, or null.
     JovImage* getCellImage(int row);
 
-    // Not owned; null restores the plain rendering.
+    // Not owned: the control asks it whenever it draws a row, so it must live while it is set;
+    // null restores the plain rendering.
     void setCellRenderer(JovTableCellRenderer* renderer);
     JovTableCellRenderer* getCellRenderer() const { return cellRenderer; }
 
@@ -90,9 +91,9 @@ public:
     void addCheckListener(ChangeListener* listener);
     void removeCheckListener(ChangeListener* listener);
 
-    // From the peer, after the control's own notification: the user changed a check box. Check
-    // listeners hear of it; unless one consumed the event the mark is set, in the control too.
-    // Answers whether the change stands.
+    // From the peer, after the control's message that told of it: the user changed a check box.
+    // Check listeners hear of it; unless one consumed the event the mark is set, in the control
+    // too. Answers whether the change stands.
     bool userChecked(int row, bool checked);
     // From the peer: the control's selection of row changed.
     void selectionChangedInControl(int row, bool selected);
