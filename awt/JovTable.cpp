@@ -210,7 +210,7 @@ void JovTable::rowsReloaded() {
     announcedRows = rows.size();
     selectedCount = 0;
     if (tablePeer() != nullptr) {
-        tablePeer()->reloadRows();
+        tablePeer()->rowCountChanged(0);
     }
     if (hadSelection) {
         notifySelection(0, std::max(rows.size() - 1, 0));

@@ -100,7 +100,7 @@ void JovTablePeer::initialize() {
                  reinterpret_cast<LPARAM>(images->getHandle()));
     SetWindowSubclass(getWindow(), &controlProcedure, subclassId, 0);
     insertColumns();
-    reloadRows();
+    rowCountChanged(0);
 }
 
 void JovTablePeer::applyExtendedStyles() {
@@ -128,15 +128,6 @@ void JovTablePeer::insertColumns() {
     }
 }
 
-void JovTablePeer::reloadRows() {
-    countStale = false;
-    JovFlagGuard guard(applying);
-    // An empty list first: the control drops its selection and focus and scrolls to the top.
-    SendMessageA(getWindow(), LVM_SETITEMCOUNT, 0, 0);
-    SendMessageA(getWindow(), LVM_SETITEMCOUNT, table->getAnnouncedRowCount(), 0);
-    copySelectionFrom(0);
-}
-
 void JovTablePeer::rowCountChanged(int first) {
     if (countStale) {
         firstMovedRow = std::min(firstMovedRow, first);
@@ -154,6 +145,16 @@ void JovTablePeer::showRowCount() {
     }
     countStale = false;
     JovFlagGuard guard(applying);
+    // The control keeps focus and selection by position. All rows new: an empty list first, so
+    // that it drops both and scrolls to the top; otherwise a focus on a moved row goes.
+    if (firstMovedRow == 0) {
+        SendMessageA(getWindow(), LVM_SETITEMCOUNT, 0, 0);
+    }
+    const auto focused =
+        static_cast<int>(SendMessageA(getWindow(), LVM_GETNEXTITEM, -1, LVNI_FOCUSED));
+    if (focused >= firstMovedRow) {
+        setItemState(focused, 0, LVIS_FOCUSED);
+    }
     SendMessageA(getWindow(), LVM_SETITEMCOUNT, table->getAnnouncedRowCount(), LVSICF_NOSCROLL);
     copySelectionFrom(firstMovedRow);
 }

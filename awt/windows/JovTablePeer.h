@@ -16,12 +16,11 @@ public:
     explicit JovTablePeer(JovTable* table);
     ~JovTablePeer() override;
 
-    // Rows from first on came or went: the control shows the table's count and selection.
+    // Rows from first on came or went: the control shows the table's count and selection. From
+    // 0 (all rows new) it starts at the top again.
     void rowCountChanged(int first);
     // The rows' cells changed; only those on screen are drawn again.
     void updateRows(int first, int last);
-    // Shows the table's rows from the top again, as after a fresh fill.
-    void reloadRows();
 
     void setColumnWidth(int column, int width);
     void setColumnAlignment(int column, int alignment);

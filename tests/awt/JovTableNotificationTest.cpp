@@ -199,7 +199,7 @@ TEST_F(JovTableNotificationTest, ACheckHandlerThatRefillsTheTableDropsTheChanged
     EXPECT_EQ(checkedRows(), std::vector<int>{});
 }
 
-TEST_F(JovTableNotificationTest, ALargeRefillShowsEveryRowWithItsMarkAndTicksTheLastOne) {
+TEST_F(JovTableNotificationTest, ALargeRefillShowsEveryRowWithItsMarkFromTheTopAndTicksTheLastOne) {
     Fill fill;
     for (int row = 0; row < largeRowCount; ++row) {
         fill.names.push_back("Zutat " + std::to_string(row));
@@ -224,4 +224,7 @@ TEST_F(JovTableNotificationTest, ALargeRefillShowsEveryRowWithItsMarkAndTicksThe
     EXPECT_EQ(handler.depths.size(), 1u);
     EXPECT_NE(table->isChecked(last), last % markEvery == 0);
     EXPECT_EQ(view().stateImage(last) == ListViewProbe::checkedImage, table->isChecked(last));
+    // Refilled, the list starts at the top again.
+    refill(fill);
+    EXPECT_EQ(SendMessageA(control(), LVM_GETTOPINDEX, 0, 0), 0);
 }
