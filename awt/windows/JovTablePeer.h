@@ -6,6 +6,7 @@
 
 #include "awt/windows/JovComponentPeer.h"
 
+#include <cstdint>
 #include <vector>
 
 class JovImageList;
