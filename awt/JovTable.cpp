@@ -232,7 +232,8 @@ void JovTable::setShowGrid(bool shown) {
 }
 
 void JovTable::setChecked(int row, bool checked) {
-    if (!validRow(row)) {
+    // Refills set every row's mark; only a change costs the control anything.
+    if (!validRow(row) || isChecked(row) == checked) {
         return;
     }
     stateOf(row).checked = checked;
