@@ -1,5 +1,5 @@
 // The label as drawn on paper and on screen: texts at their baselines and in their fonts, the
-// nutrition table of "Leichte Vollkost", the wrap widths and the one page.
+// nutrition table of "Leichte Vollkost" and the wrap widths.
 #include "app/GageView.h"
 #include "LabelRecorder.h"
 #include "LiveObjectTest.h"
@@ -176,15 +176,4 @@ TEST_F(GageViewTest, UnderscoreShowsAsBlankAndNeverBreaksTheLine) {
     EXPECT_EQ(title[0].text, "Hähnchenbrust (40%),");
     EXPECT_EQ(title[0].y, 145);
     EXPECT_EQ(title[1].text, "Reis");
-}
-
-TEST_F(GageViewTest, PaperHasOnePageAndNoBackground) {
-    view->setMenuName("Gulasch");
-    EXPECT_EQ(print(1), JovPrintable::NO_SUCH_PAGE);
-    EXPECT_TRUE(recorder.texts().empty());
-    EXPECT_EQ(print(0), JovPrintable::PAGE_EXISTS);
-    EXPECT_EQ(recorder.imageCount(), 0);
-    recorder.record([&](JovGraphics& graphics) { view->paint(graphics); });
-    EXPECT_EQ(recorder.imageCount(), 1);
-    EXPECT_NE(recorder.find("Gulasch"), nullptr);
 }

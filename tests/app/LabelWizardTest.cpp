@@ -1,5 +1,6 @@
 // The label wizard on real controls: radio buttons, the spinner's field and up/down control, the
-// advertisement field and the preview toggle, each checked on the label view it writes into.
+// tabs, the advertisement field and the preview toggle, each checked on the label view it writes
+// into.
 #include "ToolkitTest.h"
 #include "app/GageView.h"
 #include "app/PreviewDialog.h"
@@ -14,6 +15,7 @@
 #include "awt/windows/SpinnerPeer.h"
 #include "util/JovDate.h"
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -79,12 +81,22 @@ protected:
 
     // A left click on the upper (up) or lower (down) arrow of the spinner's up/down control.
     void clickArrow(bool up) {
-        const HWND arrows = static_cast<SpinnerPeer*>(spinner()->getPeer())->getUpDownWindow();
         RECT area = {};
-        GetClientRect(arrows, &area);
-        const LPARAM point = MAKELPARAM(area.right / 2, up ? area.bottom / 4 : area.bottom * 3 / 4);
-        PostMessageA(arrows, WM_LBUTTONDOWN, MK_LBUTTON, point);
-        PostMessageA(arrows, WM_LBUTTONUP, 0, point);
+        GetClientRect(spinnerArrows(), &area);
+        clickAt(spinnerArrows(), area.right / 2, up ? area.bottom / 4 : area.bottom * 3 / 4);
+    }
+
+    // A left click in the middle of the tab at index, as the user switches pages.
+    void clickTab(int index) {
+        const HWND tabs = windowOf(steps->getTabbedPane());
+        RECT tab = {};
+        SendMessageA(tabs, TCM_GETITEMRECT, index, reinterpret_cast<LPARAM>(&tab));
+        clickAt(tabs, (tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2);
+    }
+
+    void clickAt(HWND window, int x, int y) {
+        PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+        PostMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
         pumpFor(settle);
     }
 
@@ -97,6 +109,9 @@ protected:
 
     Spinner* spinner() const { return steps->getStep1Panel()->getSpinner(); }
     HWND spinnerField() const { return windowOf(spinner()->getTextField()); }
+    HWND spinnerArrows() const {
+        return static_cast<SpinnerPeer*>(spinner()->getPeer())->getUpDownWindow();
+    }
     std::string useByIn(int days) const {
         return GageView::useByLineFor(JovDate(constructed.getTime() + days * day)).chars();
     }
@@ -126,6 +141,7 @@ TEST_F(LabelWizardTest, DateButtonsSetTheUseByDate) {
         click(date.button);
         EXPECT_EQ(view->getUseByLine().chars(), useByIn(date.days)) << date.button;
         EXPECT_EQ(IsWindowEnabled(spinnerField()) != FALSE, date.spinnerFree) << date.button;
+        EXPECT_EQ(IsWindowEnabled(spinnerArrows()) != FALSE, date.spinnerFree) << date.button;
     }
     // "am" gives the field the focus with its whole text selected, ready to be typed over.
     click("am");
@@ -181,8 +197,8 @@ TEST_F(LabelWizardTest, MenuTypeButtonsWriteTheTypeAndTheNutritionSwitch) {
 }
 
 TEST_F(LabelWizardTest, AdvertisementFollowsEachKeystroke) {
-    steps->getTabbedPane()->setSelectedIndex(1);
-    pumpFor(settle);
+    clickTab(1);
+    EXPECT_FALSE(IsWindowVisible(windowOf(steps->getStep1Panel())));
     EXPECT_EQ(GetFocus(), windowOf(steps->getStep5Panel()->getCountField()));
     const HWND field = windowOf(steps->getStep5Panel()->getAdvertisementField());
     SetWindowTextA(field, "");

@@ -1,5 +1,5 @@
-// What the editing forms need of the widgets: labels skipped by Tab or
-// showing a picture, and a component shown again taking its place at once.
+// What the editing forms need of the widgets: labels showing a picture, and a component shown
+// again taking its place at once.
 #include "WidgetTest.h"
 #include "awt/JovFlowLayout.h"
 #include "awt/JovImageIcon.h"
@@ -10,17 +10,6 @@
 #include <gtest/gtest.h>
 
 using FormWidgetsTest = WidgetTest;
-
-TEST_F(FormWidgetsTest, TabPassesLabelsBy) {
-    auto* first = new JovTextField;
-    auto* second = new JovTextField;
-    HWND firstWindow = place(first, 10, 10, 100, 24);
-    place(new JovLabel("Name:"), 10, 40, 100, 24);
-    place(second, 10, 70, 100, 24);
-    SetFocus(firstWindow);
-    pressKey(firstWindow, VK_TAB);
-    EXPECT_EQ(GetFocus(), windowOf(second));
-}
 
 TEST_F(FormWidgetsTest, ALabelWithAPictureIsOwnerDrawnAtThePicturesSize) {
     auto* label = new JovLabel("Menü");

@@ -1,9 +1,7 @@
-// Edge placement, the two gaps, insets, replacing the centre and the preferred size.
-#include "CapturedOutput.h"
+// Edge placement, the two gaps, insets, hidden places, replacing the centre and the preferred size.
 #include "LayoutTest.h"
 
 #include "awt/JovBorderLayout.h"
-#include "lang/JovInteger.h"
 
 namespace {
 
@@ -56,17 +54,6 @@ protected:
     std::vector<JovComponent*> placed;
 };
 
-TEST_F(JovBorderLayoutTest, NorthWithoutHeightAddsNoGap) {
-    makeContainer(new JovBorderLayout(4, 0), 300, 200);
-    // No preferred size and no size yet: preferred height 0.
-    JovComponent* emptyNorth = new JovComponent();
-    container->add(emptyNorth, JovString(JovBorderLayout::NORTH));
-    JovComponent* middle = addSized(10, 10, JovString(JovBorderLayout::CENTER));
-    layOut();
-    EXPECT_EQ(boundsOf(emptyNorth), (Bounds{0, 0, 300, 0}));
-    EXPECT_EQ(boundsOf(middle), (Bounds{0, 0, 300, 200}));
-}
-
 TEST_F(JovBorderLayoutTest, HiddenPlacesAreSkipped) {
     makeContainer(new JovBorderLayout(4, 0), 300, 200);
     addFivePlaces();
@@ -87,21 +74,6 @@ TEST_F(JovBorderLayoutTest, ChildWithoutConstraintsIsTheCentreUntilASecondCentre
     EXPECT_EQ(first->getParent(), nullptr);
     layOut();
     EXPECT_EQ(boundsOf(second), (Bounds{0, 0, 300, 200}));
-}
-
-TEST_F(JovBorderLayoutTest, OtherConstraintsAreIgnoredSilently) {
-    makeContainer(new JovBorderLayout(), 300, 200);
-    JovComponent* misspelt = nullptr;
-    JovComponent* number = nullptr;
-    const std::string errors = errorsOf([&] {
-        misspelt = addSized(10, 10, JovString("north"));
-        number = addSized(10, 10, JovInteger(1));
-        layOut();
-    });
-    EXPECT_EQ(errors, "");
-    EXPECT_EQ(container->getComponentCount(), 2);
-    EXPECT_EQ(boundsOf(misspelt), (Bounds{0, 0, 0, 0}));
-    EXPECT_EQ(boundsOf(number), (Bounds{0, 0, 0, 0}));
 }
 
 TEST_F(JovBorderLayoutTest, PreferredSizeLeavesOutTheGapsOfEmptyPlaces) {

@@ -1,5 +1,5 @@
 // Containers: ownership of children through their reference counts, moving a child between
-// containers, the calls to the layout manager, and layout triggering.
+// containers, refused children and the calls to the layout manager.
 #include "awt/JovContainer.h"
 #include "DestructionProbe.h"
 #include "LiveObjectTest.h"
@@ -123,36 +123,6 @@ TEST_F(JovContainerTest, AContainerRefusesNullItselfAndItsAncestors) {
     EXPECT_EQ(first->getComponentCount(), 1);
     EXPECT_EQ(inner->getComponentCount(), 0);
     EXPECT_EQ(first->getParent(), nullptr);
-}
-
-TEST_F(JovContainerTest, ValidateLaysOutEveryChildAndInvalidatingOneInvalidatesItsAncestors) {
-    JovComponent* a = first->add(named("a"));
-    auto* nested = new JovPanel(new RecordingLayout(secondLog));
-    first->add(nested);
-    JovComponent* inner = nested->add(named("inner"));
-    first->validate();
-    EXPECT_TRUE(first->isValid());
-    EXPECT_TRUE(a->isValid());
-    EXPECT_TRUE(nested->isValid());
-    EXPECT_TRUE(inner->isValid());
-    EXPECT_STREQ(nested->getBounds().toString().chars(),
-                 "ool.awt.JovRectangle[x=0,y=20,width=50,height=20]");
-    EXPECT_EQ(secondLog.back(), "layout");
-    inner->invalidate();
-    EXPECT_FALSE(nested->isValid());
-    EXPECT_FALSE(first->isValid());
-}
-
-TEST_F(JovContainerTest, ComponentAtLooksAtVisibleChildrenFirst) {
-    first->setBounds(0, 0, 100, 100);
-    JovComponent* hidden = first->add(named("hidden"));
-    JovComponent* shown = first->add(named("shown"));
-    hidden->setBounds(10, 10, 20, 20);
-    shown->setBounds(10, 10, 20, 20);
-    hidden->hide();
-    EXPECT_EQ(first->getComponentAt(15, 15), shown);
-    EXPECT_EQ(first->getComponentAt(50, 50), first);
-    EXPECT_EQ(first->getComponentAt(150, 50), nullptr);
 }
 
 TEST_F(JovContainerTest, ReplacingTheLayoutReleasesTheOldOne) {

@@ -1,5 +1,4 @@
-// Menus in a frame's real Win32 menu bar: commands by id, separators, check marks, labels and
-// accelerators.
+// Menus in a frame's real Win32 menu bar and a popup: commands by id, separators, check marks.
 #include "awt/JovMenu.h"
 #include "WidgetTest.h"
 #include "awt/JovCheckboxMenuItem.h"
@@ -31,11 +30,6 @@ protected:
     }
     void choose(const JovMenuItem* item) {
         SendMessageA(windowOf(frame), WM_COMMAND, MAKEWPARAM(item->getCommandId(), 0), 0);
-    }
-    std::string nativeLabel(const JovMenuItem* item) {
-        char text[64] = {};
-        GetMenuStringA(nativeFile, item->getCommandId(), text, sizeof text, MF_BYCOMMAND);
-        return text;
     }
 
     JovMenuBar* menuBar = nullptr;
@@ -69,66 +63,6 @@ TEST_F(JovMenuTest, ACheckboxItemFlipsItsCheckMarkAndActs) {
     EXPECT_FALSE(setupItem->getState());
     EXPECT_EQ(GetMenuState(nativeFile, setupItem->getCommandId(), MF_BYCOMMAND) & MF_CHECKED, 0u);
     EXPECT_EQ(log.entries, (Entries{"action &Eingabemodus", "action &Eingabemodus"}));
-}
-
-TEST_F(JovMenuTest, ALabelChangedLaterIsChangedInPlace) {
-    printItem->setLabel("Etiketten &drucken");
-    EXPECT_EQ(nativeLabel(printItem), "Etiketten &drucken");
-    EXPECT_EQ(GetMenuItemCount(nativeFile), 3);
-    printItem->setLabel(JovMenuItem::SEPARATOR_LABEL);
-    EXPECT_NE(GetMenuState(nativeFile, 0, MF_BYPOSITION) & MF_SEPARATOR, 0u);
-}
-
-TEST_F(JovMenuTest, RemovingTheMenuBarTakesTheNativeMenuAway) {
-    menuBar->addRef();
-    frame->setMenuBar(nullptr);
-    EXPECT_EQ(GetMenu(windowOf(frame)), nullptr);
-    EXPECT_EQ(printItem->getNativeMenu(), nullptr);
-    choose(printItem);
-    EXPECT_EQ(log.entries, (Entries{"action print"})) << "the item still acts by its id";
-    menuBar->release();
-}
-
-namespace {
-// The window rectangle's size that the client rectangle needs with a menu bar of one row.
-SIZE windowSizeWithMenuFor(HWND window) {
-    RECT client = {};
-    GetClientRect(window, &client);
-    AdjustWindowRectEx(&client, static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE)), TRUE,
-                       static_cast<DWORD>(GetWindowLongA(window, GWL_EXSTYLE)));
-    return SIZE{client.right - client.left, client.bottom - client.top};
-}
-
-void expectMenuBarShown(HWND window) {
-    MENUBARINFO info = {};
-    info.cbSize = sizeof info;
-    ASSERT_TRUE(GetMenuBarInfo(window, OBJID_MENU, 0, &info));
-    EXPECT_GT(info.rcBar.bottom - info.rcBar.top, 0) << "the bar has a row on the screen";
-    RECT outer = {};
-    GetWindowRect(window, &outer);
-    const SIZE expected = windowSizeWithMenuFor(window);
-    EXPECT_EQ(outer.right - outer.left, expected.cx);
-    EXPECT_EQ(outer.bottom - outer.top, expected.cy) << "the client area leaves room for the bar";
-}
-} // namespace
-
-TEST_F(JovMenuTest, TheBarTakesItsRowAboveTheClientArea) {
-    expectMenuBarShown(windowOf(frame));
-}
-
-class JovMenuBarTest : public ToolkitTest {};
-
-TEST_F(JovMenuBarTest, ABarSetBeforeTheFrameIsShownAppearsWithIt) {
-    auto* frame = new JovFrame("Menüleiste");
-    frame->setLayout(nullptr);
-    frame->setBounds(40, 40, 400, 300);
-    auto* bar = new JovMenuBar;
-    bar->add(new JovMenu("&Datei"))->add(new JovMenuItem("&Beenden"));
-    frame->setMenuBar(bar);
-    frame->show();
-    pumpFor(30);
-    expectMenuBarShown(windowOf(frame));
-    frame->dispose();
 }
 
 class JovPopupMenuTest : public WidgetTest {};

@@ -1,64 +1,9 @@
-// Message and question boxes: the real system message box, answered from a helper thread.
-#include "awt/JovOptionPane.h"
-#include "WidgetTest.h"
-#include "awt/JovTextField.h"
+// Message and question boxes: each type's icon and buttons, and the answer of each button. The
+// real boxes are answered in the application's dialog and window tests.
 #include "awt/windows/JovOptionPanePeer.h"
 
 #include <gtest/gtest.h>
-
-#include <atomic>
-#include <chrono>
-#include <thread>
-
-namespace {
-
-constexpr auto pollInterval = std::chrono::milliseconds(20);
-constexpr int maximumPolls = 250;
-
-// Closes the box titled title with its close box, noting whether its owner was disabled.
-class BoxCloser {
-public:
-    BoxCloser(const char* title, HWND owner)
-        : watcher([this, title, owner] {
-              for (int poll = 0; poll < maximumPolls; ++poll) {
-                  HWND box = FindWindowA("#32770", title);
-                  if (box != nullptr) {
-                      boxOwner = GetWindow(box, GW_OWNER);
-                      ownerDisabled = owner != nullptr && !IsWindowEnabled(owner);
-                      PostMessageA(box, WM_CLOSE, 0, 0);
-                      return;
-                  }
-                  std::this_thread::sleep_for(pollInterval);
-              }
-          }) {}
-    ~BoxCloser() { watcher.join(); }
-
-    std::atomic<HWND> boxOwner{nullptr};
-    std::atomic<bool> ownerDisabled{false};
-
-private:
-    std::thread watcher;
-};
-
-} // namespace
-
-class JovOptionPaneTest : public WidgetTest {};
-
-TEST_F(JovOptionPaneTest, AnInformationClosedWithTheCloseBoxReturnsTwo) {
-    BoxCloser closer("Hinweis...", windowOf(frame));
-    EXPECT_EQ(JovOptionPane::show(frame, JovString("Gespeichert."), "Hinweis...", 2),
-              JovOptionPane::CLOSED_OPTION);
-}
-
-TEST_F(JovOptionPaneTest, TheBoxIsModalToTheTopLevelWindowOfTheParent) {
-    auto* field = new JovTextField;
-    place(field, 10, 10, 100, 24);
-    BoxCloser closer("Datenbankfehler...", windowOf(frame));
-    JovOptionPane::show(field, JovString("Fehler"), "Datenbankfehler...",
-                        JovOptionPane::WARNING_MESSAGE);
-    EXPECT_TRUE(closer.ownerDisabled);
-    EXPECT_TRUE(IsWindowEnabled(windowOf(frame)));
-}
+#include <windows.h>
 
 TEST(JovOptionPanePeerTest, EachTypeHasItsIconAndButtonsAndEachButtonItsAnswer) {
     EXPECT_EQ(JovOptionPanePeer::boxStyle(1), 16u);

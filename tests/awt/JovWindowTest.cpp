@@ -1,15 +1,13 @@
-// Top-level windows: registration with the root container, deferred removal after dispose, the end
-// of the message loop, the close request, owned windows and peers made from other threads.
+// Top-level windows: deferred removal after dispose, the end of the message loop, the state set
+// before showing and owned windows.
 #include "ToolkitTest.h"
 #include "awt/JovDialog.h"
 #include "awt/JovFrame.h"
-#include "awt/JovPanel.h"
 #include "awt/event/JovWindowEvent.h"
 #include "awt/windows/JovMToolkit.h"
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <thread>
 #include <vector>
 
@@ -62,15 +60,6 @@ private:
     std::thread thread;
 };
 
-bool contains(const std::vector<int>& events, int id) {
-    for (int event : events) {
-        if (event == id) {
-            return true;
-        }
-    }
-    return false;
-}
-
 } // namespace
 
 class JovWindowTest : public ToolkitTest {
@@ -85,23 +74,6 @@ protected:
     std::vector<int> events;
     bool deleted = false;
 };
-
-TEST_F(JovWindowTest, ShowingRegistersTheWindowWithTheRootContainerUntilDisposed) {
-    auto* frame = new EventFrame(events, deleted, false);
-    frame->setBounds(50, 50, 300, 200);
-    const int before = JovWindow::getRootPane()->getComponentCount();
-    frame->show();
-    EXPECT_EQ(JovWindow::getRootPane()->getComponentCount(), before + 1);
-    EXPECT_EQ(frame->getParent(), JovWindow::getRootPane());
-    ASSERT_NE(windowOf(frame), nullptr);
-    EXPECT_TRUE(IsWindowVisible(windowOf(frame)));
-    EXPECT_TRUE(toolkit().isMessageLoopRequested());
-    // Disposing twice is harmless.
-    frame->dispose();
-    frame->dispose();
-    EXPECT_TRUE(pumpUntil([this] { return deleted; }));
-    EXPECT_EQ(JovWindow::getRootPane()->getComponentCount(), before);
-}
 
 TEST_F(JovWindowTest, DisposingTheLastWindowFromItsCloseHandlerEndsTheLoopWithZero) {
     EventFrame* frame = shownFrame(true);
@@ -120,40 +92,6 @@ TEST_F(JovWindowTest, TheWindowOutlivesTheHandlerThatDisposesIt) {
     EXPECT_TRUE(frame->aliveAfterDispose);
     EXPECT_TRUE(pumpUntil([this] { return deleted; }));
     EXPECT_TRUE(pumpUntil([] { return seenQuitCode == 0; }));
-}
-
-TEST_F(JovWindowTest, TheCloseBoxDeliversTheCloseRequestAndLeavesTheWindowOpen) {
-    EventFrame* frame = shownFrame();
-    const HWND window = windowOf(frame);
-    SendMessageA(window, WM_CLOSE, 0, 0);
-    SendMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
-    pumpFor(100);
-    int closeRequests = 0;
-    for (int id : events) {
-        closeRequests += id == JovWindowEvent::WINDOW_CLOSING ? 1 : 0;
-    }
-    EXPECT_EQ(closeRequests, 2);
-    EXPECT_TRUE(IsWindow(window));
-    EXPECT_TRUE(IsWindowVisible(window));
-    EXPECT_FALSE(deleted);
-    frame->dispose();
-}
-
-TEST_F(JovWindowTest, HidingShowingAndMinimisingDeliverTheirEventsAndTheStateFollows) {
-    EventFrame* frame = shownFrame();
-    events.clear();
-    frame->hide();
-    ASSERT_FALSE(events.empty());
-    EXPECT_EQ(events.front(), JovWindowEvent::WINDOW_CLOSING);
-    EXPECT_FALSE(IsWindowVisible(windowOf(frame)));
-    frame->show();
-    EXPECT_TRUE(contains(events, JovWindowEvent::WINDOW_OPENED));
-    EXPECT_TRUE(IsWindowVisible(windowOf(frame)));
-    frame->setExtendedState(JovFrame::ICONIFIED);
-    pumpFor(100);
-    EXPECT_TRUE(contains(events, JovWindowEvent::WINDOW_ICONIFIED));
-    EXPECT_EQ(frame->getExtendedState(), JovFrame::ICONIFIED);
-    frame->dispose();
 }
 
 TEST_F(JovWindowTest, FrameStateAndNormalBoundsSetBeforeShowingApplyWhenShown) {
@@ -186,26 +124,4 @@ TEST_F(JovWindowTest, AnOwnedDialogNeverShownIsDeletedWithItsOwner) {
     frame->show();
     frame->dispose();
     EXPECT_TRUE(pumpUntil([&] { return deleted && dialogDeleted; }));
-}
-
-TEST_F(JovWindowTest, PeersAreMadeOnTheUiThreadWhenShownFromAnotherThread) {
-    auto* frame = new EventFrame(events, deleted, false);
-    frame->setBounds(50, 50, 300, 200);
-    auto* panel = new JovPanel;
-    panel->setBounds(10, 10, 100, 50);
-    frame->add(panel);
-    std::atomic<bool> shown{false};
-    std::thread worker([&] {
-        frame->show();
-        shown = true;
-    });
-    EXPECT_TRUE(pumpUntil([&] { return shown.load(); }));
-    worker.join();
-    for (const JovComponent* component :
-         {static_cast<JovComponent*>(frame), static_cast<JovComponent*>(panel)}) {
-        ASSERT_NE(windowOf(component), nullptr);
-        EXPECT_EQ(GetWindowThreadProcessId(windowOf(component), nullptr), GetCurrentThreadId());
-    }
-    EXPECT_EQ(GetParent(windowOf(panel)), windowOf(frame));
-    frame->dispose();
 }

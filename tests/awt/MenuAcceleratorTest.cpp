@@ -111,15 +111,3 @@ TEST_F(MenuAcceleratorTest, AnItemGreyedAfterInstallingIsGreyedInTheNativeMenuAn
     focusAndType(window, 'E', true);
     EXPECT_EQ(log.entries, (Log{"action edit"}));
 }
-
-TEST_F(MenuAcceleratorTest, AGreyedMenuGreysItsTitleAndSilencesItsItems) {
-    HMENU bar = GetMenu(windowOf(frame));
-    editMenu->setEnabled(false);
-    EXPECT_NE(nativeState(bar, 0, MF_BYPOSITION) & MF_GRAYED, 0u);
-    EXPECT_EQ(nativeState(bar, 1, MF_BYPOSITION) & MF_GRAYED, 0u);
-    auto* field = new JovTextField;
-    HWND window = place(field, 10, 10, 200, 24);
-    focusAndType(window, 'E', true);
-    focusAndType(window, VK_F1, false);
-    EXPECT_EQ(log.entries, (Log{"action help"}));
-}

@@ -1,5 +1,5 @@
 // The immutable shared-value text: construction, sharing, the text operations with their
-// clipping rules, comparison and the number texts.
+// clipping rules, comparison and formatting.
 #include "LiveObjectTest.h"
 #include "TextBytes.h"
 #include "ValueEquality.h"
@@ -7,8 +7,6 @@
 #include "lang/JovInteger.h"
 #include "lang/JovString.h"
 
-#include <clocale>
-#include <cstring>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -88,13 +86,6 @@ TEST_F(JovStringTest, ReplaceAndConcatenationLeaveTheOperandsAlone) {
     EXPECT_EQ(sharing.chars(), left.chars());
 }
 
-TEST_F(JovStringTest, GetCharsCopiesTheClippedRange) {
-    char target[8];
-    std::memset(target, '.', sizeof target);
-    JovString("abcdef").getChars(2, 99, target, 1);
-    EXPECT_EQ(std::string(target, sizeof target), ".cdef...");
-}
-
 TEST_F(JovStringTest, EqualsAndCompareToLookAtEveryUnsignedByteOfTheOtherObjectsText) {
     const JovInteger number(5);
     EXPECT_TRUE(JovString("5").equals(&number));
@@ -115,16 +106,6 @@ TEST_F(JovStringTest, EqualsAndCompareToLookAtEveryUnsignedByteOfTheOtherObjects
         EXPECT_EQ(JovString(left).compareTo(JovString(right)), order) << left << " " << right;
     }
     EXPECT_EQ(JovString("12").compareTo(JovInteger(12)), 0);
-}
-
-TEST_F(JovStringTest, ValueOfWritesDecimalsWithTheGermanComma) {
-    EXPECT_STREQ(JovString::valueOf(-42).chars(), "-42");
-    EXPECT_STREQ(JovString::valueOf(123456L).chars(), "123456");
-    if (*std::localeconv()->decimal_point != ',') {
-        GTEST_SKIP() << "the German locale is not installed";
-    }
-    EXPECT_STREQ(JovString::valueOf(1.5).chars(), "1,5");
-    EXPECT_STREQ(JovString::valueOf(275.0).chars(), "275");
 }
 
 TEST_F(JovStringTest, FormatAssignsTheResultCutAtTheWorkArea) {

@@ -1,15 +1,12 @@
-// The sample data of data/sample.sql as the program reads it: every reference names a row, the
-// shares of a composed ingredient make up the whole, and no composition contains itself.
+// The sample data of data/sample.sql as the program reads it: every reference names a row and the
+// shares of a composed ingredient make up the whole. Cycles would stop the label text tool's run
+// over every menu.
 #include "AdapterDatabaseTest.h"
 #include "OdbcStatement.h"
 
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <map>
 #include <memory>
-#include <set>
-#include <vector>
 
 namespace {
 constexpr double shareTolerance = 1e-9;
@@ -59,30 +56,4 @@ TEST_F(SampleDataTest, SharesOfEveryComposedIngredientAddUpToTheWhole) {
         EXPECT_NEAR(statement.number(2), 1.0, shareTolerance) << "Eltern " << statement.integer(1);
     }
     EXPECT_GT(composed, 0);
-}
-
-TEST_F(SampleDataTest, CompositionsAreFreeOfCycles) {
-    OdbcStatement statement(*session);
-    ASSERT_EQ(statement.execute("SELECT Eltern, Kind FROM Anteile"), SQL_SUCCESS);
-    std::map<int, std::vector<int>> children;
-    while (statement.fetch()) {
-        children[statement.integer(1)].push_back(statement.integer(2));
-    }
-    // Walks down from every composed ingredient; meeting one on its own path is a cycle.
-    std::set<int> path;
-    std::function<void(int)> descend = [&](int id) {
-        if (!path.insert(id).second) {
-            ADD_FAILURE() << "composition cycle through " << id;
-            return;
-        }
-        if (const auto found = children.find(id); found != children.end()) {
-            for (const int child : found->second) {
-                descend(child);
-            }
-        }
-        path.erase(id);
-    };
-    for (const auto& [parent, components] : children) {
-        descend(parent);
-    }
 }

@@ -17,10 +17,6 @@ std::string EventLog::keyLine(const char* operation, const JovKeyEvent& event) {
            (event.isConsumed() ? " consumed" : "");
 }
 
-std::string EventLog::childLine(const char* operation, const JovTreeModelEvent& event) {
-    return std::string(operation) + " " + std::to_string(event.getChildIndex());
-}
-
 void EventLog::note(JovAWTEvent& event, const std::string& line) {
     {
         std::lock_guard<std::mutex> guard(lock);
@@ -75,11 +71,6 @@ void EventLog::stateChanged(ChangeEvent& event) {
         return;
     }
     note(event, "check " + std::to_string(check->getRow()) + (check->isChecked() ? " on" : " off"));
-}
-
-void EventLog::dataChanged(JovEventObject& event) {
-    lastSource = event.getSource();
-    write("dataChanged");
 }
 
 void EventLog::valueChanged(JovTreeSelectionEvent& event) {

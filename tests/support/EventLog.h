@@ -1,5 +1,6 @@
-// A listener for every listener interface of the toolkit that writes each call as one line
-// ("name:operation details"), so a test compares what arrived, and in which order, with one list.
+// A listener for the toolkit's listener interfaces that the tests use; it writes each call as one
+// line ("name:operation details"), so a test compares what arrived, and in which order, with one
+// list.
 #pragma once
 
 #include "awt/event/ChangeEvent.h"
@@ -8,20 +9,12 @@
 #include "awt/event/DocumentListener.h"
 #include "awt/event/JovActionEvent.h"
 #include "awt/event/JovActionListener.h"
-#include "awt/event/JovAdjustmentEvent.h"
-#include "awt/event/JovAdjustmentListener.h"
-#include "awt/event/JovDataListener.h"
-#include "awt/event/JovFocusEvent.h"
-#include "awt/event/JovFocusListener.h"
 #include "awt/event/JovKeyEvent.h"
 #include "awt/event/JovKeyListener.h"
 #include "awt/event/JovListSelectionEvent.h"
 #include "awt/event/JovListSelectionListener.h"
 #include "awt/event/JovMouseEvent.h"
 #include "awt/event/JovMouseListener.h"
-#include "awt/event/JovMouseMotionListener.h"
-#include "awt/event/JovTreeModelEvent.h"
-#include "awt/event/JovTreeModelListener.h"
 #include "awt/event/JovTreeSelectionEvent.h"
 #include "awt/event/JovTreeSelectionListener.h"
 
@@ -37,14 +30,9 @@ using Entries = std::vector<std::string>;
 class EventLog : public JovActionListener,
                  public ChangeListener,
                  public DocumentListener,
-                 public JovAdjustmentListener,
-                 public JovDataListener,
-                 public JovFocusListener,
                  public JovKeyListener,
                  public JovListSelectionListener,
                  public JovMouseListener,
-                 public JovMouseMotionListener,
-                 public JovTreeModelListener,
                  public JovTreeSelectionListener {
 public:
     using Clock = std::chrono::steady_clock;
@@ -68,13 +56,6 @@ public:
     void changedUpdate(DocumentEvent& event) override {
         note(event, std::string("document ") + event.getText().chars());
     }
-    void adjustmentValueChanged(JovAdjustmentEvent& event) override {
-        note(event, "adjustment " + std::to_string(event.getAdjustmentType()) + " " +
-                        std::to_string(event.getValue()));
-    }
-    void dataChanged(JovEventObject& event) override;
-    void focusGained(JovFocusEvent& event) override { note(event, "focusGained"); }
-    void focusLost(JovFocusEvent& event) override { note(event, "focusLost"); }
     void keyPressed(JovKeyEvent& event) override { note(event, keyLine("keyPressed", event)); }
     void keyReleased(JovKeyEvent& event) override { note(event, keyLine("keyReleased", event)); }
     void keyTyped(JovKeyEvent& event) override { note(event, keyLine("keyTyped", event)); }
@@ -91,20 +72,6 @@ public:
     void mouseExited(JovMouseEvent& event) override { note(event, mouseLine("exited", event)); }
     void mousePressed(JovMouseEvent& event) override { note(event, mouseLine("pressed", event)); }
     void mouseReleased(JovMouseEvent& event) override { note(event, mouseLine("released", event)); }
-    void mouseMoved(JovMouseEvent& event) override { note(event, mouseLine("moved", event)); }
-    void mouseDragged(JovMouseEvent& event) override { note(event, mouseLine("dragged", event)); }
-    void treeNodesChanged(JovTreeModelEvent& event) override {
-        note(event, childLine("nodesChanged", event));
-    }
-    void treeNodesInserted(JovTreeModelEvent& event) override {
-        note(event, childLine("nodesInserted", event));
-    }
-    void treeNodesRemoved(JovTreeModelEvent& event) override {
-        note(event, childLine("nodesRemoved", event));
-    }
-    void treeStructureChanged(JovTreeModelEvent& event) override {
-        note(event, "structureChanged");
-    }
     void valueChanged(JovTreeSelectionEvent& event) override;
 
     // A copy of the lines so far; listeners may run on other threads.
@@ -139,7 +106,6 @@ private:
     static std::string labelOf(const JovDefaultMutableTreeNode* node);
     static std::string mouseLine(const char* operation, const JovMouseEvent& event);
     static std::string keyLine(const char* operation, const JovKeyEvent& event);
-    static std::string childLine(const char* operation, const JovTreeModelEvent& event);
 
     void write(const std::string& line);
 

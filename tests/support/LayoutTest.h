@@ -12,7 +12,6 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <ostream>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -71,17 +70,6 @@ private:
 // Test names carry the row's name instead of its bytes.
 inline void PrintTo(const LayoutCase& layoutCase, std::ostream* out) {
     *out << layoutCase.name;
-}
-
-// The row of a table with the given name; tests that check more than bounds start from it.
-template <std::size_t size>
-const LayoutCase& caseNamed(const LayoutCase (&table)[size], const std::string& name) {
-    for (const LayoutCase& row : table) {
-        if (name == row.name) {
-            return row;
-        }
-    }
-    throw std::invalid_argument("no layout case " + name);
 }
 
 // One test per row of a layout's table, named after the row.

@@ -27,14 +27,6 @@ std::string TreeViewProbe::labelOf(HTREEITEM item) const {
     return label;
 }
 
-int TreeViewProbe::imageOf(HTREEITEM item) const {
-    TVITEMA entry = {};
-    entry.mask = TVIF_IMAGE;
-    entry.hItem = item;
-    SendMessageA(control, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&entry));
-    return entry.iImage;
-}
-
 bool TreeViewProbe::expanded(HTREEITEM item) const {
     return (SendMessageA(control, TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(item), TVIS_EXPANDED) &
             TVIS_EXPANDED) != 0;

@@ -1,5 +1,5 @@
-// Reads a tree-view control the way a user sees it: items by relation, their labels, pictures
-// and expansion, and the point to click on an item.
+// Reads a tree-view control the way a user sees it: items by relation, their labels and
+// expansion, and the point to click on an item.
 #pragma once
 
 #include <string>
@@ -15,7 +15,6 @@ public:
     // The item in relation (TVGN_ROOT, TVGN_CHILD, TVGN_NEXT, TVGN_CARET...) to from.
     HTREEITEM item(UINT relation, HTREEITEM from = nullptr) const;
     std::string labelOf(HTREEITEM item) const;
-    int imageOf(HTREEITEM item) const;
     bool expanded(HTREEITEM item) const;
     // The middle of the item's label.
     POINT pointOf(HTREEITEM item) const;

@@ -17,12 +17,7 @@ protected:
     HWND place(JovComponent* component, int x, int y, int width, int height);
     // A left click posted to window at the client position, handled before it returns.
     static void click(HWND window, int x, int y, WPARAM keys = 0);
-    // Posts a key to window and handles it as the message loop does.
-    static void pressKey(HWND window, WPARAM key);
-    // Types text into an edit window character by character.
-    static void type(HWND window, const char* text);
     static std::string windowText(HWND window);
-    static LONG styleOf(HWND window) { return GetWindowLongA(window, GWL_STYLE); }
 
     JovFrame* frame = nullptr;
     EventLog log;

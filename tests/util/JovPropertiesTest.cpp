@@ -1,17 +1,15 @@
-// Property tables: lookups through defaults, the line syntax read by load, and values that
-// survive a store and load unchanged. The written file's form is checked by the settings tests.
+// Property tables: the line syntax read by load, and values that survive a store and load
+// unchanged. The written file's form is checked by the settings tests.
 #include "LiveObjectTest.h"
 #include "TempFolder.h"
 #include "TextBytes.h"
 
 #include "io/JovFileReader.h"
 #include "io/JovFileWriter.h"
-#include "lang/JovInteger.h"
 #include "util/JovProperties.h"
 
 #include <gtest/gtest.h>
 #include <iterator>
-#include <memory>
 #include <string>
 
 namespace {
@@ -40,24 +38,6 @@ protected:
 
     TempFolder folder;
 };
-
-TEST_F(JovPropertiesTest, OwnValueComesBeforeDefaultsBeforeTheGivenDefaultAlsoInAClone) {
-    auto* defaults = new JovProperties;
-    defaults->setProperty("STATE", "4");
-    defaults->setProperty("PASSWORD", "aus Vorgabe");
-    JovProperties table(defaults);
-    table.setProperty("PASSWORD", "eigen");
-    table.put("id", new JovInteger(17));
-    EXPECT_EQ(valueOf(table, "PASSWORD"), "eigen");
-    EXPECT_EQ(valueOf(table, "STATE"), "4");
-    EXPECT_EQ(valueOf(table, "BOUNDS"), "<fehlt>");
-    EXPECT_EQ(valueOf(table, "id"), "17") << "a boxed value answers its text";
-    EXPECT_STREQ(table.toString().chars(), "ool.util.JovProperties[PASSWORD=eigen,id=17]")
-        << "defaults are looked up, not copied";
-    const std::unique_ptr<JovObject> copy(table.clone());
-    static_cast<JovProperties*>(copy.get())->setProperty("A", "neu");
-    EXPECT_EQ(valueOf(table, "A"), "neu") << "a clone shares the entries";
-}
 
 TEST_F(JovPropertiesTest, LoadReadsKeysAndValuesByTheLineSyntax) {
     const struct {

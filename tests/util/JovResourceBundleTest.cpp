@@ -1,6 +1,6 @@
 // Resource files: the line syntax with its escapes, lookups with their fallback to the key, the
-// file search by language and the cache that reads each base name once.
-#include "LanguageEnvironment.h"
+// file search and the cache that reads each base name once. The program's texts are German only,
+// so the choice by the system's language is not checked.
 #include "LiveObjectTest.h"
 #include "TempFolder.h"
 #include "TextBytes.h"
@@ -10,7 +10,6 @@
 #include "util/JovResourceBundle.h"
 
 #include <gtest/gtest.h>
-#include <memory>
 #include <string>
 
 // Bundles read straight from one file, outside the cache, so every object they make must go.
@@ -58,17 +57,6 @@ TEST_F(JovResourceBundleTest, LinesGiveTextsByTheBundleSyntax) {
         const JovResourceBundle bundle(folder.file("texts.pro").c_str());
         EXPECT_EQ(bytesOf(bundle.getString(key)), text);
     }
-}
-
-TEST_F(JovResourceBundleTest, CloneKeepsTheTextsAfterTheOriginalIsGoneAndAMissingFileThrows) {
-    EXPECT_THROW(JovResourceBundle(folder.file("fehlt.pro").c_str()), JovFileNotFoundException);
-    folder.write("texts.pro", "ART_NR=Art.-Nr.\n");
-    auto* bundle = new JovResourceBundle(folder.file("texts.pro").c_str());
-    const std::unique_ptr<JovObject> copy(bundle->clone());
-    delete bundle;
-    auto* clone = dynamic_cast<JovResourceBundle*>(copy.get());
-    ASSERT_NE(clone, nullptr);
-    EXPECT_EQ(bytesOf(clone->getString("ART_NR")), "Art.-Nr.");
 }
 
 // Bundles through the process-wide cache, which keeps them to the end of the run; each test uses
@@ -123,19 +111,3 @@ TEST_F(JovResourceBundleSearchTest, FailedSearchNamesTheLastCandidateAndIsTriedA
     write("text.pro", "jetzt da");
     EXPECT_EQ(artNrOf("text"), "jetzt da");
 }
-
-#ifndef _WIN32
-TEST_F(JovResourceBundleSearchTest, LanguageOfTheSystemChoosesTheFileAndUnknownOnesTheGerman) {
-    LanguageEnvironment environment;
-    for (const char* base : {"fr", "es"}) {
-        write(std::string(base) + "_de.pro", "Art.-Nr.");
-        write(std::string(base) + "_fr.pro", "No d'article");
-        write(std::string(base) + "_es.pro", "N.º art.");
-        write(std::string(base) + ".pro", "Vorgabe");
-    }
-    environment.use("fr_FR.UTF-8");
-    EXPECT_EQ(artNrOf("fr"), "No d'article");
-    environment.use("es_ES.UTF-8");
-    EXPECT_EQ(artNrOf("es"), "Art.-Nr.");
-}
-#endif

@@ -1,5 +1,5 @@
 // Splitting at delimiters: empty tokens between adjacent delimiters, returned delimiters, the
-// position-independent count and the error lines past the end.
+// position-independent count and the error line past the end.
 #include "CapturedOutput.h"
 #include "LiveObjectTest.h"
 
@@ -64,15 +64,4 @@ TEST_F(JovStringTokenizerTest, NextTokenPastTheEndWritesAnErrorLineAndAnswersEmp
     EXPECT_EQ(errorsOf([&] { token = tokenizer.nextToken(); }),
               "Error: StringTokenizer::nextToken(): position 3 >= 3.\r\n");
     EXPECT_EQ(token.length(), 0);
-}
-
-TEST_F(JovStringTokenizerTest, IsDelimiterAtLooksAtOneCharacterAndWritesAnErrorPastTheEnd) {
-    const JovStringTokenizer tokenizer("a,b", ",", false);
-    EXPECT_FALSE(tokenizer.isDelimiterAt(0));
-    EXPECT_TRUE(tokenizer.isDelimiterAt(1));
-    EXPECT_FALSE(tokenizer.isDelimiterAt(-1));
-    bool answer = true;
-    EXPECT_EQ(errorsOf([&] { answer = tokenizer.isDelimiterAt(3); }),
-              "Error: StringTokenizer::isDelimiterAt(): position 3 >= 3.\r\n");
-    EXPECT_FALSE(answer);
 }

@@ -1,8 +1,7 @@
-// The item base: the order of items by name and the place of a key put again.
+// The item base: the order of items by name, the placeholder first.
 #include "app/model/AbstractMeal.h"
 #include "LiveObjectTest.h"
 #include "lang/JovString.h"
-#include "util/JovVector.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -33,15 +32,4 @@ TEST_F(AbstractMealTest, OrderIsByBytesWithThePlaceholderFirstAgainstEveryItem) 
         EXPECT_EQ(NamedMeal(c.left).compareTo(NamedMeal(c.right)), c.order);
     }
     EXPECT_EQ(NamedMeal("Reis").compareTo(JovString("Reis")), 0) << "not an item";
-}
-
-TEST_F(AbstractMealTest, PuttingAKeyAgainKeepsItsPlace) {
-    AbstractMeal meal;
-    meal.putDouble("amount", 1.0);
-    meal.putBoolean("imTitel", false);
-    meal.putDouble("amount", 2.5);
-    const JovVector keys = meal.keys();
-    ASSERT_EQ(keys.size(), 2);
-    EXPECT_STREQ(keys.elementAt(0)->toString().chars(), "amount");
-    EXPECT_DOUBLE_EQ(meal.getDouble("amount"), 2.5);
 }

@@ -291,15 +291,6 @@ TEST_F(ComposedTextsTest, DesignationIsStoredInTheMenuRowAsComposed) {
     }
 }
 
-TEST_F(ComposedTextsTest, FillQuantityShowsADecimalComma) {
-    storePlain({{11, "Reis"}, {12, "Erbsen"}});
-    storeFill(1, 11, 10);
-    MealComposer& texts = load(1);
-    texts.addIngredient(texts.getRoot(), readIngredient(12, 2.5));
-    texts.compose();
-    EXPECT_STREQ(texts.getFillQuantityText().chars(), "12,5 g");
-}
-
 TEST_F(ComposedTextsTest, RefusedDesignationIsReportedAfterTheTextsAreComposed) {
     store(IngredientRow(11, "Reis").portion("be"));
     storeFill(1, 11, 100, ownWeight | inTitle);

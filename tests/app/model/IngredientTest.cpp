@@ -96,7 +96,8 @@ TEST_F(IngredientRowsTest, TextsEqualToTheirFallbackAreStoredAsNullAndReadBackAs
     EXPECT_DOUBLE_EQ(read->getWorkingWeight(), 12.5);
 }
 
-TEST_F(IngredientRowsTest, EveryChosenTextAndFlagIsStoredAndReadBack) {
+// Reading every column back is the label-text tables' work.
+TEST_F(IngredientRowsTest, EveryChosenTextAndFlagIsStoredInItsColumn) {
     Ingredient cheese("Reibekäse", 1037);
     cheese.setVerkehrsbezeichnung("Gouda, gerieben");
     cheese.setDativPlural("Gouda");
@@ -113,19 +114,6 @@ TEST_F(IngredientRowsTest, EveryChosenTextAndFlagIsStoredAndReadBack) {
                         "Klasse = 'Farbstoff' AND kennzPflichtig = 1 AND Fleischanteil = 0.3 AND "
                         "fleischanteilAngeben = 1"),
               1);
-
-    JovReference<Ingredient> read(
-        readIngredient(1037, 20.0, valueGiving | ofWholeMenu | variableShares));
-    EXPECT_STREQ(read->getLabelName().chars(), "Gouda, gerieben");
-    EXPECT_STREQ(read->getDativPlural().chars(), "Gouda");
-    EXPECT_TRUE(read->isPortionValid() && read->isIngrClassValid());
-    EXPECT_STREQ(read->getPortion().chars(), "be");
-    EXPECT_STREQ(read->getIngrClass().chars(), "Farbstoff");
-    EXPECT_TRUE(read->isKennzPflichtig() && read->isFleischanteilAngeben());
-    EXPECT_DOUBLE_EQ(read->getFleischanteil(), 0.3);
-    EXPECT_FALSE(read->isMengeAngeben());
-    EXPECT_TRUE(read->isWertgebend() && read->isMengeAufMenueBeziehen() &&
-                read->isVeraenderlicheAnteile());
 }
 
 TEST_F(IngredientRowsTest, EmptySalesNameIsStoredAsEmptyTextUnlessTheNameIsEmptyToo) {
@@ -166,19 +154,6 @@ TEST_F(IngredientRowsTest, UpdateRewritesTextsWithTheSameNullRules) {
                         "DativPlural = 'Rote Zwiebeln' AND Portion = 'ge' AND Klasse IS NULL"),
               1);
     EXPECT_EQ(rowCount("SELECT * FROM Zutaten;"), 1);
-}
-
-TEST_F(IngredientRowsTest, RemoveDeletesTheOwnCompositionButNotUsesElsewhere) {
-    store(IngredientRow(5003, "Rahmsauce"));
-    storeShares(5003, {{1033, 0.5}, {1018, 0.5}});
-    storeShares(5004, {{5003, 0.3}});
-    storeFill(101, 5003, 100);
-    JovReference<Ingredient> sauce(readIngredient(5003));
-    sauce->remove(connection);
-    EXPECT_EQ(rowCount("SELECT * FROM Zutaten WHERE ID = 5003;"), 0);
-    EXPECT_EQ(rowCount("SELECT * FROM Anteile WHERE Eltern = 5003;"), 0);
-    EXPECT_EQ(rowCount("SELECT * FROM Anteile WHERE Kind = 5003;"), 1);
-    EXPECT_EQ(rowCount("SELECT * FROM Mengen WHERE Kind = 5003;"), 1);
 }
 
 TEST_F(IngredientRowsTest, ExistsAnswersForNumbersOnly) {

@@ -1,5 +1,4 @@
-// The toolkit: the peer registry as windows come and go, the end of the message loop and the
-// toolkit's small services.
+// The toolkit: the peer registry as windows come and go, and the tool tips.
 #include "awt/windows/JovMToolkit.h"
 #include "ToolkitTest.h"
 #include "awt/JovFrame.h"
@@ -7,18 +6,6 @@
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
-
-#include <string>
-#include <thread>
-
-namespace {
-
-std::string uniqueName(const char* base) {
-    return std::string(base) + std::to_string(GetCurrentProcessId()) + "-" +
-           std::to_string(GetTickCount());
-}
-
-} // namespace
 
 class JovMToolkitTest : public ToolkitTest {
 protected:
@@ -62,38 +49,6 @@ TEST_F(JovMToolkitTest, AChildAddedToAShownContainerGetsItsWindowAtOnceAndLosesI
     frame->remove(late);
     EXPECT_FALSE(IsWindow(window));
     EXPECT_EQ(toolkit().peerForWindow(window), nullptr);
-}
-
-TEST_F(JovMToolkitTest, QuitFromThisOrAnotherThreadEndsTheMessageLoopWithItsExitCode) {
-    frame->show();
-    toolkit().quit(5);
-    EXPECT_EQ(toolkit().runMessageLoop(), 5);
-    std::thread other([] {
-        Sleep(50);
-        JovMToolkit::getToolkit()->quit(6);
-    });
-    EXPECT_EQ(toolkit().runMessageLoop(), 6);
-    other.join();
-}
-
-TEST_F(JovMToolkitTest, TheSingleInstanceTestAnswersTrueOnceTheNameIsTaken) {
-    const std::string name = uniqueName("Kalvenora-Test-");
-    EXPECT_FALSE(toolkit().isAlreadyRunning(name.c_str()));
-    EXPECT_TRUE(toolkit().isAlreadyRunning(name.c_str()));
-}
-
-TEST_F(JovMToolkitTest, TheFocusOwnerIsTheComponentOfTheFocusedWindow) {
-    JovComponent* child = frame->add(new JovComponent);
-    child->setBounds(10, 10, 30, 30);
-    frame->show();
-    child->requestFocus();
-    EXPECT_EQ(toolkit().getFocusOwner(), child);
-    const HWND foreign = CreateWindowExA(0, "STATIC", "fremd", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50,
-                                         nullptr, nullptr, nullptr, nullptr);
-    SetFocus(foreign);
-    EXPECT_EQ(toolkit().getFocusOwner(), nullptr);
-    EXPECT_EQ(toolkit().peerForWindow(foreign), nullptr);
-    DestroyWindow(foreign);
 }
 
 TEST_F(JovMToolkitTest, AToolTipTextRegistersAToolThatGoesWithTheText) {

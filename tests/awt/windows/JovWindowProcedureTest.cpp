@@ -1,5 +1,5 @@
-// Win32 messages to library windows become the library's events: mouse presses, moves and
-// exits, keys and their way up to the window, popup triggers.
+// Win32 messages to library windows become the library's events: mouse presses and clicks, keys
+// and their way up to the window, popup triggers.
 #include "ToolkitTest.h"
 #include "awt/JovFrame.h"
 #include "awt/event/JovKeyEvent.h"
@@ -8,14 +8,14 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <string>
 #include <vector>
 
 namespace {
 
 constexpr LPARAM firstKeyDown = 1;
-constexpr LPARAM repeatedKeyDown = 1 | (1 << 30);
+constexpr int cursorAwayX = 1000;
+constexpr int cursorAwayY = 900;
 
 // Records every event it processes: the text form of key and mouse events, the kind of others.
 class Pad : public JovComponent {
@@ -61,6 +61,8 @@ class JovWindowProcedureTest : public ToolkitTest {
 protected:
     void SetUp() override {
         ToolkitTest::SetUp();
+        // Away from the pad: a cursor left there by an earlier test would enter it.
+        SetCursorPos(cursorAwayX, cursorAwayY);
         frame = new JovFrame;
         frame->setLayout(nullptr);
         frame->setBounds(50, 50, 400, 300);
@@ -71,9 +73,6 @@ protected:
         padWindow = windowOf(pad);
     }
     void TearDown() override {
-        if (foreign != nullptr) {
-            DestroyWindow(foreign);
-        }
         frame->dispose();
         ToolkitTest::TearDown();
     }
@@ -82,11 +81,6 @@ protected:
         POINT centre = {50, 25};
         ClientToScreen(padWindow, &centre);
         SetCursorPos(centre.x, centre.y);
-    }
-    void moveCursorOverForeignWindow() {
-        foreign = CreateWindowExA(WS_EX_TOPMOST, "STATIC", "fremd", WS_POPUP | WS_VISIBLE, 900, 700,
-                                  100, 100, nullptr, nullptr, nullptr, nullptr);
-        SetCursorPos(950, 750);
     }
     void sendKey(UINT message, WPARAM key, LPARAM flags) {
         PostMessageA(padWindow, message, key, flags);
@@ -97,7 +91,6 @@ protected:
     JovFrame* frame = nullptr;
     Pad* pad = nullptr;
     HWND padWindow = nullptr;
-    HWND foreign = nullptr;
 };
 
 TEST_F(JovWindowProcedureTest, PressAndReleaseGiveClickedAndADoubleClickIsAPressCountingTwo) {
@@ -115,46 +108,6 @@ TEST_F(JovWindowProcedureTest, PressAndReleaseGiveClickedAndADoubleClickIsAPress
     SendMessageA(padWindow, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(7, 8));
     EXPECT_EQ(log, (std::vector<std::string>{mouseText("MOUSE_PRESSED", 7, 8)}));
     EXPECT_EQ(pad->lastClickCount, 2);
-}
-
-TEST_F(JovWindowProcedureTest, AReleaseAwayFromLibraryWindowsIsNoClick) {
-    moveCursorOverForeignWindow();
-    SendMessageA(padWindow, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 6));
-    SendMessageA(padWindow, WM_LBUTTONUP, 0, MAKELPARAM(500, 400));
-    EXPECT_EQ(log, (std::vector<std::string>{mouseText("MOUSE_PRESSED", 5, 6),
-                                             mouseText("MOUSE_RELEASED", 500, 400)}));
-}
-
-TEST_F(JovWindowProcedureTest, MovesEnterOnceThenMoveOrDragAndTheFrameEdgeExits) {
-    SendMessageA(padWindow, WM_MOUSEMOVE, 0, MAKELPARAM(1, 2));
-    SendMessageA(padWindow, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(3, 4));
-    SendMessageA(windowOf(frame), WM_NCMOUSEMOVE, HTCAPTION, 0);
-    EXPECT_EQ(log, (std::vector<std::string>{
-                       mouseText("MOUSE_ENTERED", 1, 2), mouseText("MOUSE_MOVED", 1, 2),
-                       mouseText("MOUSE_DRAGGED", 3, 4), mouseText("MOUSE_EXITED", 0, 0)}));
-}
-
-TEST_F(JovWindowProcedureTest, LeavingForAnotherProgramsWindowExitsWithinTheHoverPeriod) {
-    moveCursorOverPad();
-    SendMessageA(padWindow, WM_MOUSEMOVE, 0, MAKELPARAM(1, 2));
-    moveCursorOverForeignWindow();
-    const auto left = std::chrono::steady_clock::now();
-    const std::string exited = mouseText("MOUSE_EXITED", 0, 0);
-    ASSERT_TRUE(pumpUntil([&] { return log.back() == exited; }, 2000));
-    const auto waited = std::chrono::steady_clock::now() - left;
-    EXPECT_LT(waited, std::chrono::milliseconds(800));
-}
-
-TEST_F(JovWindowProcedureTest, AHeldKeyGivesOnePressAndAReleaseAndAltAloneNone) {
-    sendKey(WM_KEYDOWN, 'A', firstKeyDown);
-    sendKey(WM_KEYDOWN, 'A', repeatedKeyDown);
-    sendKey(WM_KEYDOWN, 'A', repeatedKeyDown);
-    sendKey(WM_KEYUP, 'A', firstKeyDown);
-    EXPECT_EQ(
-        log, (std::vector<std::string>{keyText("KEY_PRESSED", 'A'), keyText("KEY_RELEASED", 'A')}));
-    sendKey(WM_SYSKEYDOWN, VK_MENU, firstKeyDown);
-    sendKey(WM_SYSKEYUP, VK_MENU, firstKeyDown);
-    EXPECT_EQ(log.size(), 2u);
 }
 
 TEST_F(JovWindowProcedureTest, AnUnconsumedKeyGoesUpToTheWindowAndItsOtherChildren) {
