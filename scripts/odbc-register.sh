@@ -3,15 +3,17 @@
 # project-local folder (point ODBCSYSINI there, as scripts/env.sh does; system files are never
 # edited). Idempotent.
 #
-# usage: odbc-register.sh [CONFIG_DIR TESTDB_DIR ADAPTER]
-#   defaults: build/odbc, build/testdb and the adapter of the native build; a build tree of its
-#   own passes its own folders so that its tests never share a database with another tree.
+# usage: odbc-register.sh [CONFIG_DIR TESTDB_DIR ADAPTER [MEALS_DATABASE]]
+#   defaults: build/odbc, build/testdb, the adapter of the native build and data/meals.mdb; a build
+#   tree of its own passes its own folders so that its tests never share a database with another
+#   tree, and an end-to-end test points "meals" at its own copy of the sample database.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 config=${1:-$root/build/odbc}
 testdb=${2:-$root/build/testdb}
 adapter=${3:-$root/build/native/odbcdriver/libmealsodbc.so}
+meals=${4:-$root/data/meals.mdb}
 
 # Replaces a file in one step, so that a running program never reads half of it.
 replace() {
@@ -43,7 +45,7 @@ Driver=$adapter
 INI
 
 {
-    dataSource meals "Meals database of the program" "$root/data/meals.mdb"
+    dataSource meals "Meals database of the program" "$meals"
     dataSource meals_test "Meals database for the tests, schema only" "$testdb/meals-test.mdb"
     dataSource meals_noversion "Meals database without Version table" "$testdb/noversion.mdb"
 } | replace "$config/odbc.ini"
