@@ -2,11 +2,15 @@
 // tree, the label wizard with its preview and the search timer; dispatches the menu commands.
 #pragma once
 
+#include "app/PreviewDialog.h"
 #include "app/model/ConnectionOwner.h"
 #include "app/model/Settings.h"
 #include "awt/JovFrame.h"
+#include "awt/JovTimer.h"
 #include "awt/event/ChangeListener.h"
 #include "awt/event/JovActionListener.h"
+#include "lang/JovReference.h"
+#include "sql/Connection.h"
 
 class CustomersPanel;
 class GageView;
@@ -14,10 +18,9 @@ class JovCheckboxMenuItem;
 class JovDialog;
 class JovPanel;
 class JovSplitPane;
-class JovTimer;
+class JovTable;
 class MenuTree;
 class MessagePanel;
-class PreviewDialog;
 class StepsPanel;
 class TabbedPane;
 
@@ -36,13 +39,13 @@ public:
 
     static bool isSetupMode() { return setupMode; }
 
-    Connection* getConnection() const override { return connection; }
+    Connection* getConnection() const override { return connection.get(); }
     MenuTree* getMenuTree() const { return menuTree; }
     GageView* getLabelView() const { return labelView; }
     CustomersPanel* getIngredientPanel() const { return ingredientPanel; }
     MessagePanel* getMenuPanel() const { return menuPanel; }
     StepsPanel* getStepsPanel() const { return stepsPanel; }
-    PreviewDialog* getPreviewDialog() const { return previewDialog; }
+    PreviewDialog* getPreviewDialog() const { return previewDialog.get(); }
     JovSplitPane* getSplitPane() const { return splitPane; }
     TabbedPane* getTabbedPane() const { return tabbedPane; }
     JovCheckboxMenuItem* getSetupModeItem() const { return setupModeItem; }
@@ -76,7 +79,11 @@ private:
     void showAbout();
     void changePassword();
     void closeWindow();
+    void endProgram();
     void writeSettings();
+    void refreshBackup();
+    void applyColumns(JovTable* table, const Settings::Column* columns, int count);
+    void readColumns(JovTable* table, Settings::Column* columns, int count);
     void showNewButtons(bool shown);
     void listScratchMenu();
     void unlistScratchMenu();
@@ -85,25 +92,25 @@ private:
 
     int highestIngredientId = 0;
     int highestMenuId = 0;
-    Connection* connection = nullptr;
+    JovReference<Connection> connection;
     MessagePanel* menuPanel = nullptr;
     JovSplitPane* splitPane = nullptr;
     JovDialog* aboutDialog = nullptr;
     GageView* labelView = nullptr;
-    Settings* settings = nullptr;
+    JovReference<Settings> settings;
     JovPanel* rightPanel = nullptr;
     JovCheckboxMenuItem* setupModeItem = nullptr;
     bool searchIngredientsPending = false;
     JovString password;
     int settingsVersion = 0;
-    PreviewDialog* previewDialog = nullptr;
+    JovReference<PreviewDialog> previewDialog;
     StepsPanel* stepsPanel = nullptr;
     TabbedPane* tabbedPane = nullptr;
     JovPanel* cardPanel = nullptr;
     CustomersPanel* ingredientPanel = nullptr;
     MenuTree* menuTree = nullptr;
     JovString advertisementText;
-    JovTimer* searchTimer = nullptr;
+    JovReference<JovTimer> searchTimer;
     JovString ingredientSearchText;
     JovString menuSearchText;
 };

@@ -1,8 +1,6 @@
 // Process entry of the program: the toolkit's program start runs the application's main routine.
-#include "app/DatabaseStartup.h"
-#include "app/model/MealsDatabase.h"
+#include "app/MainFrame.h"
 #include "awt/windows/JovProgramStart.h"
-#include "io/JovPrintWriter.h"
 #include "lang/JovException.h"
 
 namespace {
@@ -10,22 +8,14 @@ namespace {
 // The exit code when the database could not be opened and the user has been told.
 constexpr int startFailedExit = 1;
 
-// The application's main routine. The arguments are split but not used.
+// Creates and shows the one main window. The arguments are split but not used.
 int runApplication(const JovString*, int) {
-    Connection* connection = nullptr;
     try {
-        connection = DatabaseStartup::open(MealsDatabase::dataSourceName);
+        auto* frame = new MainFrame();
+        frame->setVisible(true);
     } catch (const JovException&) {
         return startFailedExit;
     }
-    JovPrintWriter& out = JovPrintWriter::standardOutput();
-    if (DatabaseStartup::stamp(connection)) {
-        out.println(JovString("Start erfolgreich: Datenbank 'meals' bereit, Version ") +
-                    JovString::valueOf(MealsDatabase::programVersion) + " eingetragen.");
-    } else {
-        out.println("Start mit Warnung: Datenbank 'meals' bereit, Version nicht eingetragen.");
-    }
-    out.flush();
     return 0;
 }
 

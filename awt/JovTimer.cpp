@@ -3,6 +3,7 @@
 
 #include "awt/JovTimer.h"
 
+#include "awt/JovToolkit.h"
 #include "awt/event/JovActionEvent.h"
 #include "awt/event/JovActionListener.h"
 #include "awt/windows/JovThread.h"
@@ -87,6 +88,20 @@ void JovTimer::fire() {
     if (listener == nullptr) {
         return;
     }
+    JovToolkit* toolkit = JovToolkit::getDefaultToolkit();
+    if (!deliveredOnUiThread || toolkit == nullptr) {
+        notifyListener();
+        return;
+    }
+    // The queued call keeps the timer alive until it ran.
+    addRef();
+    toolkit->invokeLater([this] {
+        notifyListener();
+        release();
+    });
+}
+
+void JovTimer::notifyListener() {
     JovActionEvent event(this, JovActionEvent::ACTION_PERFORMED, toString());
     listener->actionPerformed(event);
 }

@@ -24,6 +24,8 @@ public:
     ~JovTimer() override;
 
     void setDelay(int milliseconds) { delay = milliseconds; }
+    // The listener hears the timer on the UI thread instead of the timer's own thread.
+    void setDeliveredOnUiThread(bool onUiThread) { deliveredOnUiThread = onUiThread; }
     int getDelay() const { return delay; }
     // Asks for a firing.
     void restart();
@@ -39,12 +41,14 @@ private:
     // Blocks until a firing is asked for; false when the timer is ending instead.
     bool awaitRequest();
     void fire();
+    void notifyListener();
     void firePending();
 
     JovThread* thread;
     JovActionListener* listener;
     int mode;
     std::atomic<int> delay;
+    std::atomic<bool> deliveredOnUiThread{false};
     bool idle;
     bool terminate;
     bool fireRequest;

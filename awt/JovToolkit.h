@@ -7,6 +7,8 @@
 #include "lang/JovObject.h"
 #include "lang/JovString.h"
 
+#include <functional>
+
 class JovComponent;
 class JovComponentPeer;
 class JovImage;
@@ -30,6 +32,9 @@ public:
     virtual void destroyPeer(JovComponentPeer* peer) = 0;
     // Ends the message loop with exitCode, from any thread.
     virtual void quit(int exitCode) = 0;
+    // Runs work on the UI thread after the messages already queued, from any thread; work that
+    // is still queued when the message loop ends is dropped.
+    virtual void invokeLater(std::function<void()> work) = 0;
     // True when another process already claimed name: the application decides what follows.
     virtual bool isAlreadyRunning(const JovString& name) = 0;
     // The component whose native window has the keyboard focus, or null.

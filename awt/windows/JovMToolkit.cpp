@@ -17,6 +17,7 @@
 #include <commctrl.h>
 
 #include <ctime>
+#include <memory>
 
 namespace {
 
@@ -159,6 +160,13 @@ void JovMToolkit::quit(int exitCode) {
     PostThreadMessageA(uiThreadId, QUIT_MESSAGE, static_cast<WPARAM>(exitCode), 0);
 }
 
+void JovMToolkit::invokeLater(std::function<void()> work) {
+    auto* queued = new std::function<void()>(std::move(work));
+    if (!PostMessageA(toolkitWindow, INVOKE_LATER_MESSAGE, 0, reinterpret_cast<LPARAM>(queued))) {
+        delete queued;
+    }
+}
+
 bool JovMToolkit::isAlreadyRunning(const JovString& name) {
     HANDLE mutex = CreateMutexA(nullptr, FALSE, name.chars());
     const bool existed = GetLastError() == ERROR_ALREADY_EXISTS;
@@ -225,6 +233,12 @@ LRESULT JovMToolkit::handleToolkitMessage(UINT message, WPARAM wParam, LPARAM lP
         peer->destroy();
         peer->release();
         return 1;
+    }
+    if (message == INVOKE_LATER_MESSAGE) {
+        const std::unique_ptr<std::function<void()>> work(
+            reinterpret_cast<std::function<void()>*>(lParam));
+        (*work)();
+        return 0;
     }
     if (message == DEFERRED_WORK_MESSAGE) {
         if (JovComponentPeer* peer = peerForWindow(reinterpret_cast<HWND>(wParam))) {

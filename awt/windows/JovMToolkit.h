@@ -15,6 +15,7 @@ public:
     static constexpr UINT DESTROY_PEER_MESSAGE = WM_USER + 101;
     static constexpr UINT QUIT_MESSAGE = WM_USER + 102;
     static constexpr UINT DEFERRED_WORK_MESSAGE = WM_USER + 103;
+    static constexpr UINT INVOKE_LATER_MESSAGE = WM_USER + 104;
     static constexpr UINT_PTR HOVER_TIMER_ID = 257;
     static constexpr UINT HOVER_PERIOD = 200;
     static constexpr const char* COMPONENT_CLASS = "JovComponent";
@@ -37,6 +38,7 @@ public:
     JovComponentPeer* createPeer(JovComponent* component) override;
     void destroyPeer(JovComponentPeer* peer) override;
     void quit(int exitCode) override;
+    void invokeLater(std::function<void()> work) override;
     bool isAlreadyRunning(const JovString& name) override;
     JovComponent* getFocusOwner() const override;
 

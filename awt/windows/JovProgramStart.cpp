@@ -61,7 +61,8 @@ int JovProgramStart::runWindowProgram(MainRoutine mainRoutine) {
             splitArguments(argumentText(commandLine), count);
         exitCode = mainRoutine(arguments.get(), count);
     }
-    if (toolkit->isMessageLoopRequested())
+    // A main routine that failed has told the user why; there is nothing left to run.
+    if (exitCode == 0 && toolkit->isMessageLoopRequested())
         exitCode = toolkit->runMessageLoop();
     JovMToolkit::shutdown();
     return exitCode;

@@ -3,6 +3,7 @@
 #include "awt/JovTimer.h"
 #include "EventLog.h"
 #include "LiveObjectTest.h"
+#include "ToolkitTest.h"
 #include "lang/JovReference.h"
 
 #include <gtest/gtest.h>
@@ -81,4 +82,17 @@ TEST_F(JovTimerTest, DestroyingAWaitingTimerEndsItsThreadWithoutFiring) {
     timer.reset();
     EXPECT_LT(millisecondsBetween(destroying, Clock::now()), 1000);
     EXPECT_TRUE(log.lines().empty());
+}
+
+class JovTimerOnUiThreadTest : public ToolkitTest {};
+
+TEST_F(JovTimerOnUiThreadTest, ListenerHearsTheTimerOnTheUiThreadWhileMessagesArePumped) {
+    EventLog heard;
+    JovReference<JovTimer> timer(new JovTimer(0, &heard));
+    timer->setDelay(50);
+    timer->setDeliveredOnUiThread(true);
+    timer->restart();
+    ASSERT_TRUE(pumpUntil([&heard] { return heard.lines().size() == 1; }));
+    EXPECT_EQ(heard.lastThread, std::this_thread::get_id());
+    EXPECT_EQ(heard.lastSource, timer.get());
 }
