@@ -1,0 +1,280 @@
+"""Drives the real program end to end: a working folder with its own copy of the sample database
+and its own ODBC registration, the program under Wine on the X display of the test run, real
+mouse and key input through the X server (xdotool), and the window probe, the database copy and
+settings.ini to read back what happened."""
+
+import os
+import shutil
+import sqlite3
+import subprocess
+import tempfile
+import time
+import unittest
+
+from windows import Snapshot
+
+ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
+BUILD = os.environ.get("ETIKETT_BUILD", os.path.join(ROOT, "build", "windows"))
+PROGRAM = os.path.join(BUILD, "app", "Etikett.exe")
+GALLERY = os.path.join(BUILD, "demos", "widgetGallery.exe")
+PROBE = os.path.join(BUILD, "tests", "support", "windowprobe", "windowProbe.exe")
+ADAPTER = os.environ.get("MEALS_ODBC_ADAPTER",
+                         os.path.join(ROOT, "build", "native", "odbcdriver", "libmealsodbc.so"))
+# Pictures of failed tests are kept here.
+FAILURES = os.environ.get("E2E_FAILURES", os.path.join(BUILD, "e2e-failures"))
+
+MAIN_TITLE = "Kalvenora - Etikett"
+PASSWORD_TITLE = "Eingabemodus..."
+SETUP_PASSWORD = "tessmolin"
+MENU_COLUMNS = ("Name", "Art.-Nr.", "Verkehrsbezeichnung")
+INGREDIENT_COLUMNS = ("Name", "Art.-Nr.", "Klasse", "Verkehrsbezeichnung")
+# Wine labels the buttons of system message boxes in its own user-interface language.
+BUTTON_NAMES = {"Ja": ("Ja", "Yes"), "Nein": ("Nein", "No")}
+# How long a user-visible reaction may take under Wine: searches wait 500 ms before they run.
+REACTION_SECONDS = 15
+START_SECONDS = 60
+
+
+class WorkFolder:
+    """A temporary working folder laid out as the program expects it relative to its working
+    directory: data/meals.mdb, properties/, images/, and settings.ini once written."""
+
+    def __init__(self, with_database=True):
+        self.path = tempfile.mkdtemp(prefix="etikett-e2e-")
+        for folder in ("properties", "images"):
+            shutil.copytree(os.path.join(ROOT, folder), os.path.join(self.path, folder))
+        os.makedirs(os.path.join(self.path, "data"))
+        self.database = os.path.join(self.path, "data", "meals.mdb")
+        self.backup = os.path.join(self.path, "data", "backup.mdb")
+        self.settings_file = os.path.join(self.path, "settings.ini")
+        self.odbc = os.path.join(self.path, "odbc")
+        if with_database:
+            _run("bash", os.path.join(ROOT, "scripts", "create-database.sh"), self.database,
+                 "--sample")
+        _run("bash", os.path.join(ROOT, "scripts", "odbc-register.sh"), self.odbc,
+             os.path.join(self.path, "testdb"), ADAPTER, self.database)
+
+    def query(self, statement, parameters=(), database=None):
+        connection = sqlite3.connect(database or self.database)
+        try:
+            return connection.execute(statement, parameters).fetchall()
+        finally:
+            connection.close()
+
+    def settings(self):
+        """settings.ini as a dictionary; comment lines skipped."""
+        values = {}
+        with open(self.settings_file, encoding="cp1252") as file:
+            for line in file:
+                line = line.rstrip("\r\n")
+                if line.startswith("#") or "=" not in line:
+                    continue
+                key, value = line.split("=", 1)
+                values[key.strip()] = value
+        return values
+
+    def remove(self):
+        shutil.rmtree(self.path, ignore_errors=True)
+
+
+class Program:
+    """The program running in a work folder, and what a user does with it."""
+
+    def __init__(self, folder):
+        self.folder = folder
+        self.log_path = os.path.join(folder.path, "program.log")
+        self.process = None
+
+    def environment(self):
+        environment = dict(os.environ, ODBCSYSINI=self.folder.odbc)
+        environment.pop("ODBCINI", None)
+        return environment
+
+    def start(self, executable=PROGRAM):
+        with open(self.log_path, "ab") as log:
+            self.process = subprocess.Popen(
+                ["bash", os.path.join(ROOT, "scripts", "wine-run.sh"), executable],
+                cwd=self.folder.path, env=self.environment(), stdin=subprocess.DEVNULL,
+                stdout=log, stderr=subprocess.STDOUT)
+
+    def log(self):
+        with open(self.log_path, encoding="cp1252", errors="replace") as log:
+            return log.read()
+
+    # Reading the screen
+
+    def probe(self, title, exact=False, wait=0, top_only=False):
+        """The windows whose title contains (or with exact, equals) title; empty when none."""
+        arguments = ["--wait", str(wait)]
+        if exact:
+            arguments.append("--exact")
+        if top_only:
+            arguments.append("--top")
+        result = subprocess.run(
+            ["bash", os.path.join(ROOT, "scripts", "wine-run.sh"), PROBE, *arguments, title],
+            env=self.environment(), stdin=subprocess.DEVNULL, capture_output=True,
+            timeout=wait + 60)
+        return Snapshot(result.stdout.decode("utf-8", errors="replace"))
+
+    def wait_for_window(self, title, exact=False, timeout=REACTION_SECONDS):
+        snapshot = self.probe(title, exact=exact, wait=timeout)
+        if not snapshot:
+            raise AssertionError(f"no window titled '{title}' within {timeout} s")
+        return snapshot
+
+    def wait_until_gone(self, title, exact=False, timeout=REACTION_SECONDS):
+        self.wait_until(lambda: not self.probe(title, exact=exact, top_only=True),
+                        f"window '{title}' still open", timeout)
+
+    def main_window(self):
+        return self.wait_for_window(MAIN_TITLE)
+
+    @staticmethod
+    def wait_until(condition, description, timeout=REACTION_SECONDS):
+        """Polls condition until it gives a true value and returns that value."""
+        deadline = time.monotonic() + timeout
+        while True:
+            value = condition()
+            if value:
+                return value
+            if time.monotonic() > deadline:
+                raise AssertionError(f"timed out after {timeout} s: {description}")
+            time.sleep(0.2)
+
+    # Input through the X server
+
+    def click(self, point, count=1, button=1):
+        x, y = point
+        _run("xdotool", "mousemove", "--sync", str(x), str(y))
+        _run("xdotool", "click", "--repeat", str(count), "--delay", "80", str(button))
+
+    def click_window(self, window, count=1):
+        self.click(window.bounds.centre, count)
+
+    def click_button(self, title, label):
+        """Clicks the button of that label in the window with that title."""
+        snapshot = self.wait_for_window(title)
+        button = next(filter(None, (snapshot.find("Button", name)
+                                    for name in BUTTON_NAMES.get(label, (label,)))), None)
+        if button is None:
+            raise AssertionError(f"no button '{label}' in '{title}'")
+        self.click_window(button)
+
+    def key(self, *names):
+        _run("xdotool", "key", "--delay", "80", *names)
+
+    def type(self, text):
+        _run("xdotool", "type", "--delay", "60", text)
+
+    def answer(self, title, label):
+        """Waits for the box or dialog titled title, clicks its button label and waits until it
+        has gone."""
+        self.click_button(title, label)
+        self.wait_until_gone(title)
+
+    # Ending
+
+    def close(self, title=MAIN_TITLE):
+        """Closes the window as its close box does and returns the program's exit code."""
+        subprocess.run(["bash", os.path.join(ROOT, "scripts", "wine-run.sh"), PROBE, "--close",
+                        title], env=self.environment(), stdin=subprocess.DEVNULL,
+                       capture_output=True, timeout=60)
+        return self.wait_for_exit()
+
+    def wait_for_exit(self, timeout=REACTION_SECONDS * 2):
+        return self.process.wait(timeout=timeout)
+
+    def kill(self):
+        if self.process is not None and self.process.poll() is None:
+            self.process.kill()
+            self.process.wait()
+
+    def screenshot(self, path):
+        os.makedirs(os.path.dirname(path), exist_ok=True)
+        subprocess.run(["import", "-window", "root", path], capture_output=True, timeout=30)
+
+
+def _run(*command):
+    subprocess.run(command, check=True, stdin=subprocess.DEVNULL, capture_output=True, timeout=60)
+
+
+class ProgramTestCase(unittest.TestCase):
+    """Starts the program on a fresh copy of the sample database before each test; after a
+    failure keeps a picture of the screen and the program's output in FAILURES."""
+
+    with_database = True
+
+    def setUp(self):
+        self.folder = WorkFolder(self.with_database)
+        self.program = Program(self.folder)
+        self.addCleanup(self.folder.remove)
+        self.addCleanup(self.program.kill)
+        if self.with_database:
+            self.program.start()
+            self.main = self.program.main_window()
+
+    def tearDown(self):
+        if self._failed():
+            name = self.id().rsplit(".", 2)[-2:]
+            base = os.path.join(FAILURES, ".".join(name))
+            self.program.screenshot(base + ".png")
+            shutil.copyfile(self.program.log_path, base + ".log")
+
+    def _failed(self):
+        result = self._outcome.result
+        return any(test is self for test, _ in result.errors + result.failures)
+
+    # What the scenarios share
+
+    def query(self, statement, parameters=()):
+        return self.folder.query(statement, parameters)
+
+    def component_names(self, menu_id):
+        """Names of the ingredients placed directly in the menu."""
+        rows = self.query("SELECT Zutaten.Name FROM Mengen JOIN Zutaten ON Zutaten.ID = Mengen.Kind"
+                          " WHERE Mengen.Eltern = ?", (menu_id,))
+        return [name for name, in rows]
+
+    def snapshot(self):
+        return self.program.main_window()
+
+    def wait_for(self, condition, description, timeout=REACTION_SECONDS):
+        """Probes the main window until condition(snapshot) gives a true value; returns it."""
+        return self.program.wait_until(lambda: condition(self.snapshot()), description, timeout)
+
+    @staticmethod
+    def menu_table(snapshot):
+        return snapshot.table(*MENU_COLUMNS)
+
+    @staticmethod
+    def ingredient_table(snapshot):
+        return snapshot.table(*INGREDIENT_COLUMNS)
+
+    @staticmethod
+    def tree(snapshot):
+        return snapshot.find("SysTreeView32")
+
+    def show_tab(self, name):
+        """Brings the tab page "Menüs" or "Zutaten" to the front and returns its table."""
+        table_of = self.menu_table if name == "Menüs" else self.ingredient_table
+        tab = self.snapshot().find("SysTabControl32").tab_named(name)
+        if not tab.selected:
+            self.program.click(tab.bounds.centre)
+        return self.wait_for(table_of, f"the tab page {name} shows")
+
+    def search(self, term):
+        """Types term over the search field of the page in front."""
+        field = self.snapshot().find("ComboBox")
+        self.program.click(field.bounds.centre)
+        self.program.key("End", "shift+Home", "BackSpace")
+        if term:
+            self.program.type(term)
+
+    def tick(self, row):
+        self.program.click(row.check_box)
+
+    def enter_setup_mode(self, password=SETUP_PASSWORD):
+        self.program.key("ctrl+e")
+        self.program.wait_for_window(PASSWORD_TITLE)
+        self.program.type(password)
+        self.program.key("Return")
