@@ -1,8 +1,9 @@
 # Sourced by the scripts that show a Windows program on a display of their own: a virtual X
 # display, waiting for a window, capturing it, and closing the program in order. Needs env.sh.
 
-# The window probe of the Windows build asks a window to close as its close box does.
+# The window probe of the Windows build finds controls and asks windows to close.
 windowProbe="$ROOT/build/windows/tests/support/windowprobe/windowProbe.exe"
+[ -f "$windowProbe" ] || cmake --build "$ROOT/build/windows" --target windowProbe -j 2 >/dev/null
 displayPid=""
 
 # Starts Xvfb on a display number nobody uses and exports DISPLAY.
@@ -45,31 +46,65 @@ waitForWindow() {
     return 1
 }
 
-# captureWindow WINDOW FILE [fromScreen]: writes the window as a PNG picture. With fromScreen the
-# window is cut out of the whole screen: dialog windows come out black when grabbed by id.
+# captureWindow WINDOW FILE [fromScreen]: writes the window as a PNG picture, grabbed by its id
+# or, with fromScreen, cut out of the screen.
 captureWindow() {
-    local window=$1 file=$2 fromScreen=${3:-} raw geometry x y width height
-    raw=$(mktemp --suffix=.xwd)
+    local window=$1 file=$2 fromScreen=${3:-} raw
     if [ -n "$fromScreen" ]; then
+        captureScreenArea "$file" "$window"
+        return
+    fi
+    raw=$(mktemp --suffix=.xwd)
+    xwd -silent -id "$window" -out "$raw"
+    convert "$raw" "$file"
+    rm -f "$raw"
+}
+
+# captureScreenArea FILE WINDOW...: writes the smallest part of the screen that holds all the
+# windows as a PNG picture. Dialog windows come out black when grabbed by id; the screen shows
+# them as they are.
+captureScreenArea() {
+    local file=$1 raw geometry window x y width height
+    local left=1000000 top=1000000 right=0 bottom=0
+    shift
+    for window in "$@"; do
         geometry=$(xwininfo -id "$window")
         x=$(awk '/Absolute upper-left X/ {print $NF}' <<<"$geometry")
         y=$(awk '/Absolute upper-left Y/ {print $NF}' <<<"$geometry")
         width=$(awk '/Width:/ {print $NF}' <<<"$geometry")
         height=$(awk '/Height:/ {print $NF}' <<<"$geometry")
-        xwd -silent -root -out "$raw"
-        convert "$raw" -crop "${width}x${height}+${x}+${y}" +repage "$file"
-    else
-        xwd -silent -id "$window" -out "$raw"
-        convert "$raw" "$file"
-    fi
+        ((x < left)) && left=$x
+        ((y < top)) && top=$y
+        ((x + width > right)) && right=$((x + width))
+        ((y + height > bottom)) && bottom=$((y + height))
+    done
+    raw=$(mktemp --suffix=.xwd)
+    xwd -silent -root -out "$raw"
+    convert "$raw" -crop "$((right - left))x$((bottom - top))+${left}+${top}" +repage "$file"
     rm -f "$raw"
+}
+
+# clickButton TITLE LABEL: clicks, with the mouse through the X server, the middle of the button
+# labelled LABEL in the window titled TITLE, found by the window probe.
+clickButton() {
+    local title=$1 label=$2 point
+    point=$("$WINE" "$windowProbe" "$title" 2>/dev/null | awk -F'\t' -v label="$label" '
+        $1 == "window" && $4 == "Button" && $11 == label {
+            print int(($5 + $7) / 2), int(($6 + $8) / 2)
+            exit
+        }')
+    if [ -z "$point" ]; then
+        echo "no button '$label' in the window '$title'" >&2
+        return 1
+    fi
+    # shellcheck disable=SC2086 # the point is two numbers
+    xdotool mousemove --sync $point click 1
 }
 
 # closeProgram TITLE PID [SECONDS]: asks the windows titled TITLE to close, as their close box
 # does, and waits for the process to end; fails when it is still running after SECONDS.
 closeProgram() {
     local title=$1 pid=$2 seconds=${3:-30}
-    [ -f "$windowProbe" ] || cmake --build "$ROOT/build/windows" --target windowProbe -j 2 >/dev/null
     "$WINE" "$windowProbe" --close "$title" >/dev/null 2>&1 || true
     for _ in $(seq $((seconds * 4))); do
         kill -0 "$pid" 2>/dev/null || return 0

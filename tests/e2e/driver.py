@@ -90,10 +90,10 @@ class Program:
         environment.pop("ODBCINI", None)
         return environment
 
-    def start(self, executable=PROGRAM):
+    def start(self, executable=PROGRAM, *arguments):
         with open(self.log_path, "ab") as log:
             self.process = subprocess.Popen(
-                ["bash", os.path.join(ROOT, "scripts", "wine-run.sh"), executable],
+                ["bash", os.path.join(ROOT, "scripts", "wine-run.sh"), executable, *arguments],
                 cwd=self.folder.path, env=self.environment(), stdin=subprocess.DEVNULL,
                 stdout=log, stderr=subprocess.STDOUT)
 
@@ -110,11 +110,17 @@ class Program:
             arguments.append("--exact")
         if top_only:
             arguments.append("--top")
-        result = subprocess.run(
-            ["bash", os.path.join(ROOT, "scripts", "wine-run.sh"), PROBE, *arguments, title],
-            env=self.environment(), stdin=subprocess.DEVNULL, capture_output=True,
-            timeout=wait + 60)
-        return Snapshot(result.stdout.decode("utf-8", errors="replace"))
+        return Snapshot(self._run_probe(*arguments, title, timeout=wait + 60))
+
+    def _run_probe(self, *arguments, timeout=60):
+        # Through a file, not a pipe: a wine server or desktop process started on the way would
+        # inherit a pipe and hold it open long after the probe has ended.
+        with tempfile.TemporaryFile() as output:
+            subprocess.run(["bash", os.path.join(ROOT, "scripts", "wine-run.sh"), PROBE,
+                            *arguments], env=self.environment(), stdin=subprocess.DEVNULL,
+                           stdout=output, stderr=subprocess.DEVNULL, timeout=timeout)
+            output.seek(0)
+            return output.read().decode("utf-8", errors="replace")
 
     def wait_for_window(self, title, exact=False, timeout=REACTION_SECONDS):
         snapshot = self.probe(title, exact=exact, wait=timeout)
@@ -148,6 +154,15 @@ class Program:
         _run("xdotool", "mousemove", "--sync", str(x), str(y))
         _run("xdotool", "click", "--repeat", str(count), "--delay", "80", str(button))
 
+    def drag(self, start, end):
+        _run("xdotool", "mousemove", "--sync", str(start[0]), str(start[1]), "mousedown", "1")
+        # In steps, so that the control follows the mouse as it would a hand.
+        for step in (1, 2, 3, 4):
+            x = start[0] + (end[0] - start[0]) * step // 4
+            y = start[1] + (end[1] - start[1]) * step // 4
+            _run("xdotool", "mousemove", "--sync", str(x), str(y), "sleep", "0.1")
+        _run("xdotool", "mouseup", "1")
+
     def click_window(self, window, count=1):
         self.click(window.bounds.centre, count)
 
@@ -166,6 +181,13 @@ class Program:
     def type(self, text):
         _run("xdotool", "type", "--delay", "60", text)
 
+    def fill(self, field, text):
+        """Clicks into the edit field and types text over what it holds."""
+        self.click_window(field)
+        self.key("End", "shift+Home", "BackSpace")
+        if text:
+            self.type(text)
+
     def answer(self, title, label):
         """Waits for the box or dialog titled title, clicks its button label and waits until it
         has gone."""
@@ -176,9 +198,7 @@ class Program:
 
     def close(self, title=MAIN_TITLE):
         """Closes the window as its close box does and returns the program's exit code."""
-        subprocess.run(["bash", os.path.join(ROOT, "scripts", "wine-run.sh"), PROBE, "--close",
-                        title], env=self.environment(), stdin=subprocess.DEVNULL,
-                       capture_output=True, timeout=60)
+        self._run_probe("--close", title)
         return self.wait_for_exit()
 
     def wait_for_exit(self, timeout=REACTION_SECONDS * 2):
@@ -195,7 +215,8 @@ class Program:
 
 
 def _run(*command):
-    subprocess.run(command, check=True, stdin=subprocess.DEVNULL, capture_output=True, timeout=60)
+    subprocess.run(command, check=True, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                   timeout=60)
 
 
 class ProgramTestCase(unittest.TestCase):
@@ -264,11 +285,7 @@ class ProgramTestCase(unittest.TestCase):
 
     def search(self, term):
         """Types term over the search field of the page in front."""
-        field = self.snapshot().find("ComboBox")
-        self.program.click(field.bounds.centre)
-        self.program.key("End", "shift+Home", "BackSpace")
-        if term:
-            self.program.type(term)
+        self.program.fill(self.snapshot().find("ComboBox"), term)
 
     def tick(self, row):
         self.program.click(row.check_box)

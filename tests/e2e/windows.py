@@ -116,8 +116,9 @@ class Snapshot:
             fields = [_unescape(f) for f in line.split("\t")]
             kind = fields[0]
             if kind == "window":
+                # Multi-line labels keep their Windows line breaks; the tests compare line feeds.
                 window = Window(int(fields[1]), fields[2], fields[3], _rectangle(fields[4:8]),
-                                fields[8] == "1", fields[9] == "1", fields[10])
+                                fields[8] == "1", fields[9] == "1", fields[10].replace("\r\n", "\n"))
                 self.windows.append(window)
                 by_handle[window.handle] = window
             elif kind in _CONTENT_PARSERS:
@@ -146,6 +147,16 @@ class Snapshot:
     def find(self, class_name=None, text=None, visible=True):
         found = self.find_all(class_name, text, visible)
         return found[0] if found else None
+
+    def field(self, label):
+        """The visible edit field on the same line as, and right of, the label "label"."""
+        caption = self.find("Static", label)
+        if caption is None:
+            return None
+        middle = caption.bounds.centre[1]
+        fields = [w for w in self.find_all("Edit")
+                  if w.bounds.top <= middle <= w.bounds.bottom and w.bounds.left >= caption.bounds.right]
+        return min(fields, key=lambda w: w.bounds.left, default=None)
 
     def table(self, *titles):
         """The visible list view whose columns have exactly these titles."""
