@@ -2,6 +2,8 @@
 // and change the direct components of the item selected in the composition tree.
 #pragma once
 
+#include "app/ItemPopupMenu.h"
+#include "app/PictureCache.h"
 #include "awt/JovPanel.h"
 #include "awt/JovTableCellRenderer.h"
 #include "awt/event/ChangeListener.h"
@@ -64,6 +66,20 @@ public:
     JovString toString() const override;
 
 private:
+    Ingredient* ingredientAt(int row) const;
+    void showPopupMenu(JovMouseEvent& event);
+    void createIngredient();
+    void editSelected();
+    void deleteSelected();
+    // Unsaved changes of the tree are saved or dropped before an ingredient may go away.
+    void reloadTreeAfterSaveQuestion();
+    // Whether a composed ingredient or a menu has it as a component; throws JovException when
+    // the database does not answer.
+    bool isUsed(const Ingredient& ingredient) const;
+    // Whether the user's tick (or clearing) of row stands.
+    bool acceptCheck(int row, bool checked);
+    bool addToSelectedItem(const Ingredient& ingredient);
+
     MainFrame* frame;
     GageView* labelView;
     JovVector columnNames;
@@ -71,4 +87,7 @@ private:
     JovTable* table;
     SearchPanel* searchPanel;
     bool hasFocus = false;
+    // Kept: a chosen entry acts only after the menu closed.
+    JovReference<ItemPopupMenu> popupMenu;
+    PictureCache pictures;
 };

@@ -8,10 +8,17 @@
 #include "awt/event/JovActionListener.h"
 #include "awt/event/JovMouseListener.h"
 #include "awt/event/JovTreeSelectionListener.h"
+#include "lang/JovReference.h"
+
+#include <map>
+#include <string>
 
 class AbstractMeal;
 class CustomersPanel;
 class Ingredient;
+class JovException;
+class JovImageIcon;
+class JovPopupMenu;
 class MainFrame;
 class MealComposer;
 class MessagePanel;
@@ -38,6 +45,7 @@ public:
     // Removes the loaded menu's nodes, leaving the root alone.
     void removeTopLevelNodes();
     bool hasMenu() const;
+    // -1 when no menu is loaded.
     int getLoadedMenuId() const;
     int askToSave(bool explicitly);
 
@@ -51,6 +59,7 @@ public:
     // The add dialog's flags for an occurrence placed under the selected node.
     AddIngredientDialog::Place placeUnderSelected(const Ingredient& ingredient) const;
 
+    // An occurrence nobody else holds is deleted when it is not added, as the composer does.
     bool add(Ingredient* occurrence);
     bool remove(const Ingredient& ingredient);
     void refreshIngredient(const Ingredient& ingredient);
@@ -64,13 +73,36 @@ public:
     void mouseExited(JovMouseEvent& event) override;
     JovImage* getNodeImage(JovTree& tree, JovDefaultMutableTreeNode* node) override;
 
+    // The popup menu last opened on the tree, or null; its items act after it closed.
+    JovPopupMenu* getPopupMenu() const { return popup.get(); }
+
     JovString toString() const override;
 
 private:
+    JovDefaultMutableTreeNode* menuNode() const;
+    // Shows the composer's tree fully expanded with selection selected (the menu's node when it
+    // has gone), and recomposes the label texts.
+    void showComposition(JovDefaultMutableTreeNode* selection);
+    void recompose();
+    AddIngredientDialog::Place placeUnder(const JovDefaultMutableTreeNode* parent,
+                                          const Ingredient& ingredient) const;
+    bool removeFrom(JovDefaultMutableTreeNode* parent, const Ingredient& ingredient);
+    void editSelected();
+    void removeSelected();
+    void saveAndReload();
+    // Returns the new menu's ID, or 0 when the dialog was cancelled or the menu not stored.
+    int saveAs();
+    void showPopup(int x, int y);
+    void addPopupItem(const char* label, const char* command, bool enabled);
+    void showDatabaseError(const JovException& exception);
+
     MainFrame* frame;
     CustomersPanel* ingredientPanel;
     MessagePanel* menuPanel;
     MealComposer* composer;
     bool modified = false;
     bool componentsModified = false;
+    JovReference<JovPopupMenu> popup;
+    // The item pictures by file name, alive as long as the tree may show them.
+    std::map<std::string, JovReference<JovImageIcon>> icons;
 };

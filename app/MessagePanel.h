@@ -2,6 +2,8 @@
 // loaded into the composition tree.
 #pragma once
 
+#include "app/ItemPopupMenu.h"
+#include "app/PictureCache.h"
 #include "awt/JovPanel.h"
 #include "awt/JovTableCellRenderer.h"
 #include "awt/event/ChangeListener.h"
@@ -71,6 +73,22 @@ public:
     JovString toString() const override;
 
 private:
+    Menu* menuAt(int row) const;
+    // The row of the menu, the ticked row looked at first; -1 when it is not listed.
+    int rowOfMenu(int menuId) const;
+    // Appends without telling the view, which hears of a whole search result at once.
+    void appendSilently(Menu* menu);
+    void raiseHighestMenuId(const Menu& menu);
+    // The row of the loaded menu gets the tick, wherever a refill put it.
+    void markIfLoaded(int row);
+    void showPopupMenu(JovMouseEvent& event);
+    void createMenu();
+    void editSelected();
+    void deleteSelected();
+    // Deletes the row's menu; after a deleted ticked menu the first remaining row is loaded.
+    // False when the database refused (shown to the user).
+    bool deleteRow(int row);
+
     MainFrame* frame;
     GageView* labelView;
     JovVector columnNames;
@@ -79,4 +97,7 @@ private:
     SearchPanel* searchPanel;
     int tickedRow = -1;
     int tickedMenuId = -1;
+    // Kept: a chosen entry acts only after the menu closed.
+    JovReference<ItemPopupMenu> popupMenu;
+    PictureCache pictures;
 };

@@ -40,7 +40,10 @@ public:
     JovString toString() const override;
 
 private:
-    void searchForCurrentText();
+    // Hands the term to the frame's timed search of this bar's table.
+    void searchFor(const JovString& term);
+    // Appends a term confirmed with Enter to the field's list, unless it is there already.
+    void rememberTerm(const JovString& term);
 
     MainFrame* frame;
     bool forMenus;
