@@ -215,8 +215,10 @@ class Program:
 
 
 def _run(*command):
-    subprocess.run(command, check=True, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
-                   timeout=60)
+    """Runs a Linux tool (never a Windows program: see _run_probe) and fails with its message."""
+    result = subprocess.run(command, stdin=subprocess.DEVNULL, capture_output=True, timeout=60)
+    if result.returncode != 0:
+        raise RuntimeError(f"{command[0]} failed: {result.stderr.decode(errors='replace')}")
 
 
 class ProgramTestCase(unittest.TestCase):
@@ -250,11 +252,11 @@ class ProgramTestCase(unittest.TestCase):
     def query(self, statement, parameters=()):
         return self.folder.query(statement, parameters)
 
-    def component_names(self, menu_id):
-        """Names of the ingredients placed directly in the menu."""
-        rows = self.query("SELECT Zutaten.Name FROM Mengen JOIN Zutaten ON Zutaten.ID = Mengen.Kind"
-                          " WHERE Mengen.Eltern = ?", (menu_id,))
-        return [name for name, in rows]
+    def component_labels(self, menu_id):
+        """The tree's labels of the ingredients placed directly in the menu: name and weight."""
+        rows = self.query("SELECT Zutaten.Name, Mengen.Fuellmenge FROM Mengen JOIN Zutaten"
+                          " ON Zutaten.ID = Mengen.Kind WHERE Mengen.Eltern = ?", (menu_id,))
+        return [f"{name} ({weight:.1f} g)".replace(".", ",") for name, weight in rows]
 
     def snapshot(self):
         return self.program.main_window()

@@ -18,11 +18,10 @@ class CompositionTest(ProgramTestCase):
         self.enter_setup_mode()
         self.program.wait_until_gone("Eingabemodus...")
 
-    def select_in_tree(self, depth, text):
-        item = next(i for i in self.tree(self.snapshot()).items if (i.depth, i.text) == (depth, text))
-        self.program.click(item.label.centre)
-        self.wait_for(lambda s: any(i.selected and i.text == text for i in self.tree(s).items),
-                      f"'{text}' is selected in the tree")
+    def select_in_tree(self, name):
+        self.program.click(self.tree(self.snapshot()).item_named(name).label.centre)
+        self.wait_for(lambda s: self.tree(s).item_named(name).selected,
+                      f"'{name}' is selected in the tree")
 
     def ingredient_row(self, ingredient_id, name):
         """The ingredient's row, brought into view by searching for its article number."""
@@ -35,11 +34,12 @@ class CompositionTest(ProgramTestCase):
         (ingredient_id, name), = self.query(
             "SELECT ID, Name FROM Zutaten WHERE ID NOT IN (SELECT Kind FROM Mengen WHERE Eltern = ?)"
             " AND ID NOT IN (SELECT Eltern FROM Anteile) ORDER BY ID LIMIT 1", (self.menu_id,))
-        self.select_in_tree(1, self.menu_name)
+        self.select_in_tree(self.menu_name)
         self.tick(self.ingredient_row(ingredient_id, name))
         self.program.answer(f"{name} zum Menü hinzufügen...", "OK")
-        snapshot = self.wait_for(lambda s: (2, name) in self.tree(s).item_texts() and s,
+        snapshot = self.wait_for(lambda s: self.tree(s).item_named(name) and s,
                                  "the tree shows the added ingredient")
+        self.assertEqual(self.tree(snapshot).item_named(name).depth, 2)
         self.assertTrue(self.ingredient_table(snapshot).row_named(name).checked)
 
         # Choosing another menu asks to save the changed one.
@@ -54,7 +54,7 @@ class CompositionTest(ProgramTestCase):
         (ingredient_id, name), = self.query(
             "SELECT ID, Name FROM Zutaten WHERE ID IN (SELECT Kind FROM Mengen WHERE Eltern = ?)"
             " AND ID IN (SELECT Eltern FROM Anteile) ORDER BY ID LIMIT 1", (self.menu_id,))
-        self.select_in_tree(2, name)
+        self.select_in_tree(name)
         self.tick(self.ingredient_row(ingredient_id, name))
         box = self.program.wait_for_window(REFUSAL_TITLE, exact=True)
         self.assertTrue(any("kann nicht zu sich selbst hinzugefügt werden." in w.text
@@ -72,7 +72,7 @@ class CompositionTest(ProgramTestCase):
 
         self.wait_for(lambda s: s.title == f"{MAIN_TITLE} - Abendkarte", "the new menu is loaded")
         (new_id,), = self.query("SELECT ID FROM Menues WHERE Name = 'Abendkarte'")
-        self.assertCountEqual(self.component_names(new_id), self.component_names(self.menu_id))
+        self.assertCountEqual(self.component_labels(new_id), self.component_labels(self.menu_id))
         table = self.menu_table(self.snapshot())
         self.assertEqual([row.texts[0] for row in table.rows if row.checked], ["Abendkarte"])
 

@@ -20,7 +20,7 @@ class MenuChoiceTest(ProgramTestCase):
         tree = self.tree(snapshot)
         self.assertEqual(tree.item_texts()[1], (1, name))
         self.assertCountEqual([text for depth, text in tree.item_texts() if depth == 2],
-                              self.component_names(menu_id))
+                              self.component_labels(menu_id))
 
     def test_clicking_the_ticked_menu_keeps_it(self):
         table = self.show_tab("Menüs")

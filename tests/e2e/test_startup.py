@@ -22,7 +22,7 @@ class InitialFillTest(ProgramTestCase):
         tree = self.tree(snapshot)
         self.assertEqual(tree.item_texts()[:2], [(0, "Alle Zutaten"), (1, first_name)])
         self.assertCountEqual([text for depth, text in tree.item_texts() if depth == 2],
-                              self.component_names(first_id))
+                              self.component_labels(first_id))
 
         ingredients = self.show_tab("Zutaten")
         (count,), = self.query("SELECT COUNT(*) FROM Zutaten")

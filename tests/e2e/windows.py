@@ -99,6 +99,11 @@ class Window:
     def row_named(self, name):
         return next((row for row in self.rows if row.texts[0] == name), None)
 
+    def item_named(self, name):
+        """The tree item showing that item name, with or without its weight in brackets."""
+        return next((item for item in self.items
+                     if item.text == name or item.text.startswith(name + " (")), None)
+
     def item_texts(self):
         return [(item.depth, item.text) for item in self.items]
 
