@@ -277,9 +277,13 @@ class ProgramTestCase(unittest.TestCase):
     def tree(snapshot):
         return snapshot.find("SysTreeView32")
 
+    def table_on(self, page):
+        """How to find the table of the tab page "Menüs" or "Zutaten" in a snapshot."""
+        return self.menu_table if page == "Menüs" else self.ingredient_table
+
     def show_tab(self, name):
         """Brings the tab page "Menüs" or "Zutaten" to the front and returns its table."""
-        table_of = self.menu_table if name == "Menüs" else self.ingredient_table
+        table_of = self.table_on(name)
         tab = self.snapshot().find("SysTabControl32").tab_named(name)
         if not tab.selected:
             self.program.click(tab.bounds.centre)
@@ -288,6 +292,20 @@ class ProgramTestCase(unittest.TestCase):
     def search(self, term):
         """Types term over the search field of the page in front."""
         self.program.fill(self.snapshot().find("ComboBox"), term)
+
+    def find_row(self, page, item_id, name):
+        """Shows the tab page, searches for the item's article number and returns its row once
+        the table holds the search's result only."""
+        table_of = self.table_on(page)
+        self.show_tab(page)
+        self.search(str(item_id))
+
+        def searched_row(snapshot):
+            rows = table_of(snapshot).rows
+            if all(str(item_id) in row.texts[1] for row in rows):
+                return table_of(snapshot).row_named(name)
+            return None
+        return self.wait_for(searched_row, f"the search lists '{name}'")
 
     def tick(self, row):
         self.program.click(row.check_box)

@@ -23,20 +23,16 @@ class CompositionTest(ProgramTestCase):
         self.wait_for(lambda s: self.tree(s).item_named(name).selected,
                       f"'{name}' is selected in the tree")
 
-    def ingredient_row(self, ingredient_id, name):
-        """The ingredient's row, brought into view by searching for its article number."""
-        self.show_tab("Zutaten")
-        self.search(str(ingredient_id))
-        return self.wait_for(lambda s: self.ingredient_table(s).row_named(name),
-                             f"'{name}' is listed")
-
     def test_ticked_ingredient_joins_the_menu_and_is_saved(self):
         (ingredient_id, name), = self.query(
             "SELECT ID, Name FROM Zutaten WHERE ID NOT IN (SELECT Kind FROM Mengen WHERE Eltern = ?)"
             " AND ID NOT IN (SELECT Eltern FROM Anteile) ORDER BY ID LIMIT 1", (self.menu_id,))
         self.select_in_tree(self.menu_name)
-        self.tick(self.ingredient_row(ingredient_id, name))
-        self.program.answer(f"{name} zum Menü hinzufügen...", "OK")
+        self.tick(self.find_row("Zutaten", ingredient_id, name))
+        title = f"{name} zum Menü hinzufügen..."
+        dialog = self.program.wait_for_window(title, exact=True)
+        self.program.fill(dialog.field("Einwaage:"), "120")
+        self.program.answer(title, "OK")
         snapshot = self.wait_for(lambda s: self.tree(s).item_named(name) and s,
                                  "the tree shows the added ingredient")
         self.assertEqual(self.tree(snapshot).item_named(name).depth, 2)
@@ -55,7 +51,7 @@ class CompositionTest(ProgramTestCase):
             "SELECT ID, Name FROM Zutaten WHERE ID IN (SELECT Kind FROM Mengen WHERE Eltern = ?)"
             " AND ID IN (SELECT Eltern FROM Anteile) ORDER BY ID LIMIT 1", (self.menu_id,))
         self.select_in_tree(name)
-        self.tick(self.ingredient_row(ingredient_id, name))
+        self.tick(self.find_row("Zutaten", ingredient_id, name))
         box = self.program.wait_for_window(REFUSAL_TITLE, exact=True)
         self.assertTrue(any("kann nicht zu sich selbst hinzugefügt werden." in w.text
                             for w in box.find_all("Static")))

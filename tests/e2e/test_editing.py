@@ -45,9 +45,7 @@ class EditingTest(ProgramTestCase):
 
     def test_edited_ingredient_is_stored_and_shown(self):
         (ingredient_id, name), = self.query("SELECT ID, Name FROM Zutaten ORDER BY ID LIMIT 1")
-        self.show_tab("Zutaten")
-        self.search(str(ingredient_id))
-        row = self.wait_for(lambda s: self.ingredient_table(s).row_named(name), "the row shows")
+        row = self.find_row("Zutaten", ingredient_id, name)
         self.program.click(row.label.centre, count=2)
         title = f"{name} bearbeiten..."
         dialog = self.program.wait_for_window(title, exact=True)
@@ -64,16 +62,12 @@ class EditingTest(ProgramTestCase):
         used, unused = (self.query(f"SELECT ID, Name FROM Zutaten WHERE ID {condition}"
                                    f" {components} ORDER BY ID LIMIT 1")[0]
                         for condition in ("IN", "NOT IN"))
-        self.show_tab("Zutaten")
         for (ingredient_id, name), box, answer, kept in (
                 (used, "Zutat wird verwendet...", "OK", True),
                 (unused, "Löschen einer Zutat bestätigen...", "Nein", True),
                 (unused, "Löschen einer Zutat bestätigen...", "Ja", False)):
             with self.subTest(name=name, answer=answer):
-                self.search(str(ingredient_id))
-                row = self.wait_for(lambda s: self.ingredient_table(s).row_named(name),
-                                    "the row shows")
-                self.choose_from_popup(row, "l")
+                self.choose_from_popup(self.find_row("Zutaten", ingredient_id, name), "l")
                 self.program.answer(box, answer)
                 self.program.wait_until(
                     lambda: bool(self.query("SELECT 1 FROM Zutaten WHERE ID = ?",
