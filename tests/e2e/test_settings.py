@@ -27,15 +27,16 @@ class SettingsTest(ProgramTestCase):
         tree = self.tree(snapshot).bounds
         divider = (tree.right + 2, (tree.top + tree.bottom) // 2)
         self.program.drag(divider, (divider[0] + WIDER, divider[1]))
+        snapshot = self.wait_for(lambda s: self.tree(s).bounds.width >= tree.width + WIDER - 2 and s,
+                                 "the divider follows the mouse")
         table = self.menu_table(snapshot)
         header = next(w for w in snapshot.find_all("SysHeader32")
                       if table.bounds.top <= w.bounds.top < table.bounds.top + 5)
         border = (header.bounds.left + table.columns[0].width, header.bounds.centre[1])
         self.program.drag(border, (border[0] + WIDER, border[1]))
         before = self.wait_for(
-            lambda s: self.tree(s).bounds.width >= tree.width + WIDER - 2
-            and self.menu_table(s).columns[0].width >= table.columns[0].width + WIDER - 2
-            and layout(self, s), "divider and column follow the mouse")
+            lambda s: self.menu_table(s).columns[0].width >= table.columns[0].width + WIDER - 2
+            and layout(self, s), "the column border follows the mouse")
 
         self.assertEqual(self.program.close(), 0)
         self.assertEqual(self.folder.settings()["MENU_TABLE_COLUMNS"].split()[0],
