@@ -6,14 +6,16 @@ windowProbe="$ROOT/build/windows/tests/support/windowprobe/windowProbe.exe"
 [ -f "$windowProbe" ] || cmake --build "$ROOT/build/windows" --target windowProbe -j 2 >/dev/null
 displayPid=""
 
-# Starts Xvfb on a display number nobody uses and exports DISPLAY.
+# startVirtualDisplay [WIDTHxHEIGHT]: starts Xvfb on a display number nobody uses, 1280x1024 unless
+# told, and exports DISPLAY. In a session of its own, so that Ctrl+C in the terminal leaves it to
+# the script to close the program before the display goes.
 startVirtualDisplay() {
-    local display=99
+    local size=${1:-1280x1024} display=99
     while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do
         display=$((display + 1))
     done
     export DISPLAY=":$display"
-    Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    setsid Xvfb "$DISPLAY" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
     displayPid=$!
     for _ in $(seq 50); do
         xdpyinfo >/dev/null 2>&1 && return 0

@@ -25,6 +25,7 @@ export ODBCSYSINI="$work/odbc"
 # The preview goes to the right of the window.
 cat >"$work/settings.ini" <<'INI'
 BOUNDS=10 10 800 600
+NORMAL_BOUNDS=10 10 800 600
 PREVIEW_LOCATION=820 10
 INI
 
@@ -35,7 +36,8 @@ cleanUp() {
     rm -rf "$work"
 }
 trap cleanUp EXIT
-startVirtualDisplay
+# Wide enough for the window and the preview side by side.
+startVirtualDisplay 2048x1024
 mkdir -p screenshots
 
 (cd "$work" && exec "$WINE" "$ROOT/$program") >"$work/program.log" 2>&1 &
@@ -60,7 +62,9 @@ sleep 2
 captureScreenArea screenshots/main-setup.png "$window" "$preview"
 echo screenshots/main-setup.png
 
-# Leave setup mode without a backup copy, then close the window in order.
+# Hide the preview again, which gives the main window the keys back; leave setup mode without a
+# backup copy, then close the window in order.
+clickButton "$mainTitle" "$previewTitle"
 xdotool key ctrl+e
 waitForWindow "Eingabemodus" 15 >/dev/null
 xdotool key Return
