@@ -100,7 +100,7 @@ clickButton() {
         return 1
     fi
     # shellcheck disable=SC2086 # the point is two numbers
-    xdotool mousemove --sync $point click 1
+    xdotool mousemove $point click 1
 }
 
 # closeProgram TITLE PID [SECONDS]: asks the windows titled TITLE to close, as their close box

@@ -149,19 +149,21 @@ class Program:
 
     # Input through the X server
 
+    # One xdotool call per gesture: the X server handles its events in order, while waiting for
+    # the pointer to arrive (--sync) stalls for seconds when it is already there.
     def click(self, point, count=1, button=1):
-        x, y = point
-        _run("xdotool", "mousemove", "--sync", str(x), str(y))
-        _run("xdotool", "click", "--repeat", str(count), "--delay", "80", str(button))
+        _run("xdotool", "mousemove", str(point[0]), str(point[1]),
+             "click", "--repeat", str(count), "--delay", "80", str(button))
 
     def drag(self, start, end):
-        _run("xdotool", "mousemove", "--sync", str(start[0]), str(start[1]), "mousedown", "1")
         # In steps, so that the control follows the mouse as it would a hand.
+        steps = []
         for step in (1, 2, 3, 4):
             x = start[0] + (end[0] - start[0]) * step // 4
             y = start[1] + (end[1] - start[1]) * step // 4
-            _run("xdotool", "mousemove", "--sync", str(x), str(y), "sleep", "0.1")
-        _run("xdotool", "mouseup", "1")
+            steps += ["sleep", "0.1", "mousemove", str(x), str(y)]
+        _run("xdotool", "mousemove", str(start[0]), str(start[1]), "mousedown", "1", *steps,
+             "sleep", "0.1", "mouseup", "1")
 
     def click_window(self, window, count=1):
         self.click(window.bounds.centre, count)

@@ -55,7 +55,10 @@ void WindowTreeLines::printWindow(HWND window, int depth) const {
     if (!childrenToo) {
         return;
     }
-    printContents(window, className);
+    // What a user cannot see is not read: a table on a hidden tab page would only cost time.
+    if (IsWindowVisible(window)) {
+        printContents(window, className);
+    }
     for (HWND child = GetWindow(window, GW_CHILD); child != nullptr;
          child = GetWindow(child, GW_HWNDNEXT)) {
         printWindow(child, depth + 1);

@@ -1,6 +1,6 @@
 // Prints a window of another process and all windows inside it: one "window" line each (depth,
 // handle, class, rectangle on the screen, visible, enabled, text), followed by the contents of
-// list views, tree views, tab controls and combo boxes.
+// visible list views, tree views, tab controls and combo boxes.
 #pragma once
 
 #include <string>
