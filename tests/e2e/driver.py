@@ -25,6 +25,7 @@ FAILURES = os.environ.get("E2E_FAILURES", os.path.join(BUILD, "e2e-failures"))
 
 MAIN_TITLE = "Kalvenora - Etikett"
 PASSWORD_TITLE = "Eingabemodus..."
+SAVE_TITLE = "Struktur speichern..."
 SETUP_PASSWORD = "tessmolin"
 MENU_COLUMNS = ("Name", "Art.-Nr.", "Verkehrsbezeichnung")
 INGREDIENT_COLUMNS = ("Name", "Art.-Nr.", "Klasse", "Verkehrsbezeichnung")
@@ -198,16 +199,28 @@ class Program:
 
     # Ending
 
-    def close(self, title=MAIN_TITLE):
-        """Closes the window as its close box does and returns the program's exit code."""
+    def close(self, title=MAIN_TITLE, timeout=REACTION_SECONDS * 2):
+        """Closes the window as its close box does and returns the program's exit code. Leaving
+        setup mode on the way is confirmed, without a backup copy; unsaved changes are dropped."""
         self._run_probe("--close", title)
-        return self.wait_for_exit()
+        deadline = time.monotonic() + timeout
+        while self.process.poll() is None:
+            for box, label in ((PASSWORD_TITLE, "OK"), (SAVE_TITLE, "Nein")):
+                if self.probe(box, exact=True, top_only=True):
+                    self.click_button(box, label)
+            if time.monotonic() > deadline:
+                raise AssertionError(f"the program still runs {timeout} s after closing")
+            time.sleep(0.2)
+        return self.process.returncode
+
+    def is_running(self):
+        return self.process is not None and self.process.poll() is None
 
     def wait_for_exit(self, timeout=REACTION_SECONDS * 2):
         return self.process.wait(timeout=timeout)
 
     def kill(self):
-        if self.process is not None and self.process.poll() is None:
+        if self.is_running():
             self.process.kill()
             self.process.wait()
 
@@ -224,8 +237,9 @@ def _run(*command):
 
 
 class ProgramTestCase(unittest.TestCase):
-    """Starts the program on a fresh copy of the sample database before each test; after a
-    failure keeps a picture of the screen and the program's output in FAILURES."""
+    """Starts the program on a fresh copy of the sample database before each test and closes it in
+    order after it, expecting a clean end; after a failure keeps a picture of the screen and the
+    program's output in FAILURES."""
 
     with_database = True
 
@@ -239,11 +253,15 @@ class ProgramTestCase(unittest.TestCase):
             self.main = self.program.main_window()
 
     def tearDown(self):
+        # After a failure a dialog may still be open, which keeps the window from closing.
         if self._failed():
             name = self.id().rsplit(".", 2)[-2:]
             base = os.path.join(FAILURES, ".".join(name))
             self.program.screenshot(base + ".png")
-            shutil.copyfile(self.program.log_path, base + ".log")
+            if os.path.exists(self.program.log_path):
+                shutil.copyfile(self.program.log_path, base + ".log")
+        elif self.program.is_running():
+            self.assertEqual(self.program.close(), 0, "the program ends cleanly")
 
     def _failed(self):
         result = self._outcome.result

@@ -3,9 +3,8 @@ dialog, the refusal to add an ingredient to itself, saving the structure, saving
 
 import unittest
 
-from driver import MAIN_TITLE, ProgramTestCase
+from driver import MAIN_TITLE, SAVE_TITLE, ProgramTestCase
 
-SAVE_TITLE = "Struktur speichern..."
 REFUSAL_TITLE = "Zutat hinzufügen..."
 
 
@@ -23,20 +22,26 @@ class CompositionTest(ProgramTestCase):
         self.wait_for(lambda s: self.tree(s).item_named(name).selected,
                       f"'{name}' is selected in the tree")
 
-    def test_ticked_ingredient_joins_the_menu_and_is_saved(self):
+    def add_under(self, parent_name, weight):
+        """Ticks the first plain ingredient not yet in the menu, with the parent selected in the
+        tree, and confirms the add dialog; returns the ingredient's ID, name and tree item."""
         (ingredient_id, name), = self.query(
             "SELECT ID, Name FROM Zutaten WHERE ID NOT IN (SELECT Kind FROM Mengen WHERE Eltern = ?)"
             " AND ID NOT IN (SELECT Eltern FROM Anteile) ORDER BY ID LIMIT 1", (self.menu_id,))
-        self.select_in_tree(self.menu_name)
+        self.select_in_tree(parent_name)
         self.tick(self.find_row("Zutaten", ingredient_id, name))
         title = f"{name} zum Menü hinzufügen..."
         dialog = self.program.wait_for_window(title, exact=True)
-        self.program.fill(dialog.field("Einwaage:"), "120")
+        self.program.fill(dialog.field("Einwaage:"), weight)
         self.program.answer(title, "OK")
         snapshot = self.wait_for(lambda s: self.tree(s).item_named(name) and s,
                                  "the tree shows the added ingredient")
-        self.assertEqual(self.tree(snapshot).item_named(name).depth, 2)
         self.assertTrue(self.ingredient_table(snapshot).row_named(name).checked)
+        return ingredient_id, name, self.tree(snapshot).item_named(name)
+
+    def test_ticked_ingredient_joins_the_menu_and_is_saved(self):
+        ingredient_id, name, item = self.add_under(self.menu_name, "120")
+        self.assertEqual(item.depth, 2)
 
         # Choosing another menu asks to save the changed one.
         self.tick(self.show_tab("Menüs").rows[2])
@@ -45,6 +50,21 @@ class CompositionTest(ProgramTestCase):
             lambda: self.query("SELECT 1 FROM Mengen WHERE Eltern = ? AND Kind = ?",
                                (self.menu_id, ingredient_id)),
             "the new composition is stored")
+
+    def test_component_of_a_composed_ingredient_is_saved_from_the_popup(self):
+        (composed_id, composed), = self.query(
+            "SELECT ID, Name FROM Zutaten WHERE ID IN (SELECT Kind FROM Mengen WHERE Eltern = ?)"
+            " AND ID IN (SELECT Eltern FROM Anteile) ORDER BY ID LIMIT 1", (self.menu_id,))
+        ingredient_id, name, item = self.add_under(composed, "5")
+        self.assertEqual(item.depth, 3)
+
+        self.program.click(item.label.centre, button=3)
+        self.program.key("s")
+        self.program.answer(SAVE_TITLE, "Ja")
+        self.program.wait_until(
+            lambda: self.query("SELECT 1 FROM Anteile WHERE Eltern = ? AND Kind = ?",
+                               (composed_id, ingredient_id)),
+            "the composed ingredient's new component is stored")
 
     def test_ingredient_cannot_be_added_to_itself(self):
         (ingredient_id, name), = self.query(

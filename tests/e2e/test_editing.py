@@ -57,6 +57,19 @@ class EditingTest(ProgramTestCase):
         self.assertEqual(self.query("SELECT Verkehrsbezeichnung FROM Zutaten WHERE ID = ?",
                                     (ingredient_id,)), [("Huhn",)])
 
+    def test_edited_menu_is_stored_and_reloaded(self):
+        (menu_id, name), = self.query("SELECT ID, Name FROM Menues WHERE ID <> 0 ORDER BY ID LIMIT 1")
+        self.program.click(self.find_row("Menüs", menu_id, name).label.centre, count=2)
+        title = f"{name} bearbeiten..."
+        dialog = self.program.wait_for_window(title, exact=True)
+        self.program.fill(dialog.field("Name:"), "Abendkarte")
+        self.program.answer(title, "OK")
+
+        self.wait_for(lambda s: s.title == f"{MAIN_TITLE} - Abendkarte",
+                      "the loaded menu shows its new name")
+        self.assertEqual(self.query("SELECT Name FROM Menues WHERE ID = ?", (menu_id,)),
+                         [("Abendkarte",)])
+
     def test_used_ingredient_stays_and_unused_one_goes_after_confirmation(self):
         components = "(SELECT Kind FROM Anteile UNION SELECT Kind FROM Mengen)"
         used, unused = (self.query(f"SELECT ID, Name FROM Zutaten WHERE ID {condition}"
