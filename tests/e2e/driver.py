@@ -255,13 +255,22 @@ class ProgramTestCase(unittest.TestCase):
     def tearDown(self):
         # After a failure a dialog may still be open, which keeps the window from closing.
         if self._failed():
-            name = self.id().rsplit(".", 2)[-2:]
-            base = os.path.join(FAILURES, ".".join(name))
-            self.program.screenshot(base + ".png")
-            if os.path.exists(self.program.log_path):
-                shutil.copyfile(self.program.log_path, base + ".log")
-        elif self.program.is_running():
-            self.assertEqual(self.program.close(), 0, "the program ends cleanly")
+            self.keep_evidence()
+            return
+        if self.program.is_running():
+            try:
+                code = self.program.close()
+            except AssertionError:
+                self.keep_evidence()
+                raise
+            self.assertEqual(code, 0, "the program ends cleanly")
+
+    def keep_evidence(self):
+        base = os.path.join(FAILURES, ".".join(self.id().rsplit(".", 2)[-2:]))
+        self.program.screenshot(base + ".png")
+        for kept, ending in ((self.program.log_path, ".log"), (self.folder.settings_file, ".ini")):
+            if os.path.exists(kept):
+                shutil.copyfile(kept, base + ending)
 
     def _failed(self):
         result = self._outcome.result
