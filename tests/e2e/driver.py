@@ -98,10 +98,6 @@ class Program:
                 cwd=self.folder.path, env=self.environment(), stdin=subprocess.DEVNULL,
                 stdout=log, stderr=subprocess.STDOUT)
 
-    def log(self):
-        with open(self.log_path, encoding="cp1252", errors="replace") as log:
-            return log.read()
-
     # Reading the screen
 
     def probe(self, title, exact=False, wait=0, top_only=False):
@@ -250,7 +246,7 @@ class ProgramTestCase(unittest.TestCase):
         self.addCleanup(self.program.kill)
         if self.with_database:
             self.program.start()
-            self.main = self.program.main_window()
+            self.program.main_window()
 
     def tearDown(self):
         # After a failure a dialog may still be open, which keeps the window from closing.
