@@ -82,9 +82,7 @@ CustomersPanel::CustomersPanel(GageView* labelView, MainFrame* frame)
     table->setColumnAlignment(idColumn, JovTableColumn::RIGHT);
     table->setCellRenderer(this);
     table->addCheckListener(this);
-    table->addListSelectionListener(this);
     table->addMouseListener(this);
-    table->addKeyListener(this);
     table->addFocusListener(this);
     add(searchPanel, JovString(JovBorderLayout::NORTH));
     add(table, JovString(JovBorderLayout::CENTER));
@@ -114,7 +112,10 @@ void CustomersPanel::addRow(Ingredient* ingredient, bool checked, bool notify) {
     if (notify) {
         table->rowsInserted(last, last);
     }
-    table->setChecked(last, checked);
+    // New rows start clear: a refill of many rows sets no mark it does not need.
+    if (checked) {
+        table->setChecked(last, true);
+    }
 }
 
 void CustomersPanel::removeAllRows() {
@@ -310,19 +311,21 @@ void CustomersPanel::deleteSelected() {
     if (row < 0) {
         return;
     }
-    JovReference<Ingredient> ingredient(ingredientAt(row));
-    if (isUsed(*ingredient)) {
-        PanelDialogs::inform(this, PanelDialogs::aboutItem(usedText, *ingredient), usedTitle);
+    // Held while its row goes away.
+    JovReference<Ingredient> held(ingredientAt(row));
+    const Ingredient& ingredient = *held;
+    if (isUsed(ingredient)) {
+        PanelDialogs::inform(this, PanelDialogs::aboutItem(usedText, ingredient), usedTitle);
         return;
     }
-    if (!PanelDialogs::confirm(this, PanelDialogs::aboutItem(deleteText, *ingredient),
+    if (!PanelDialogs::confirm(this, PanelDialogs::aboutItem(deleteText, ingredient),
                                deleteTitle)) {
         return;
     }
-    ingredient->remove(frame->getConnection());
+    ingredient.remove(frame->getConnection());
     // The next new ingredient gets the number back.
-    if (ingredient->getId() == frame->getHighestIngredientId()) {
-        frame->setHighestIngredientId(ingredient->getId() - 1);
+    if (ingredient.getId() == frame->getHighestIngredientId()) {
+        frame->setHighestIngredientId(ingredient.getId() - 1);
     }
     rows.removeElementAt(row);
     table->rowsDeleted(row, row);

@@ -286,12 +286,16 @@ bool MenuTree::add(Ingredient* occurrence) {
         showDatabaseError(exception);
         return false;
     }
-    modified = true;
-    if (itemOf(node) != composer->getMenu()) {
-        componentsModified = true;
-    }
+    markChangedUnder(node);
     showComposition(node);
     return true;
+}
+
+void MenuTree::markChangedUnder(const JovDefaultMutableTreeNode* parent) {
+    modified = true;
+    if (itemOf(parent) != composer->getMenu()) {
+        componentsModified = true;
+    }
 }
 
 bool MenuTree::remove(const Ingredient& ingredient) {
@@ -373,6 +377,8 @@ void MenuTree::editSelected() {
         return;
     }
     composer->markCompositionEdited(node->getParent());
+    // Marked like an added occurrence, so the edit is offered for saving instead of being lost.
+    markChangedUnder(node->getParent());
     showComposition(node);
 }
 

@@ -87,6 +87,8 @@ private:
     AddIngredientDialog::Place placeUnder(const JovDefaultMutableTreeNode* parent,
                                           const Ingredient& ingredient) const;
     bool removeFrom(JovDefaultMutableTreeNode* parent, const Ingredient& ingredient);
+    // An occurrence under parent was added or edited.
+    void markChangedUnder(const JovDefaultMutableTreeNode* parent);
     void editSelected();
     void removeSelected();
     void saveAndReload();

@@ -81,10 +81,7 @@ MessagePanel::MessagePanel(MainFrame* frame, GageView* labelView)
     table->setColumnAlignment(idColumn, JovTableColumn::RIGHT);
     table->setCellRenderer(this);
     table->addCheckListener(this);
-    table->addListSelectionListener(this);
     table->addMouseListener(this);
-    table->addKeyListener(this);
-    table->addFocusListener(this);
     add(searchPanel, JovString(JovBorderLayout::NORTH));
     add(table, JovString(JovBorderLayout::CENTER));
     JovButton* newButton = getNewButton();
@@ -365,13 +362,10 @@ void MessagePanel::editSelected() {
     }
     fillRow(*static_cast<JovVector*>(rows.elementAt(row)), edited.get());
     table->rowsChanged(row, row);
-    if (row != tickedRow) {
-        return;
+    // The tree shows the edited values only after loading the menu again.
+    if (row == tickedRow) {
+        tickRow(row);
     }
-    tickedMenuId = edited->getId();
-    MenuTree* tree = frame->getMenuTree();
-    tree->removeTopLevelNodes();
-    tree->loadMenu(tickedMenuId);
 }
 
 void MessagePanel::deleteSelected() {
@@ -398,16 +392,17 @@ bool MessagePanel::deleteRow(int row) {
     if (row < 0) {
         return false;
     }
-    JovReference<Menu> menu(menuAt(row));
+    const Menu& menu = *menuAt(row);
+    const int id = menu.getId();
     try {
-        menu->remove(frame->getConnection());
+        menu.remove(frame->getConnection());
     } catch (const JovException& exception) {
         PanelDialogs::showDatabaseError(this, exception);
         return false;
     }
     // The next new menu gets the number back.
-    if (menu->getId() == frame->getHighestMenuId()) {
-        frame->setHighestMenuId(menu->getId() - 1);
+    if (id == frame->getHighestMenuId()) {
+        frame->setHighestMenuId(id - 1);
     }
     if (row != tickedRow) {
         removeRow(row);

@@ -7,12 +7,10 @@
 #include "awt/windows/JovComponentPeer.h"
 
 JovAbstractButton::JovAbstractButton(const JovString& label)
-    : label(label), commandSet(false), armed(false), accelerator(nullptr),
-      actionListeners(nullptr) {
+    : label(label), commandSet(false), armed(false), actionListeners(nullptr) {
 }
 
 JovAbstractButton::~JovAbstractButton() {
-    setAccelerator(nullptr);
     JovAWTEventMulticaster::remove(actionListeners, nullptr);
 }
 
@@ -34,17 +32,7 @@ JovString JovAbstractButton::getActionCommand() const {
 }
 
 void JovAbstractButton::setAccelerator(JovKeyStroke* keyStroke) {
-    if (keyStroke == accelerator) {
-        return;
-    }
-    if (keyStroke != nullptr) {
-        keyStroke->addRef();
-    }
-    JovKeyStroke* old = accelerator;
-    accelerator = keyStroke;
-    if (old != nullptr) {
-        old->release();
-    }
+    accelerator.reset(keyStroke);
 }
 
 void JovAbstractButton::addActionListener(JovActionListener* listener) {
@@ -97,7 +85,7 @@ void JovAbstractButton::processKeyEvent(JovKeyEvent& event) {
     const bool focusedEnter = clicksOnEnter() && event.getID() == JovKeyEvent::KEY_PRESSED &&
                               event.getKeyCode() == JovKeyEvent::KEY_ENTER &&
                               event.getSource() == this;
-    const bool acceleratorKey = accelerator != nullptr && accelerator->matches(event);
+    const bool acceleratorKey = accelerator && accelerator->matches(event);
     if (!focusedEnter && !acceleratorKey) {
         return;
     }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "awt/JovComponent.h"
+#include "lang/JovReference.h"
 
 class JovActionListener;
 class JovKeyStroke;
@@ -21,7 +22,7 @@ public:
     JovString getActionCommand() const;
     // Takes a counted reference; null removes the accelerator.
     void setAccelerator(JovKeyStroke* keyStroke);
-    JovKeyStroke* getAccelerator() const { return accelerator; }
+    JovKeyStroke* getAccelerator() const { return accelerator.get(); }
 
     void addActionListener(JovActionListener* listener);
     void removeActionListener(JovActionListener* listener);
@@ -52,6 +53,6 @@ private:
     JovString actionCommand;
     bool commandSet;
     bool armed;
-    JovKeyStroke* accelerator;
+    JovReference<JovKeyStroke> accelerator;
     JovAWTEventMulticaster* actionListeners;
 };

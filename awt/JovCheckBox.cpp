@@ -1,6 +1,5 @@
 #include "awt/JovCheckBox.h"
 
-#include "awt/JovImage.h"
 #include "awt/windows/JovCheckBoxPeer.h"
 
 JovCheckBox::~JovCheckBox() {
@@ -8,19 +7,14 @@ JovCheckBox::~JovCheckBox() {
 }
 
 void JovCheckBox::setImage(JovImage* newImage) {
-    if (newImage == image) {
+    if (newImage == image.get()) {
         return;
     }
-    if (newImage != nullptr) {
-        newImage->addRef();
-    }
-    JovImage* old = image;
-    image = newImage;
+    // The old picture is held until the control shows the new one.
+    const JovReference<JovImage> old(image.get());
+    image.reset(newImage);
     if (auto* peer = getPeerAs<JovCheckBoxPeer>()) {
         peer->setImage(newImage);
-    }
-    if (old != nullptr) {
-        old->release();
     }
     invalidate();
 }

@@ -2,14 +2,14 @@
 // picture in place of the label.
 #pragma once
 
+#include "awt/JovImage.h"
 #include "awt/JovToggleButton.h"
-
-class JovImage;
+#include "lang/JovReference.h"
 
 class JovCheckBox : public JovToggleButton {
 public:
     explicit JovCheckBox(const JovString& label = JovString(), bool selected = false)
-        : JovToggleButton(label, selected), image(nullptr) {}
+        : JovToggleButton(label, selected) {}
     JovCheckBox(const JovCheckBox&) = delete;
     JovCheckBox& operator=(const JovCheckBox&) = delete;
     ~JovCheckBox() override;
@@ -17,10 +17,10 @@ public:
     // Takes a counted reference; the control shows the picture instead of the label. Null goes
     // back to the label.
     void setImage(JovImage* image);
-    JovImage* getImage() const { return image; }
+    JovImage* getImage() const { return image.get(); }
 
     JovString toString() const override;
 
 private:
-    JovImage* image;
+    JovReference<JovImage> image;
 };

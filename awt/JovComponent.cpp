@@ -24,7 +24,7 @@ JovComponent::JovComponent()
     : background(channelMaximum, channelMaximum, channelMaximum, transparent), foreground(),
       displayable(false), focusable(true), enabled(true), parent(nullptr), peer(nullptr),
       valid(false), visible(true), keyListeners(nullptr), focusListeners(nullptr),
-      mouseListeners(nullptr), mouseMotionListeners(nullptr), popupMenu(nullptr), border(nullptr) {
+      mouseListeners(nullptr), mouseMotionListeners(nullptr), border(nullptr) {
 }
 
 JovComponent::~JovComponent() {
@@ -307,22 +307,11 @@ void JovComponent::removeMouseMotionListener(JovMouseMotionListener* listener) {
 }
 
 void JovComponent::setPopupMenu(JovComponent* menu) {
-    if (menu == popupMenu) {
-        return;
-    }
-    if (menu != nullptr) {
-        menu->addRef();
-    }
-    removePopupMenu();
-    popupMenu = menu;
+    popupMenu.reset(menu);
 }
 
 void JovComponent::removePopupMenu() {
-    JovComponent* old = popupMenu;
-    popupMenu = nullptr;
-    if (old != nullptr) {
-        old->release();
-    }
+    popupMenu.reset();
 }
 
 void JovComponent::dispatchEvent(JovAWTEvent& event) {

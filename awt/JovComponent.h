@@ -10,6 +10,7 @@
 #include "awt/JovPoint.h"
 #include "awt/JovRectangle.h"
 #include "lang/JovObject.h"
+#include "lang/JovReference.h"
 #include "lang/JovString.h"
 
 class JovAWTEvent;
@@ -116,7 +117,7 @@ public:
     void removeMouseMotionListener(JovMouseMotionListener* listener);
     // A counted reference on the popup menu widget; null removes it.
     void setPopupMenu(JovComponent* menu);
-    JovComponent* getPopupMenu() const { return popupMenu; }
+    JovComponent* getPopupMenu() const { return popupMenu.get(); }
     void removePopupMenu();
 
     // A mouse press takes the focus first; then processEvent.
@@ -162,7 +163,7 @@ private:
     JovAWTEventMulticaster* focusListeners;
     JovAWTEventMulticaster* mouseListeners;
     JovAWTEventMulticaster* mouseMotionListeners;
-    JovComponent* popupMenu;
+    JovReference<JovComponent> popupMenu;
     JovString toolTipText;
     JovBorder* border;
 };

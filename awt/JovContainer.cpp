@@ -5,7 +5,7 @@
 #include "awt/JovLayoutManager.h"
 #include "io/JovPrintWriter.h"
 
-JovContainer::JovContainer() : layout(nullptr) {
+JovContainer::JovContainer() {
     // A plain container is not a stop of the focus traversal; its children are.
     setFocusable(false);
 }
@@ -14,9 +14,6 @@ JovContainer::~JovContainer() {
     JovContainer::removeNotify();
     for (int i = 0; i < children.size(); ++i) {
         static_cast<JovComponent*>(children.elementAt(i))->parent = nullptr;
-    }
-    if (layout != nullptr) {
-        layout->release();
     }
 }
 
@@ -36,12 +33,11 @@ void JovContainer::add(JovComponent* component, const JovObject* constraints, in
         return;
     }
     // Held across the move, so that leaving the old parent cannot delete it.
-    component->addRef();
+    const JovReference<JovComponent> held(component);
     detachFromParent(component);
     children.insertElementAt(component, index < 0 ? children.size() : index);
     component->parent = this;
-    component->release();
-    if (layout != nullptr) {
+    if (layout) {
         layout->addLayoutComponent(component, constraints);
     }
     component->invalidate();
@@ -67,7 +63,7 @@ void JovContainer::detachFromParent(JovComponent* component) {
     if (oldParent == nullptr) {
         return;
     }
-    if (oldParent->layout != nullptr) {
+    if (oldParent->layout) {
         oldParent->layout->removeLayoutComponent(component);
     }
     component->removeNotify();
@@ -79,7 +75,7 @@ void JovContainer::remove(JovComponent* component) {
     if (component == nullptr || component->parent != this) {
         return;
     }
-    if (layout != nullptr) {
+    if (layout) {
         layout->removeLayoutComponent(component);
     }
     component->removeNotify();
@@ -119,21 +115,15 @@ bool JovContainer::isAncestorOf(const JovComponent* component) const {
 }
 
 void JovContainer::setLayout(JovLayoutManager* newLayout) {
-    if (newLayout == layout) {
+    if (newLayout == layout.get()) {
         return;
     }
-    if (newLayout != nullptr) {
-        newLayout->addRef();
-    }
-    if (layout != nullptr) {
-        layout->release();
-    }
-    layout = newLayout;
+    layout.reset(newLayout);
     invalidate();
 }
 
 void JovContainer::doLayout() {
-    if (layout != nullptr) {
+    if (layout) {
         layout->layoutContainer(this);
     }
 }
@@ -150,7 +140,7 @@ JovComponent* JovContainer::getComponentAt(int x, int y) {
 }
 
 JovDimension JovContainer::getPreferredSize() {
-    if (layout == nullptr || isPreferredSizeSet()) {
+    if (!layout || isPreferredSizeSet()) {
         return JovComponent::getPreferredSize();
     }
     return layout->preferredLayoutSize(this);

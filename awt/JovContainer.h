@@ -4,6 +4,7 @@
 #pragma once
 
 #include "awt/JovComponent.h"
+#include "lang/JovReference.h"
 #include "util/JovVector.h"
 
 class JovLayoutManager;
@@ -31,7 +32,7 @@ public:
 
     // A counted reference on layout; null leaves the children where they are put.
     void setLayout(JovLayoutManager* layout);
-    JovLayoutManager* getLayout() const { return layout; }
+    JovLayoutManager* getLayout() const { return layout.get(); }
     virtual void doLayout();
 
     // The first visible child containing the point, else this container when it contains it.
@@ -51,5 +52,5 @@ private:
     void detachFromParent(JovComponent* component);
 
     JovVector children;
-    JovLayoutManager* layout;
+    JovReference<JovLayoutManager> layout;
 };

@@ -17,9 +17,6 @@ JovDefaultMutableTreeNode::JovDefaultMutableTreeNode() : JovDefaultMutableTreeNo
 
 JovDefaultMutableTreeNode::JovDefaultMutableTreeNode(JovObject* userObject)
     : userObject(userObject), parent(nullptr) {
-    if (userObject != nullptr) {
-        userObject->addRef();
-    }
 }
 
 JovDefaultMutableTreeNode::~JovDefaultMutableTreeNode() {
@@ -27,20 +24,10 @@ JovDefaultMutableTreeNode::~JovDefaultMutableTreeNode() {
         childAt(i)->parent = nullptr;
     }
     children.removeAllElements();
-    if (userObject != nullptr) {
-        userObject->release();
-    }
 }
 
 void JovDefaultMutableTreeNode::setUserObject(JovObject* object) {
-    if (object != nullptr) {
-        object->addRef();
-    }
-    JovObject* old = userObject;
-    userObject = object;
-    if (old != nullptr) {
-        old->release();
-    }
+    userObject.reset(object);
 }
 
 JovDefaultMutableTreeNode* JovDefaultMutableTreeNode::getRoot() {
@@ -94,13 +81,12 @@ void JovDefaultMutableTreeNode::insert(JovDefaultMutableTreeNode* child, int ind
         return;
     }
     // The former parent's removal must not delete the child on its way here.
-    child->addRef();
+    const JovReference<JovDefaultMutableTreeNode> held(child);
     if (child->parent != nullptr) {
         child->parent->remove(child);
     }
     children.insertElementAt(child, index);
     child->parent = this;
-    child->release();
 }
 
 void JovDefaultMutableTreeNode::add(JovDefaultMutableTreeNode* child) {
@@ -141,7 +127,7 @@ void JovDefaultMutableTreeNode::removeAllChildren() {
 }
 
 JovString JovDefaultMutableTreeNode::toString() const {
-    return userObject != nullptr ? userObject->toString() : JovString();
+    return userObject ? userObject->toString() : JovString();
 }
 
 JovDefaultMutableTreeNode* JovDefaultMutableTreeNode::childAt(int index) const {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "lang/JovObject.h"
+#include "lang/JovReference.h"
 #include "lang/JovString.h"
 #include "util/JovVector.h"
 
@@ -16,7 +17,7 @@ public:
     // Children still held elsewhere lose their parent, never keep a dangling one.
     ~JovDefaultMutableTreeNode() override;
 
-    JovObject* getUserObject() const { return userObject; }
+    JovObject* getUserObject() const { return userObject.get(); }
     void setUserObject(JovObject* object);
 
     // Not counted: a node is held by its parent, not the other way round.
@@ -50,7 +51,7 @@ public:
 private:
     JovDefaultMutableTreeNode* childAt(int index) const;
 
-    JovObject* userObject;
+    JovReference<JovObject> userObject;
     JovDefaultMutableTreeNode* parent;
     JovVector children;
 };

@@ -22,8 +22,7 @@ int knownState(int state) {
 JovFrame::JovFrame() : JovFrame(JovString()) {
 }
 
-JovFrame::JovFrame(const JovString& title)
-    : title(title), menuBar(nullptr), iconName(programIcon), state(NORMAL) {
+JovFrame::JovFrame(const JovString& title) : title(title), iconName(programIcon), state(NORMAL) {
 }
 
 JovFrame::~JovFrame() {
@@ -42,19 +41,13 @@ void JovFrame::setTitle(const JovString& newTitle) {
 }
 
 void JovFrame::setMenuBar(JovComponent* newMenuBar) {
-    if (newMenuBar == menuBar) {
+    if (newMenuBar == menuBar.get()) {
         return;
     }
-    if (newMenuBar != nullptr) {
-        newMenuBar->addRef();
+    if (auto* oldBar = dynamic_cast<JovMenuBar*>(menuBar.get())) {
+        oldBar->uninstall();
     }
-    if (menuBar != nullptr) {
-        if (auto* oldBar = dynamic_cast<JovMenuBar*>(menuBar)) {
-            oldBar->uninstall();
-        }
-        menuBar->release();
-    }
-    menuBar = newMenuBar;
+    menuBar.reset(newMenuBar);
     auto* bar = dynamic_cast<JovMenuBar*>(newMenuBar);
     if (bar != nullptr && getPeer() != nullptr) {
         bar->installIn(this);
@@ -63,7 +56,7 @@ void JovFrame::setMenuBar(JovComponent* newMenuBar) {
 
 void JovFrame::addNotify() {
     JovWindow::addNotify();
-    auto* bar = dynamic_cast<JovMenuBar*>(menuBar);
+    auto* bar = dynamic_cast<JovMenuBar*>(menuBar.get());
     if (bar != nullptr && getPeer() != nullptr) {
         bar->installIn(this);
     }

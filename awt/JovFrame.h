@@ -3,6 +3,7 @@
 #pragma once
 
 #include "awt/JovWindow.h"
+#include "lang/JovReference.h"
 
 class JovFramePeer;
 
@@ -20,7 +21,7 @@ public:
     const JovString& getTitle() const { return title; }
     // A counted reference on the menu bar widget; the frame owns it from now on.
     void setMenuBar(JovComponent* menuBar);
-    JovComponent* getMenuBar() const { return menuBar; }
+    JovComponent* getMenuBar() const { return menuBar.get(); }
     // The name of the icon resource shown in the title bar and the task bar.
     void setIconName(const JovString& name);
     const JovString& getIconName() const { return iconName; }
@@ -41,7 +42,7 @@ private:
     JovFramePeer* framePeer() const;
 
     JovString title;
-    JovComponent* menuBar;
+    JovReference<JovComponent> menuBar;
     JovString iconName;
     int state;
     JovRectangle normalBounds;

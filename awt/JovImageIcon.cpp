@@ -7,23 +7,16 @@
 
 JovImageIcon::JovImageIcon(const JovString& fileName)
     : description(fileName), image(JovBmpReader::read(fileName)) {
-    if (image != nullptr) {
-        image->addRef();
-    }
 }
 
-JovImageIcon::~JovImageIcon() {
-    if (image != nullptr) {
-        image->release();
-    }
-}
+JovImageIcon::~JovImageIcon() = default;
 
 int JovImageIcon::getIconWidth() const {
-    return image == nullptr ? 0 : image->getWidth();
+    return image ? image->getWidth() : 0;
 }
 
 int JovImageIcon::getIconHeight() const {
-    return image == nullptr ? 0 : image->getHeight();
+    return image ? image->getHeight() : 0;
 }
 
 JovString JovImageIcon::toString() const {

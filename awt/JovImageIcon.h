@@ -2,6 +2,7 @@
 #pragma once
 
 #include "lang/JovObject.h"
+#include "lang/JovReference.h"
 #include "lang/JovString.h"
 
 class JovImage;
@@ -17,7 +18,7 @@ public:
     // The file name exactly as given.
     const JovString& getDescription() const { return description; }
     // The icon keeps the image; null when the file did not load.
-    JovImage* getImage() const { return image; }
+    JovImage* getImage() const { return image.get(); }
     // 0 when empty.
     int getIconWidth() const;
     int getIconHeight() const;
@@ -26,5 +27,5 @@ public:
 
 private:
     JovString description;
-    JovImage* image;
+    JovReference<JovImage> image;
 };

@@ -2,6 +2,7 @@
 
 #include "awt/JovToolkit.h"
 #include "awt/windows/JovOptionPanePeer.h"
+#include "lang/JovReference.h"
 
 JovOptionPane::JovOptionPane(const JovString& message, const JovString& title, int messageType,
                              JovComponent* parent)
@@ -11,11 +12,9 @@ JovOptionPane::JovOptionPane(const JovString& message, const JovString& title, i
 
 int JovOptionPane::show(JovComponent* parent, const JovObject& message, const JovString& title,
                         int type) {
-    auto* pane = new JovOptionPane(message.toString(), title, type, parent);
-    pane->addRef();
-    const int answer = pane->ask();
-    pane->release();
-    return answer;
+    const JovReference<JovOptionPane> pane(
+        new JovOptionPane(message.toString(), title, type, parent));
+    return pane->ask();
 }
 
 int JovOptionPane::ask() {

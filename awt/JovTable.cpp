@@ -169,7 +169,7 @@ void JovTable::rowsInserted(int first, int last) {
     rowStates.resize(std::max(rowStates.size(), static_cast<std::size_t>(announcedRows + count)));
     announcedRows += count;
     if (tablePeer() != nullptr) {
-        tablePeer()->insertRows(first, last);
+        tablePeer()->rowCountChanged(first);
     }
     selectFirstRowIfNoneIs();
 }
@@ -197,7 +197,7 @@ void JovTable::rowsDeleted(int first, int last) {
     dropStates(first, last + 1);
     announcedRows -= last - first + 1;
     if (tablePeer() != nullptr) {
-        tablePeer()->deleteRows(first, last);
+        tablePeer()->rowCountChanged(first);
     }
     if (selectedCount != selectedBefore) {
         notifySelection(first, last);
@@ -210,7 +210,7 @@ void JovTable::rowsReloaded() {
     announcedRows = rows.size();
     selectedCount = 0;
     if (tablePeer() != nullptr) {
-        tablePeer()->reloadRows();
+        tablePeer()->rowCountChanged(0);
     }
     if (hadSelection) {
         notifySelection(0, std::max(rows.size() - 1, 0));
@@ -232,12 +232,13 @@ void JovTable::setShowGrid(bool shown) {
 }
 
 void JovTable::setChecked(int row, bool checked) {
-    if (!validRow(row)) {
+    // Refills set every row's mark; only a change costs the control anything.
+    if (!validRow(row) || isChecked(row) == checked) {
         return;
     }
     stateOf(row).checked = checked;
     if (tablePeer() != nullptr && announcedRow(row)) {
-        tablePeer()->setChecked(row, checked);
+        tablePeer()->updateRows(row, row);
     }
 }
 

@@ -1,7 +1,7 @@
 // A table of rows with one check box each, shown by a report-style list view. The rows are a
 // vector of row vectors shared with the table's owner, who tells the table which rows were
-// inserted, changed or deleted; check marks, selection and column widths live in the table and
-// are copied into the control when its peer is created.
+// inserted, changed or deleted; check marks, selection and column widths live in the table. The
+// control asks for cells and marks as it draws them, so a fill costs the same for any row count.
 #pragma once
 
 #include "awt/JovComponent.h"
@@ -43,7 +43,8 @@ public:
     // The picture in front of the first column's text, or null.
     JovImage* getCellImage(int row);
 
-    // Not owned; null restores the plain rendering.
+    // Not owned: the control asks it whenever it draws a row, so it must live while it is set;
+    // null restores the plain rendering.
     void setCellRenderer(JovTableCellRenderer* renderer);
     JovTableCellRenderer* getCellRenderer() const { return cellRenderer; }
 
@@ -90,9 +91,9 @@ public:
     void addCheckListener(ChangeListener* listener);
     void removeCheckListener(ChangeListener* listener);
 
-    // From the peer, after the control's own notification: the user changed a check box. Check
-    // listeners hear of it; unless one consumed the event the mark is set, in the control too.
-    // Answers whether the change stands.
+    // From the peer, after the control's message that told of it: the user changed a check box.
+    // Check listeners hear of it; unless one consumed the event the mark is set, in the control
+    // too. Answers whether the change stands.
     bool userChecked(int row, bool checked);
     // From the peer: the control's selection of row changed.
     void selectionChangedInControl(int row, bool selected);

@@ -11,8 +11,6 @@
 JovTimer::JovTimer(int mode, JovActionListener* listener)
     : thread(new JovThread(this)), listener(listener), mode(mode), delay(0), idle(true),
       terminate(false), fireRequest(false), suppress(false) {
-    // Counted here, so that the thread does not delete itself when it ends: the timer does.
-    thread->addRef();
     thread->start();
 }
 
@@ -26,7 +24,6 @@ JovTimer::~JovTimer() {
     // Cuts a delay the thread is sleeping short.
     thread->wake();
     thread->join();
-    thread->release();
 }
 
 void JovTimer::restart() {

@@ -4,6 +4,7 @@
 
 #include "awt/JovRunnable.h"
 #include "lang/JovObject.h"
+#include "lang/JovReference.h"
 #include "lang/JovString.h"
 
 #include <atomic>
@@ -44,7 +45,8 @@ private:
     void notifyListener();
     void firePending();
 
-    JovThread* thread;
+    // Counted, so that the thread does not delete itself when it ends: the timer does.
+    JovReference<JovThread> thread;
     JovActionListener* listener;
     int mode;
     std::atomic<int> delay;

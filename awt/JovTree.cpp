@@ -9,22 +9,13 @@
 #include "awt/windows/JovTreePeer.h"
 
 JovTree::JovTree(JovDefaultMutableTreeNode* root)
-    : root(root), selected(nullptr), cellRenderer(nullptr), editable(false),
-      selectionListeners(nullptr), modelListeners(nullptr) {
-    if (root != nullptr) {
-        root->addRef();
-    }
+    : root(root), cellRenderer(nullptr), editable(false), selectionListeners(nullptr),
+      modelListeners(nullptr) {
 }
 
 JovTree::~JovTree() {
     selectionListeners = JovAWTEventMulticaster::remove(selectionListeners, nullptr);
     modelListeners = JovAWTEventMulticaster::remove(modelListeners, nullptr);
-    if (selected != nullptr) {
-        selected->release();
-    }
-    if (root != nullptr) {
-        root->release();
-    }
 }
 
 JovTreePeer* JovTree::treePeer() const {
@@ -32,16 +23,10 @@ JovTreePeer* JovTree::treePeer() const {
 }
 
 void JovTree::setRoot(JovDefaultMutableTreeNode* newRoot) {
-    if (newRoot != nullptr) {
-        newRoot->addRef();
-    }
-    JovDefaultMutableTreeNode* old = root;
-    root = newRoot;
     // The old root may hold the selection: the rebuild still reads its labels.
+    const JovReference<JovDefaultMutableTreeNode> old(root.get());
+    root.reset(newRoot);
     rebuild();
-    if (old != nullptr) {
-        old->release();
-    }
 }
 
 void JovTree::setCellRenderer(JovTreeCellRenderer* renderer) {
@@ -56,14 +41,14 @@ JovImage* JovTree::getNodeImage(JovDefaultMutableTreeNode* node) {
 }
 
 bool JovTree::isInTree(const JovDefaultMutableTreeNode* node) const {
-    return node != nullptr && root != nullptr && node->isNodeAncestor(root);
+    return node != nullptr && root && node->isNodeAncestor(root.get());
 }
 
 void JovTree::setSelectedNode(JovDefaultMutableTreeNode* node) {
     if (node != nullptr && !isInTree(node)) {
         return;
     }
-    if (node == selected) {
+    if (node == selected.get()) {
         return;
     }
     select(node);
@@ -73,20 +58,15 @@ void JovTree::setSelectedNode(JovDefaultMutableTreeNode* node) {
 }
 
 void JovTree::select(JovDefaultMutableTreeNode* node) {
-    if (node == selected) {
+    if (node == selected.get()) {
         return;
     }
-    JovDefaultMutableTreeNode* old = selected;
-    selected = node;
-    if (selected != nullptr) {
-        selected->addRef();
-    }
+    // The listeners are told of the old selection, so it is held until they return.
+    const JovReference<JovDefaultMutableTreeNode> old(selected.get());
+    selected.reset(node);
     if (selectionListeners != nullptr) {
-        JovTreeSelectionEvent event(this, old, selected);
+        JovTreeSelectionEvent event(this, old.get(), node);
         selectionListeners->valueChanged(event);
-    }
-    if (old != nullptr) {
-        old->release();
     }
 }
 
@@ -132,8 +112,8 @@ void JovTree::removeNotify() {
 }
 
 void JovTree::expandAll() {
-    if (root != nullptr) {
-        expandAllBelow(root);
+    if (root) {
+        expandAllBelow(root.get());
     }
 }
 
@@ -192,7 +172,7 @@ void JovTree::treeNodesInserted(JovTreeModelEvent& event) {
 void JovTree::treeNodesRemoved(JovTreeModelEvent& event) {
     JovDefaultMutableTreeNode* child = event.getChild();
     if (child != nullptr) {
-        const bool selectionGoes = selected != nullptr && selected->isNodeAncestor(child);
+        const bool selectionGoes = selected && selected->isNodeAncestor(child);
         if (treePeer() != nullptr) {
             treePeer()->removeNode(child);
         }
@@ -230,7 +210,7 @@ void JovTree::rebuild() {
     for (int i = 0; i < expanded.size(); ++i) {
         openPaths.push_back(pathOf(static_cast<JovDefaultMutableTreeNode*>(expanded.elementAt(i))));
     }
-    const LabelPath selectedPath = selected != nullptr ? pathOf(selected) : LabelPath();
+    const LabelPath selectedPath = selected ? pathOf(selected.get()) : LabelPath();
     expanded.removeAllElements();
     for (const LabelPath& path : openPaths) {
         JovDefaultMutableTreeNode* node = nodeAt(path);
@@ -238,7 +218,7 @@ void JovTree::rebuild() {
             expanded.addElement(node);
         }
     }
-    JovDefaultMutableTreeNode* again = selected != nullptr ? nodeAt(selectedPath) : nullptr;
+    JovDefaultMutableTreeNode* again = selected ? nodeAt(selectedPath) : nullptr;
     if (treePeer() != nullptr) {
         treePeer()->rebuild();
     }
@@ -262,10 +242,10 @@ JovTree::LabelPath JovTree::pathOf(JovDefaultMutableTreeNode* node) const {
 }
 
 JovDefaultMutableTreeNode* JovTree::nodeAt(const LabelPath& path) const {
-    if (root == nullptr || path.empty() || !(root->toString() == path.front())) {
+    if (!root || path.empty() || !(root->toString() == path.front())) {
         return nullptr;
     }
-    JovDefaultMutableTreeNode* node = root;
+    JovDefaultMutableTreeNode* node = root.get();
     for (std::size_t depth = 1; depth < path.size() && node != nullptr; ++depth) {
         JovDefaultMutableTreeNode* next = nullptr;
         for (int i = 0; i < node->getChildCount() && next == nullptr; ++i) {
@@ -296,5 +276,5 @@ void JovTree::expansionChangedInControl(JovDefaultMutableTreeNode* node, bool op
 }
 
 JovString JovTree::toString() const {
-    return "ool.awt.JovTree[,text=" + (root != nullptr ? root->toString() : JovString()) + "]";
+    return "ool.awt.JovTree[,text=" + (root ? root->toString() : JovString()) + "]";
 }

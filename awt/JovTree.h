@@ -7,6 +7,7 @@
 
 #include "awt/JovComponent.h"
 #include "awt/event/JovTreeModelListener.h"
+#include "lang/JovReference.h"
 #include "util/JovVector.h"
 
 #include <vector>
@@ -24,7 +25,7 @@ public:
     explicit JovTree(JovDefaultMutableTreeNode* root);
     ~JovTree() override;
 
-    JovDefaultMutableTreeNode* getRoot() const { return root; }
+    JovDefaultMutableTreeNode* getRoot() const { return root.get(); }
     // A new model: the control is rebuilt, keeping what it can.
     void setRoot(JovDefaultMutableTreeNode* newRoot);
 
@@ -35,7 +36,7 @@ public:
     bool isEditable() const { return editable; }
 
     // Null when nothing is selected.
-    JovDefaultMutableTreeNode* getSelectedNode() const { return selected; }
+    JovDefaultMutableTreeNode* getSelectedNode() const { return selected.get(); }
     // Null clears the selection. A node outside the tree changes nothing. Selection listeners
     // hear of every change.
     void setSelectedNode(JovDefaultMutableTreeNode* node);
@@ -83,8 +84,8 @@ private:
     void forgetSubtree(JovDefaultMutableTreeNode* node);
     void expandAllBelow(JovDefaultMutableTreeNode* node);
 
-    JovDefaultMutableTreeNode* root;
-    JovDefaultMutableTreeNode* selected;
+    JovReference<JovDefaultMutableTreeNode> root;
+    JovReference<JovDefaultMutableTreeNode> selected;
     JovVector expanded;
     JovTreeCellRenderer* cellRenderer;
     bool editable;

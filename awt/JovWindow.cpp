@@ -9,6 +9,7 @@
 #include "awt/event/JovWindowEvent.h"
 #include "awt/windows/JovComponentPeer.h"
 #include "awt/windows/JovThread.h"
+#include "lang/JovReference.h"
 #include "lang/JovSynchronized.h"
 
 #include <vector>
@@ -59,10 +60,11 @@ void JovWindow::JovRootPane::remove(JovComponent* component) {
 
 void JovWindow::JovRootPane::retire(JovComponent* window) {
     JovContainer::remove(window);
-    // Released outside the list's lock: the window's destructor may dispose further windows.
-    window->addRef();
-    pending.removeElement(window);
-    window->release();
+    {
+        // Released outside the list's lock: the window's destructor may dispose further windows.
+        const JovReference<JovComponent> held(window);
+        pending.removeElement(window);
+    }
     if (getComponentCount() > 0) {
         return;
     }

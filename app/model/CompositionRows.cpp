@@ -9,29 +9,21 @@
 CompositionRows::CompositionRows(Connection* connection) : connection(connection) {
 }
 
-CompositionRows::~CompositionRows() {
-    for (const auto& [id, ingredient] : ingredients) {
-        if (ingredient != nullptr) {
-            ingredient->release();
-        }
-    }
-}
+CompositionRows::~CompositionRows() = default;
 
 const Ingredient* CompositionRows::ingredient(int id) {
     const auto known = ingredients.find(id);
     if (known != ingredients.end()) {
-        return known->second;
+        return known->second.get();
     }
     ScopedStatement statement(connection);
     ResultSet* rows =
         statement.executeQuery("SELECT * FROM Zutaten WHERE ID = " + StatementValue::integer(id));
-    Ingredient* read = nullptr;
+    JovReference<Ingredient>& read = ingredients[id];
     if (rows != nullptr && rows->next()) {
-        read = new Ingredient(*rows, 0.0, false, false, false, false, false, nullptr);
-        read->addRef();
+        read.reset(new Ingredient(*rows, 0.0, false, false, false, false, false, nullptr));
     }
-    ingredients[id] = read;
-    return read;
+    return read.get();
 }
 
 const CompositionRows::ShareRows& CompositionRows::shares(int ingredientId) {

@@ -3,6 +3,8 @@
 // ingredient occurs.
 #pragma once
 
+#include "lang/JovReference.h"
+
 #include <unordered_map>
 #include <vector>
 
@@ -44,8 +46,8 @@ private:
     static ShareRow shareRow(const ResultSet& row);
 
     Connection* connection;
-    // Held references; null for an ID without a row.
-    std::unordered_map<int, Ingredient*> ingredients;
+    // Null for an ID without a row.
+    std::unordered_map<int, JovReference<Ingredient>> ingredients;
     std::unordered_map<int, ShareRows> shareRows;
     std::unordered_map<int, ShareRows> fillRows;
 };

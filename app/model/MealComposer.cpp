@@ -204,20 +204,14 @@ JovString tooLargeMessage(const char* pattern, const JovString& name, int id) {
 
 MealComposer::MealComposer(JovDefaultMutableTreeNode* modelRoot, JovTreeModelListener* listener,
                            ConnectionOwner* owner)
-    : modelRoot(modelRoot), listener(listener), owner(owner), root(nullptr), totalWeight(0.0),
-      meatWeight(0.0), meatContent(0) {
-    modelRoot->addRef();
+    : modelRoot(modelRoot), listener(listener), owner(owner), totalWeight(0.0), meatWeight(0.0),
+      meatContent(0) {
 }
 
-MealComposer::~MealComposer() {
-    if (root != nullptr) {
-        root->release();
-    }
-    modelRoot->release();
-}
+MealComposer::~MealComposer() = default;
 
 Menu* MealComposer::getMenu() const {
-    return root != nullptr ? dynamic_cast<Menu*>(root->getUserObject()) : nullptr;
+    return root ? dynamic_cast<Menu*>(root->getUserObject()) : nullptr;
 }
 
 JovString MealComposer::getIngredientList() const {
@@ -249,7 +243,7 @@ Connection* MealComposer::connection() const {
 
 int MealComposer::depthOf(const JovDefaultMutableTreeNode* node) const {
     int depth = 0;
-    for (const JovDefaultMutableTreeNode* above = node; above != nullptr && above != root;
+    for (const JovDefaultMutableTreeNode* above = node; above != nullptr && above != root.get();
          above = above->getParent()) {
         ++depth;
     }
@@ -271,20 +265,14 @@ void MealComposer::loadMenu(int menuId, CompositionRows& compositionRows) {
             throw JovException(tooLargeMessage(menuTooLargeText, name, menuId));
         }
         menuName = name;
-        auto* node = new JovDefaultMutableTreeNode(new Menu(*rows));
-        node->addRef();
-        if (root != nullptr) {
-            root->release();
-        }
-        root = node;
-        insertNode(modelRoot, root, modelRoot->getChildCount());
+        root.reset(new JovDefaultMutableTreeNode(new Menu(*rows)));
+        insertNode(modelRoot.get(), root.get(), modelRoot->getChildCount());
         try {
             loadedOccurrences = 0;
             loadFillQuantities(rows->getInt("ID"), compositionRows);
         } catch (const JovException&) {
-            removeNode(modelRoot, modelRoot->getIndex(root));
-            root->release();
-            root = nullptr;
+            removeNode(modelRoot.get(), modelRoot->getIndex(root.get()));
+            root.reset();
             throw JovException(tooLargeMessage(menuTooLargeText, name, menuId));
         }
     }
@@ -292,7 +280,7 @@ void MealComposer::loadMenu(int menuId, CompositionRows& compositionRows) {
 
 void MealComposer::loadFillQuantities(int menuId, CompositionRows& rows) {
     for (const CompositionRows::ShareRow& shareRow : rows.fillQuantities(menuId)) {
-        loadOccurrence(root, shareRow, shareRow.fillQuantity, 1, rows);
+        loadOccurrence(root.get(), shareRow, shareRow.fillQuantity, 1, rows);
     }
 }
 
@@ -338,15 +326,14 @@ void MealComposer::insertNode(JovDefaultMutableTreeNode* parent, JovDefaultMutab
 }
 
 void MealComposer::removeNode(JovDefaultMutableTreeNode* parent, int index) {
-    JovDefaultMutableTreeNode* child = parent->getChildAt(index);
-    child->addRef();
+    // Held until the listener has heard of the removal.
+    const JovReference<JovDefaultMutableTreeNode> child(parent->getChildAt(index));
     parent->remove(index);
     if (listener != nullptr) {
         JovTreeModelEvent removed(this, JovTreeModelEvent::TREE_NODES_REMOVED, parent, index,
-                                  child);
+                                  child.get());
         listener->treeNodesRemoved(removed);
     }
-    child->release();
 }
 
 bool MealComposer::addIngredient(JovDefaultMutableTreeNode* node, Ingredient* occurrence) {
@@ -354,15 +341,8 @@ bool MealComposer::addIngredient(JovDefaultMutableTreeNode* node, Ingredient* oc
         return false;
     }
     // Held for the call, so a fresh occurrence that is not added goes away here.
-    occurrence->addRef();
-    try {
-        const bool added = node != nullptr && addHeldOccurrence(node, occurrence);
-        occurrence->release();
-        return added;
-    } catch (const JovException&) {
-        occurrence->release();
-        throw;
-    }
+    const JovReference<Ingredient> held(occurrence);
+    return node != nullptr && addHeldOccurrence(node, occurrence);
 }
 
 bool MealComposer::addHeldOccurrence(JovDefaultMutableTreeNode* node, Ingredient* occurrence) {
@@ -445,7 +425,7 @@ void MealComposer::saveStructureAs(int newMenuId) {
 }
 
 void MealComposer::saveComponents(int menuId, bool withFillQuantities) {
-    if (root == nullptr) {
+    if (!root) {
         return;
     }
     const ShareWriters writers = shareWriters();
@@ -463,7 +443,7 @@ void MealComposer::saveComponents(int menuId, bool withFillQuantities) {
 // else the first in tree order.
 MealComposer::ShareWriters MealComposer::shareWriters() const {
     ShareWriters writers;
-    std::vector<const JovDefaultMutableTreeNode*> pending{root};
+    std::vector<const JovDefaultMutableTreeNode*> pending{root.get()};
     while (!pending.empty()) {
         const JovDefaultMutableTreeNode* node = pending.back();
         pending.pop_back();
@@ -536,7 +516,7 @@ void MealComposer::insertShare(const JovString& parentId, const Ingredient* chil
 }
 
 double MealComposer::computeTotalWeight() const {
-    if (root == nullptr) {
+    if (!root) {
         return 0.0;
     }
     double weight = 0.0;
@@ -565,13 +545,13 @@ double MealComposer::computeMeatWeight(const JovDefaultMutableTreeNode* node) co
 void MealComposer::compose() {
     titleItems.removeAllElements();
     sweetenerNote = JovString();
-    meatWeight = root != nullptr ? computeMeatWeight(root) : 0.0;
+    meatWeight = root ? computeMeatWeight(root.get()) : 0.0;
     meatContent = static_cast<int>(
         std::clamp<long>(StatementValue::roundToGrams(meatWeight), INT_MIN, INT_MAX));
     totalWeight = computeTotalWeight();
     JovVector entries;
-    if (root != nullptr) {
-        flatten(root, entries);
+    if (root) {
+        flatten(root.get(), entries);
         flatLists.clear();
     }
     mergeByName(entries);
@@ -622,11 +602,11 @@ Ingredient* MealComposer::placeEntry(FlatList& list, JovVector& entries,
         return entry;
     }
     Ingredient* entry = found->second;
-    entry->addRef();
+    // Held while it is out of the list.
+    const JovReference<Ingredient> held(entry);
     entries.removeElementAt(indexOfPlaced(list, entries, entry));
     entry->setWorkingWeight(entry->getWorkingWeight() + occurrence.getAmount());
     insertPlaced(list, entries, entry);
-    entry->release();
     return entry;
 }
 
@@ -663,14 +643,11 @@ void MealComposer::mergeByName(JovVector& entries) {
         }
     }
     const std::vector<Ingredient*> merged = placeMerged(firsts);
-    for (Ingredient* entry : merged) {
-        entry->addRef();
-    }
+    const std::vector<JovReference<Ingredient>> held(merged.begin(), merged.end());
     // The entries merged into others are dropped with their QUID lists here.
     entries.removeAllElements();
     for (Ingredient* entry : merged) {
         entries.addElement(entry);
-        entry->release();
     }
     for (Ingredient* entry : merged) {
         mergeByName(entry->getComponents());

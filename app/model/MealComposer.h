@@ -5,6 +5,7 @@
 
 #include "app/model/CompositionRows.h"
 #include "lang/JovObject.h"
+#include "lang/JovReference.h"
 #include "lang/JovString.h"
 #include "lang/JovStringBuffer.h"
 #include "util/JovHashtable.h"
@@ -69,7 +70,7 @@ public:
     // sum of its components' weights.
     static double weightOf(const JovDefaultMutableTreeNode* node);
 
-    JovDefaultMutableTreeNode* getRoot() const { return root; }
+    JovDefaultMutableTreeNode* getRoot() const { return root.get(); }
     // The loaded menu, or null.
     Menu* getMenu() const;
     const JovString& getMenuName() const { return menuName; }
@@ -138,10 +139,10 @@ private:
     double amountOf(const AbstractMeal* item) const;
     void storeDesignation();
 
-    JovDefaultMutableTreeNode* modelRoot;
+    JovReference<JovDefaultMutableTreeNode> modelRoot;
     JovTreeModelListener* listener;
     ConnectionOwner* owner;
-    JovDefaultMutableTreeNode* root;
+    JovReference<JovDefaultMutableTreeNode> root;
     JovString menuName;
     double totalWeight;
     double meatWeight;

@@ -4,6 +4,7 @@
 
 #include "awt/JovDialog.h"
 #include "awt/windows/JovMToolkit.h"
+#include "lang/JovReference.h"
 
 #include <windows.h>
 
@@ -89,7 +90,7 @@ void JovDialogPeer::runModalLoop() {
     }
     // The dialog may be disposed while its loop runs; this peer must outlive the loop. Peers
     // are counted on the UI thread only, so this reference does not race with their holders.
-    addRef();
+    const JovReference<JovDialogPeer> held(this);
     const HWND owner = GetWindow(self, GW_OWNER);
     const int depth = toolkit->getModalDepth();
     ModalPass pass = {toolkit, self, depth};
@@ -109,7 +110,6 @@ void JovDialogPeer::runModalLoop() {
         EnumThreadWindows(toolkit->getUiThreadId(), enableMarkedDialog,
                           reinterpret_cast<LPARAM>(&pass));
     }
-    release();
 }
 
 void JovDialogPeer::pumpUntilEnded() {

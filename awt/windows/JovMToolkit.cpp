@@ -12,6 +12,7 @@
 #include "awt/windows/JovPeerFactory.h"
 #include "awt/windows/JovWImage.h"
 #include "awt/windows/JovWindowProcedure.h"
+#include "lang/JovReference.h"
 #include "lang/JovSynchronized.h"
 
 #include <commctrl.h>
@@ -243,9 +244,8 @@ LRESULT JovMToolkit::handleToolkitMessage(UINT message, WPARAM wParam, LPARAM lP
     if (message == DEFERRED_WORK_MESSAGE) {
         if (JovComponentPeer* peer = peerForWindow(reinterpret_cast<HWND>(wParam))) {
             // The work may remove the peer's component, and the peer with it.
-            peer->addRef();
+            const JovReference<JovComponentPeer> held(peer);
             peer->runDeferredWork();
-            peer->release();
         }
         return 0;
     }

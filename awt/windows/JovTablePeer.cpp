@@ -1,5 +1,6 @@
-// The list-view peer: columns, items and sub-item texts written from the table, check boxes in the
-// state images, and the control's item and header notifications read back into the table.
+// The list-view peer: columns and the row count written from the table, cells described on the
+// control's request, check boxes drawn from the table's marks, and the control's selection and
+// header read back into the table.
 
 #include "awt/windows/JovTablePeer.h"
 #include "awt/windows/JovFlagGuard.h"
@@ -14,21 +15,20 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <windowsx.h>
+
+#include <algorithm>
 
 namespace {
 
 constexpr unsigned int uncheckedImage = 1;
 constexpr unsigned int checkedImage = 2;
-constexpr unsigned int stateImageShift = 12;
 constexpr int singleClick = 1;
 constexpr int doubleClick = 2;
+constexpr UINT_PTR subclassId = 1;
 
 unsigned int checkState(bool checked) {
     return INDEXTOSTATEIMAGEMASK(checked ? checkedImage : uncheckedImage);
-}
-
-bool isCheckedState(unsigned int state) {
-    return ((state & LVIS_STATEIMAGEMASK) >> stateImageShift) == checkedImage;
 }
 
 int columnFormat(int alignment) {
@@ -38,11 +38,26 @@ int columnFormat(int alignment) {
     return alignment == JovTableColumn::CENTER ? LVCFMT_CENTER : LVCFMT_LEFT;
 }
 
+LRESULT CALLBACK controlProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                  UINT_PTR id, DWORD_PTR) {
+    if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(window, &controlProcedure, id);
+        return DefSubclassProc(window, message, wParam, lParam);
+    }
+    JovMToolkit* toolkit = JovMToolkit::getToolkit();
+    auto* peer =
+        toolkit != nullptr ? dynamic_cast<JovTablePeer*>(toolkit->peerForWindow(window)) : nullptr;
+    if (peer == nullptr) {
+        return DefSubclassProc(window, message, wParam, lParam);
+    }
+    return peer->handleControlMessage(window, message, wParam, lParam);
+}
+
 } // namespace
 
 JovTablePeer::JovTablePeer(JovTable* table)
-    : JovComponentPeer(table), table(table), images(new JovImageList()), drawingPaused(false),
-      applying(false) {
+    : JovComponentPeer(table), table(table), images(new JovImageList()), countStale(false),
+      firstMovedRow(0), applying(false), controlDepth(0), selectionStale(false) {
     images->addRef();
 }
 
@@ -64,7 +79,7 @@ const char* JovTablePeer::windowClass() const {
 
 unsigned long JovTablePeer::windowStyle() const {
     return WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | LVS_REPORT | LVS_SHOWSELALWAYS |
-           visibleStyle();
+           LVS_OWNERDATA | visibleStyle();
 }
 
 unsigned long JovTablePeer::windowExStyle() const {
@@ -79,10 +94,13 @@ void JovTablePeer::initialize() {
     JovComponentPeer::initialize();
     JovControlFont::apply(getWindow());
     applyExtendedStyles();
+    // The check boxes are the table's marks: the control asks for them as it does for texts.
+    SendMessageA(getWindow(), LVM_SETCALLBACKMASK, LVIS_STATEIMAGEMASK, 0);
     SendMessageA(getWindow(), LVM_SETIMAGELIST, LVSIL_SMALL,
                  reinterpret_cast<LPARAM>(images->getHandle()));
+    SetWindowSubclass(getWindow(), &controlProcedure, subclassId, 0);
     insertColumns();
-    reloadRows();
+    rowCountChanged(0);
 }
 
 void JovTablePeer::applyExtendedStyles() {
@@ -110,83 +128,67 @@ void JovTablePeer::insertColumns() {
     }
 }
 
-void JovTablePeer::reloadRows() {
-    JovFlagGuard guard(applying);
-    SendMessageA(getWindow(), LVM_DELETEALLITEMS, 0, 0);
-    if (table->getAnnouncedRowCount() > 0) {
-        insertRows(0, table->getAnnouncedRowCount() - 1);
-    }
-}
-
-void JovTablePeer::insertRows(int first, int last) {
-    JovFlagGuard guard(applying);
-    pauseDrawing();
-    for (int row = first; row <= last; ++row) {
-        writeRow(row, true);
-        // The control gives a new item the unchecked box and ignores a state image passed along.
-        if (table->isChecked(row)) {
-            setItemState(row, checkState(true), LVIS_STATEIMAGEMASK);
-        }
-    }
-}
-
-void JovTablePeer::pauseDrawing() {
-    if (drawingPaused) {
+void JovTablePeer::rowCountChanged(int first) {
+    if (countStale) {
+        firstMovedRow = std::min(firstMovedRow, first);
         return;
     }
-    SendMessageA(getWindow(), WM_SETREDRAW, FALSE, 0);
-    drawingPaused = true;
-    postDeferredWork();
+    countStale = true;
+    firstMovedRow = first;
+    // The paint this asks for is a message to the control, which then takes the new count.
+    InvalidateRect(getWindow(), nullptr, FALSE);
 }
 
-void JovTablePeer::resumeDrawing() {
-    if (!drawingPaused) {
+void JovTablePeer::showRowCount() {
+    if (!countStale) {
         return;
     }
-    drawingPaused = false;
-    SendMessageA(getWindow(), WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(getWindow(), nullptr, TRUE);
+    countStale = false;
+    JovFlagGuard guard(applying);
+    // The control keeps focus and selection by position. All rows new: an empty list first, so
+    // that it drops both and scrolls to the top; otherwise a focus on a moved row goes.
+    if (firstMovedRow == 0) {
+        SendMessageA(getWindow(), LVM_SETITEMCOUNT, 0, 0);
+    }
+    const auto focused =
+        static_cast<int>(SendMessageA(getWindow(), LVM_GETNEXTITEM, -1, LVNI_FOCUSED));
+    if (focused >= firstMovedRow) {
+        setItemState(focused, 0, LVIS_FOCUSED);
+    }
+    SendMessageA(getWindow(), LVM_SETITEMCOUNT, table->getAnnouncedRowCount(), LVSICF_NOSCROLL);
+    copySelectionFrom(firstMovedRow);
 }
 
 void JovTablePeer::updateRows(int first, int last) {
-    JovFlagGuard guard(applying);
-    for (int row = first; row <= last; ++row) {
-        writeRow(row, false);
+    const auto top = static_cast<int>(SendMessageA(getWindow(), LVM_GETTOPINDEX, 0, 0));
+    const auto page = static_cast<int>(SendMessageA(getWindow(), LVM_GETCOUNTPERPAGE, 0, 0));
+    const int from = std::max(first, top);
+    const int to = std::min(last, top + page);
+    if (from <= to) {
+        SendMessageA(getWindow(), LVM_REDRAWITEMS, from, to);
     }
 }
 
-void JovTablePeer::deleteRows(int first, int last) {
-    JovFlagGuard guard(applying);
-    const auto shown = static_cast<int>(SendMessageA(getWindow(), LVM_GETITEMCOUNT, 0, 0));
-    if (first == 0 && last >= shown - 1) {
-        SendMessageA(getWindow(), LVM_DELETEALLITEMS, 0, 0);
-        return;
+std::vector<int> JovTablePeer::selectedInControl(int first) const {
+    std::vector<int> rows;
+    int row = first - 1;
+    while ((row = static_cast<int>(
+                SendMessageA(getWindow(), LVM_GETNEXTITEM, row, LVNI_SELECTED))) >= 0) {
+        rows.push_back(row);
     }
-    for (int row = last; row >= first; --row) {
-        SendMessageA(getWindow(), LVM_DELETEITEM, row, 0);
-    }
+    return rows;
 }
 
-void JovTablePeer::writeRow(int row, bool insert) {
-    const JovString text = table->getCellText(row, 0);
-    LVITEMA item = {};
-    item.mask = LVIF_TEXT | LVIF_IMAGE;
-    item.iItem = row;
-    item.pszText = const_cast<char*>(text.chars());
-    item.iImage = images->indexOf(table->getCellImage(row));
-    if (insert) {
-        item.mask |= LVIF_STATE;
-        item.stateMask = LVIS_SELECTED;
-        item.state = table->isRowSelected(row) ? LVIS_SELECTED : 0;
+void JovTablePeer::copySelectionFrom(int first) {
+    for (int row : selectedInControl(first)) {
+        if (!table->isRowSelected(row)) {
+            setItemState(row, 0, LVIS_SELECTED);
+        }
     }
-    SendMessageA(getWindow(), insert ? LVM_INSERTITEMA : LVM_SETITEMA, 0,
-                 reinterpret_cast<LPARAM>(&item));
-    for (int column = 1; column < table->getColumnCount(); ++column) {
-        const JovString cell = table->getCellText(row, column);
-        LVITEMA sub = {};
-        sub.iSubItem = column;
-        sub.pszText = const_cast<char*>(cell.chars());
-        SendMessageA(getWindow(), LVM_SETITEMTEXTA, row, reinterpret_cast<LPARAM>(&sub));
+    for (int row = first; row < table->getAnnouncedRowCount(); ++row) {
+        if (table->isRowSelected(row)) {
+            setItemState(row, LVIS_SELECTED, LVIS_SELECTED);
+        }
     }
 }
 
@@ -195,11 +197,6 @@ void JovTablePeer::setItemState(int row, unsigned int state, unsigned int mask) 
     item.stateMask = mask;
     item.state = state;
     SendMessageA(getWindow(), LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&item));
-}
-
-void JovTablePeer::setChecked(int row, bool checked) {
-    JovFlagGuard guard(applying);
-    setItemState(row, checkState(checked), LVIS_STATEIMAGEMASK);
 }
 
 void JovTablePeer::setSelected(int row, bool selected) {
@@ -224,11 +221,20 @@ int JovTablePeer::columnWidth(int column) const {
 
 std::intptr_t JovTablePeer::handleNotify(int code, void* header) {
     switch (static_cast<UINT>(code)) {
-    case LVN_ITEMCHANGING:
-        return itemChanging(header);
+    case LVN_GETDISPINFOA:
+        describeCell(header);
+        return 0;
     case LVN_ITEMCHANGED:
         itemChanged(header);
         return 0;
+    case LVN_ODSTATECHANGED:
+        // Sent once the control has changed a whole range.
+        if (!applying) {
+            readSelectionFromControl();
+        }
+        return 0;
+    case LVN_ODFINDITEMW:
+        return findRow(header);
     case NM_CLICK:
         deliverClick(header, singleClick);
         return 0;
@@ -240,26 +246,108 @@ std::intptr_t JovTablePeer::handleNotify(int code, void* header) {
     }
 }
 
-std::intptr_t JovTablePeer::itemChanging(void* header) {
-    const auto* change = static_cast<const NMLISTVIEW*>(header);
-    if (applying || (change->uChanged & LVIF_STATE) == 0 || change->iItem < 0) {
-        return FALSE;
+void JovTablePeer::describeCell(void* header) {
+    LVITEMA& item = static_cast<NMLVDISPINFOA*>(header)->item;
+    // A row the owner already took out of the vector, before telling the table, shows empty.
+    const bool known = item.iItem >= 0 && item.iItem < table->getRowCount();
+    if ((item.mask & LVIF_TEXT) != 0 && item.pszText != nullptr && item.cchTextMax > 0) {
+        const JovString text = known ? table->getCellText(item.iItem, item.iSubItem) : JovString();
+        lstrcpynA(item.pszText, text.chars(), item.cchTextMax);
     }
-    if (((change->uNewState ^ change->uOldState) & LVIS_STATEIMAGEMASK) == 0) {
-        return FALSE;
+    if ((item.mask & LVIF_IMAGE) != 0) {
+        item.iImage = known && item.iSubItem == 0 ? images->indexOf(table->getCellImage(item.iItem))
+                                                  : JovImageList::NO_IMAGE;
     }
-    JovObject* row = table->getRows().elementAt(change->iItem);
-    if (row == nullptr) {
-        return TRUE;
+    if ((item.mask & LVIF_STATE) != 0 && known && item.iSubItem == 0 && table->hasCheckBoxes()) {
+        item.state = (item.state & ~LVIS_STATEIMAGEMASK) | checkState(table->isChecked(item.iItem));
     }
-    row->addRef();
-    pendingChecks.push_back({row, isCheckedState(change->uNewState)});
+}
+
+std::intptr_t JovTablePeer::findRow(const void* header) {
+    const auto* find = static_cast<const NMLVFINDITEMW*>(header);
+    const int count = table->getAnnouncedRowCount();
+    if ((find->lvfi.flags & LVFI_PARTIAL) == 0 || find->lvfi.psz == nullptr || count == 0) {
+        return -1;
+    }
+    char wanted[MAX_PATH] = {};
+    const int length = WideCharToMultiByte(CP_ACP, 0, find->lvfi.psz, -1, wanted, sizeof wanted,
+                                           nullptr, nullptr) -
+                       1;
+    const int start = find->iStart >= 0 && find->iStart < count ? find->iStart : 0;
+    const int steps = (find->lvfi.flags & LVFI_WRAP) != 0 ? count : count - start;
+    for (int step = 0; length > 0 && step < steps; ++step) {
+        const int row = (start + step) % count;
+        const JovString text = table->getCellText(row, 0);
+        if (text.length() >= length &&
+            CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, text.chars(), length, wanted,
+                           length) == CSTR_EQUAL) {
+            return row;
+        }
+    }
+    return -1;
+}
+
+std::intptr_t JovTablePeer::handleControlMessage(WindowHandle control, unsigned int message,
+                                                 std::uintptr_t wParam, std::intptr_t lParam) {
+    if (message == WM_LBUTTONDOWN) {
+        checkBoxPressed(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+    } else if (message == WM_KEYDOWN && wParam == VK_SPACE) {
+        spacePressed();
+    }
+    showRowCount();
+    // A press may change the selection without any notification (a shift-click on the anchor).
+    if (message == WM_LBUTTONDOWN || message == WM_KEYDOWN) {
+        selectionStale = true;
+    }
+    // A listener may remove the table while the control is still inside its message.
+    addRef();
+    ++controlDepth;
+    const LRESULT result = DefSubclassProc(control, message, wParam, lParam);
+    --controlDepth;
+    if (controlDepth == 0 && selectionStale && getWindow() != nullptr) {
+        readSelectionFromControl();
+    }
+    release();
+    return result;
+}
+
+void JovTablePeer::checkBoxPressed(int x, int y) {
+    if (!table->hasCheckBoxes()) {
+        return;
+    }
+    LVHITTESTINFO hit = {};
+    hit.pt = POINT{x, y};
+    SendMessageA(getWindow(), LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(&hit));
+    if (hit.iItem >= 0 && (hit.flags & LVHT_ONITEMSTATEICON) != 0) {
+        queueCheck(hit.iItem);
+    }
+}
+
+void JovTablePeer::spacePressed() {
+    if (!table->hasCheckBoxes()) {
+        return;
+    }
+    const auto focused =
+        static_cast<int>(SendMessageA(getWindow(), LVM_GETNEXTITEM, -1, LVNI_FOCUSED));
+    if (focused >= 0) {
+        queueCheck(focused);
+    }
+}
+
+void JovTablePeer::queueCheck(int row) {
+    if (row >= table->getRowCount()) {
+        return;
+    }
+    JovObject* rowObject = table->getRows().elementAt(row);
+    if (rowObject == nullptr) {
+        return;
+    }
+    rowObject->addRef();
+    pendingChecks.push_back({rowObject, !table->isChecked(row)});
     postDeferredWork();
-    return TRUE;
 }
 
 void JovTablePeer::runDeferredWork() {
-    resumeDrawing();
     std::vector<CheckChange> changes;
     changes.swap(pendingChecks);
     for (const CheckChange& change : changes) {
@@ -277,17 +365,38 @@ void JovTablePeer::itemChanged(void* header) {
     if (applying || (change->uChanged & LVIF_STATE) == 0) {
         return;
     }
-    if (change->iItem >= 0) {
-        if (((change->uNewState ^ change->uOldState) & LVIS_SELECTED) != 0) {
-            table->selectionChangedInControl(change->iItem,
-                                             (change->uNewState & LVIS_SELECTED) != 0);
+    // Item -1: the change applied to every item. The control is usually not done yet (it
+    // clears all rows, then selects one), so the table reads it back when the next row changes
+    // or the control returns.
+    if (change->iItem < 0) {
+        selectionStale = true;
+        if (controlDepth == 0) {
+            readSelectionFromControl();
         }
         return;
     }
-    // Item -1: the change applied to every item.
-    for (int row = 0; row < table->getRowCount(); ++row) {
-        const auto state = SendMessageA(getWindow(), LVM_GETITEMSTATE, row, LVIS_SELECTED);
-        table->selectionChangedInControl(row, (state & LVIS_SELECTED) != 0);
+    if (((change->uNewState ^ change->uOldState) & LVIS_SELECTED) == 0) {
+        return;
+    }
+    if (selectionStale) {
+        readSelectionFromControl();
+        return;
+    }
+    table->selectionChangedInControl(change->iItem, (change->uNewState & LVIS_SELECTED) != 0);
+}
+
+void JovTablePeer::readSelectionFromControl() {
+    selectionStale = false;
+    const std::vector<int> shown = selectedInControl(0);
+    for (int row : table->getSelectedRows()) {
+        // Rows the owner has not announced yet are not in the control and keep their mark.
+        if (row < table->getAnnouncedRowCount() &&
+            !std::binary_search(shown.begin(), shown.end(), row)) {
+            table->selectionChangedInControl(row, false);
+        }
+    }
+    for (int row : shown) {
+        table->selectionChangedInControl(row, true);
     }
 }
 

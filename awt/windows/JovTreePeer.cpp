@@ -29,7 +29,6 @@ JovDefaultMutableTreeNode* nodeOfItem(const TVITEMA& item) {
 
 JovTreePeer::JovTreePeer(JovTree* tree)
     : JovComponentPeer(tree), tree(tree), images(new JovImageList()), applying(false) {
-    images->addRef();
 }
 
 JovTreePeer::~JovTreePeer() {
@@ -37,7 +36,6 @@ JovTreePeer::~JovTreePeer() {
     for (auto& shown : items) {
         const_cast<JovDefaultMutableTreeNode*>(shown.first)->release();
     }
-    images->release();
 }
 
 const char* JovTreePeer::windowClass() const {

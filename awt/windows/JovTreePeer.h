@@ -4,6 +4,7 @@
 #pragma once
 
 #include "awt/windows/JovComponentPeer.h"
+#include "lang/JovReference.h"
 
 #include <map>
 #include <vector>
@@ -59,7 +60,7 @@ private:
     void deliverClick(int clickCount);
 
     JovTree* tree;
-    JovImageList* images;
+    JovReference<JovImageList> images;
     std::map<const JovDefaultMutableTreeNode*, ItemHandle> items;
     bool applying;
 };

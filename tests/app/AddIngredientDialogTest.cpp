@@ -7,6 +7,7 @@
 #include "awt/JovCheckBox.h"
 #include "awt/JovLabel.h"
 #include "awt/JovTextField.h"
+#include "lang/JovReference.h"
 
 #include <gtest/gtest.h>
 
@@ -16,16 +17,15 @@ class AddIngredientDialogTest : public DialogTest {
 protected:
     void SetUp() override {
         DialogTest::SetUp();
-        cream = new Ingredient("Sahne", 1020);
-        cream->addRef();
+        cream.reset(new Ingredient("Sahne", 1020));
         cream->setAmount(250.0);
     }
     void TearDown() override {
-        cream->release();
+        cream.reset();
         DialogTest::TearDown();
     }
     AddIngredientDialog* open(bool adding, Place place) {
-        return dialog = new AddIngredientDialog(owner, cream, adding, place);
+        return dialog = new AddIngredientDialog(owner, cream.get(), adding, place);
     }
     // Whether a label of the dialog shows text.
     static bool hasLabel(const JovContainer* container, const char* text) {
@@ -41,7 +41,7 @@ protected:
         return false;
     }
 
-    Ingredient* cream = nullptr;
+    JovReference<Ingredient> cream;
     AddIngredientDialog* dialog = nullptr;
 };
 

@@ -6,6 +6,7 @@
 #include "awt/JovCheckBox.h"
 #include "awt/JovChoice.h"
 #include "awt/JovTextField.h"
+#include "lang/JovReference.h"
 
 #include <gtest/gtest.h>
 
@@ -23,15 +24,14 @@ class EditIngredientDialogTest : public DialogTest {
 protected:
     void SetUp() override {
         DialogTest::SetUp();
-        onions = new Ingredient("Zwiebeln", 1011);
-        onions->addRef();
+        onions.reset(new Ingredient("Zwiebeln", 1011));
     }
     void TearDown() override {
-        onions->release();
+        onions.reset();
         DialogTest::TearDown();
     }
     EditIngredientDialog* open(bool isNew) {
-        return dialog = new EditIngredientDialog(owner, onions, isNew, this);
+        return dialog = new EditIngredientDialog(owner, onions.get(), isNew, this);
     }
 
     // What the control sends when the user picks index in the list.
@@ -45,7 +45,7 @@ protected:
         };
     }
 
-    Ingredient* onions = nullptr;
+    JovReference<Ingredient> onions;
     EditIngredientDialog* dialog = nullptr;
 };
 

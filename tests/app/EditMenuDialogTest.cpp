@@ -5,6 +5,7 @@
 #include "app/model/Menu.h"
 #include "awt/JovLabel.h"
 #include "awt/JovTextField.h"
+#include "lang/JovReference.h"
 
 #include <gtest/gtest.h>
 
@@ -12,22 +13,21 @@ class EditMenuDialogTest : public DialogTest {
 protected:
     void SetUp() override {
         DialogTest::SetUp();
-        menu = new Menu("Rindergulasch", 101);
-        menu->addRef();
+        menu.reset(new Menu("Rindergulasch", 101));
     }
     void TearDown() override {
-        menu->release();
+        menu.reset();
         DialogTest::TearDown();
     }
     EditMenuDialog* open(bool isNew) {
-        return dialog = new EditMenuDialog(owner, menu, isNew, this);
+        return dialog = new EditMenuDialog(owner, menu.get(), isNew, this);
     }
 
     // Rows in the order the dialog shows them.
     static constexpr int energy = 0;
     static constexpr int fat = 5;
 
-    Menu* menu = nullptr;
+    JovReference<Menu> menu;
     EditMenuDialog* dialog = nullptr;
 };
 

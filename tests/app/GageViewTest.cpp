@@ -1,17 +1,15 @@
 // The label as drawn on paper and on screen: texts at their baselines and in their fonts, the
 // nutrition table of "Leichte Vollkost", the wrap widths and the one page.
 #include "app/GageView.h"
-#include "InkMap.h"
 #include "LabelRecorder.h"
 #include "LiveObjectTest.h"
-#include "TopDownBitmap.h"
 #include "app/model/Menu.h"
 #include "awt/JovGraphics.h"
+#include "lang/JovReference.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -24,27 +22,24 @@ class GageViewTest : public LiveObjectTest {
 protected:
     void SetUp() override {
         LiveObjectTest::SetUp();
-        view = new GageView();
-        view->addRef();
+        view.reset(new GageView());
         view->setSize(GageView::LABEL_WIDTH, GageView::LABEL_HEIGHT);
         dc = CreateCompatibleDC(nullptr);
     }
 
     void TearDown() override {
-        view->release();
+        view.reset();
         DeleteDC(dc);
         LiveObjectTest::TearDown();
     }
 
     void setNutrition(double bw, double ew, double kh, double fe, double be) {
-        auto* menu = new Menu("Gulasch", 7);
-        menu->addRef();
+        const JovReference<Menu> menu(new Menu("Gulasch", 7));
         for (const auto& [key, value] :
              {std::pair{"bw", bw}, {"ew", ew}, {"kh", kh}, {"fe", fe}, {"be", be}}) {
             menu->putDouble(key, value);
         }
         view->setNutritionValues(*menu);
-        menu->release();
     }
 
     int print(int page) {
@@ -70,7 +65,7 @@ protected:
         return found;
     }
 
-    GageView* view = nullptr;
+    JovReference<GageView> view;
     HDC dc = nullptr;
     LabelRecorder recorder;
 };
@@ -192,44 +187,4 @@ TEST_F(GageViewTest, PaperHasOnePageAndNoBackground) {
     recorder.record([&](JovGraphics& graphics) { view->paint(graphics); });
     EXPECT_EQ(recorder.imageCount(), 1);
     EXPECT_NE(recorder.find("Gulasch"), nullptr);
-}
-
-// What a user sees in a memory bitmap: ink in the nutrition corner only with the table, and
-// nothing at all for the page that does not exist.
-TEST_F(GageViewTest, MemoryBitmapShowsTheNutritionCornerOnlyWithTheTable) {
-    const BITMAPINFO info = topDownBitmapInfo(GageView::LABEL_WIDTH, GageView::LABEL_HEIGHT);
-    std::uint32_t* bits = nullptr;
-    const HBITMAP bitmap =
-        CreateDIBSection(dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits), nullptr, 0);
-    const HGDIOBJ previous = SelectObject(dc, bitmap);
-    const PixelSource pixel = [&](int x, int y) {
-        return bits[y * GageView::LABEL_WIDTH + x] & Ink::white;
-    };
-    const auto inked = [&](int left, int top, int width, int height) {
-        return inkMap(pixel, left, top, width, height) !=
-               std::vector<std::string>{std::to_string(height) + "x " + std::to_string(width) +
-                                        "."};
-    };
-    setNutrition(520, 11.8, 14.2, 5.6, 1.2);
-    const struct {
-        const char* type;
-        int page;
-        bool cornerInked;
-        bool footerInked;
-    } cases[] = {{GageView::NUTRITION_MENU_TYPE, 0, true, true},
-                 {"Menü I", 0, false, true},
-                 {GageView::NUTRITION_MENU_TYPE, 1, false, false}};
-    for (const auto& label : cases) {
-        std::memset(bits, 0xFF, GageView::LABEL_WIDTH * GageView::LABEL_HEIGHT * 4);
-        view->setMenuType(label.type);
-        {
-            JovGraphics graphics(dc);
-            view->print(graphics, label.page);
-        }
-        GdiFlush();
-        EXPECT_EQ(inked(375, 215, 215, 85), label.cornerInked) << label.type << label.page;
-        EXPECT_EQ(inked(40, 370, 260, 40), label.footerInked) << label.type << label.page;
-    }
-    SelectObject(dc, previous);
-    DeleteObject(bitmap);
 }

@@ -1,22 +1,20 @@
 // The composition tree of the real main window on the test database: the self-containment test,
 // removing, the save question, saving and reloading, "Menü speichern unter..." and the popup.
 #include "app/MenuTree.h"
+#include "MainWindowTest.h"
 #include "MessageBoxAnswerer.h"
-#include "ToolkitTest.h"
 #include "UserSteps.h"
 #include "app/MainFrame.h"
 #include "app/MessagePanel.h"
 #include "app/model/Ingredient.h"
 #include "app/model/Menu.h"
+#include "app/model/StatementValue.h"
 #include "awt/JovDefaultMutableTreeNode.h"
 #include "awt/JovMenuItem.h"
 #include "awt/JovPopupMenu.h"
 #include "awt/JovTable.h"
 #include "awt/event/JovActionEvent.h"
 #include "awt/event/JovMouseEvent.h"
-#include "sql/Connection.h"
-#include "sql/ResultSet.h"
-#include "sql/Statement.h"
 
 #include <gtest/gtest.h>
 
@@ -35,17 +33,11 @@ constexpr int menuId = 100;
 } // namespace
 
 // Menu 100: Rahmsauce 200 g (Sahne 0.5, Fond 0.25 with Knochen 1.5 of it) and Reis 150 g.
-class MenuTreeTest : public ToolkitTest {
+class MenuTreeTest : public MainWindowTest {
 protected:
     void SetUp() override {
-        ToolkitTest::SetUp();
-        frame = new MainFrame;
-        frame->show();
-        pumpFor(50);
+        MainWindowTest::SetUp();
         tree = frame->getMenuTree();
-        for (const char* table : {"Mengen", "Anteile", "Zutaten", "Menues"}) {
-            execute(std::string("DELETE * FROM ") + table + ";");
-        }
         const std::vector<std::pair<int, const char*>> ingredients = {{sauce, "Rahmsauce"},
                                                                       {cream, "Sahne"},
                                                                       {stock, "Fond"},
@@ -62,29 +54,10 @@ protected:
         fill(menuId, rice, 150);
         load(menuId);
     }
-    void TearDown() override {
-        frame->dispose();
-        ToolkitTest::TearDown();
-    }
 
-    void execute(const std::string& sql) {
-        Statement* statement = frame->getConnection()->createStatement();
-        statement->executeUpdate(sql.c_str());
-        statement->close();
-    }
-    int count(const std::string& sql) {
-        Statement* statement = frame->getConnection()->createStatement();
-        ResultSet* rows = statement->executeQuery(sql.c_str());
-        int found = 0;
-        while (rows != nullptr && rows->next()) {
-            ++found;
-        }
-        statement->close();
-        return found;
-    }
     void share(int parent, int child, double part) {
         execute("INSERT INTO Anteile (Eltern, Kind, Anteil) VALUES (" + std::to_string(parent) +
-                "," + std::to_string(child) + "," + std::to_string(part) + ");");
+                "," + std::to_string(child) + "," + StatementValue::decimal(part).chars() + ");");
     }
     void fill(int menu, int child, int grams) {
         execute("INSERT INTO Mengen (Eltern, Kind, Fuellmenge) VALUES (" + std::to_string(menu) +
@@ -132,17 +105,7 @@ protected:
         }
         return enabled;
     }
-    static void switchSetupMode(MainFrame* frame, bool enter) {
-        std::vector<UserSteps::Step> steps;
-        if (enter) {
-            steps.push_back([] { UserSteps::typing(GetFocus(), "tessmolin")(); });
-        }
-        steps.push_back(UserSteps::pressing(VK_RETURN));
-        UserSteps user(nullptr, steps);
-        frame->setSetupMode(enter, false);
-    }
 
-    MainFrame* frame = nullptr;
     MenuTree* tree = nullptr;
 };
 
@@ -263,7 +226,8 @@ TEST_F(MenuTreeTest, RemainingShareIsWhatTheComponentsLeaveOfTheSelectedItem) {
          {Case{menuNode(), 100.0}, Case{nodeOf(sauce), 50.0}, Case{nodeOf(stock), 0.0},
           Case{nodeOf(rice), 150.0}, Case{tree->getRoot(), 0.0}}) {
         tree->setSelectedNode(test.selected);
-        EXPECT_DOUBLE_EQ(tree->remainingShare(), test.remaining) << test.selected->toString().chars();
+        EXPECT_DOUBLE_EQ(tree->remainingShare(), test.remaining)
+            << test.selected->toString().chars();
     }
 }
 
@@ -294,7 +258,7 @@ TEST_F(MenuTreeTest, PopupEntriesFollowTheModeTheSelectionAndTheChangedComponent
     EXPECT_EQ(popupEnabling(), (std::vector<bool>{false, false, false, false}))
         << "normal mode disables every entry";
 
-    switchSetupMode(frame, true);
+    switchSetupMode(true);
     ASSERT_TRUE(MainFrame::isSetupMode());
     load(menuId);
     tree->setSelectedNode(nodeOf(cream));
@@ -308,6 +272,14 @@ TEST_F(MenuTreeTest, PopupEntriesFollowTheModeTheSelectionAndTheChangedComponent
     MessageBoxAnswerer user("Struktur speichern...", IDNO);
     tree->askToSave(true);
     EXPECT_TRUE(user.answered());
-    switchSetupMode(frame, false);
+    switchSetupMode(false);
     EXPECT_FALSE(MainFrame::isSetupMode());
+}
+
+TEST_F(MenuTreeTest, AnEditedOccurrenceIsOfferedForSavingLikeAnAddedOne) {
+    tree->setSelectedNode(nodeOf(cream));
+    UserSteps user(nullptr, {UserSteps::pressing(VK_RETURN)});
+    command("edit");
+    EXPECT_TRUE(tree->isModified());
+    EXPECT_TRUE(tree->isComponentsModified()) << "the cream sits in the composed sauce";
 }

@@ -6,6 +6,7 @@
 #include "awt/JovCheckBox.h"
 #include "awt/JovLabel.h"
 #include "awt/JovTextField.h"
+#include "lang/JovReference.h"
 
 #include <gtest/gtest.h>
 
@@ -54,42 +55,40 @@ TEST_F(PasswordDialogTest, LeavingAsksForTheBackupAndAnyWayOutButOkKeepsSetupMod
                              Case{false, true, pressing(VK_ESCAPE), false},
                              Case{false, false, UserSteps::closing(nullptr), false},
                              Case{true, false, pressing(VK_ESCAPE), false}}) {
-        auto* dialog = new PasswordDialog(owner, test.enter, "tessmolin");
-        dialog->addRef();
+        const JovReference<PasswordDialog> dialog(
+            new PasswordDialog(owner, test.enter, "tessmolin"));
         std::vector<Step> steps{test.leave};
         if (test.tick) {
             steps.insert(steps.begin(), clicking(dialog->getBackupBox()));
         }
-        EXPECT_EQ(run(dialog, steps), test.confirmed);
+        EXPECT_EQ(run(dialog.get(), steps), test.confirmed);
         EXPECT_EQ(dialog->isBackupRequested(), test.tick);
-        dialog->release();
     }
 }
 
 TEST_F(PasswordDialogTest, AWrongOldPasswordIsReportedBeforeAMismatchAndAnEmptyNewOneIsAccepted) {
-    auto* dialog = new PasswordChangeDialog(owner, "tessmolin");
-    dialog->addRef();
+    const JovReference<PasswordChangeDialog> dialog(new PasswordChangeDialog(owner, "tessmolin"));
     JovLabel* first = dialog->getFirstMessage();
     JovLabel* second = dialog->getSecondMessage();
-    EXPECT_TRUE(run(
-        dialog, {typing(dialog->getOldField(), "TESSMOLIN"), typing(dialog->getNewField(), "neu"),
-                 typing(dialog->getRepeatField(), "anders"), pressing(VK_RETURN),
-                 [&] {
-                     EXPECT_EQ(shown(first), "Das alte Passwort ist ungültig.");
-                     EXPECT_EQ(redOf(first), 204);
-                     EXPECT_EQ(redOf(second), 0);
-                     EXPECT_TRUE(focusedAndSelected(dialog->getOldField()));
-                 },
-                 typing(dialog->getOldField(), "tessmolin"), pressing(VK_RETURN),
-                 [&] {
-                     EXPECT_EQ(shown(first), "Geben Sie zunächst das bisherige Passwort an.");
-                     EXPECT_EQ(redOf(first), 0);
-                     EXPECT_EQ(shown(second), "Passwort und Wiederholung\r\nunterscheiden sich.");
-                     EXPECT_EQ(redOf(second), 204);
-                     EXPECT_TRUE(focusedAndSelected(dialog->getNewField()));
-                 },
-                 typing(dialog->getNewField(), ""), typing(dialog->getRepeatField(), ""),
-                 pressing(VK_RETURN)}));
+    EXPECT_TRUE(
+        run(dialog.get(),
+            {typing(dialog->getOldField(), "TESSMOLIN"), typing(dialog->getNewField(), "neu"),
+             typing(dialog->getRepeatField(), "anders"), pressing(VK_RETURN),
+             [&] {
+                 EXPECT_EQ(shown(first), "Das alte Passwort ist ungültig.");
+                 EXPECT_EQ(redOf(first), 204);
+                 EXPECT_EQ(redOf(second), 0);
+                 EXPECT_TRUE(focusedAndSelected(dialog->getOldField()));
+             },
+             typing(dialog->getOldField(), "tessmolin"), pressing(VK_RETURN),
+             [&] {
+                 EXPECT_EQ(shown(first), "Geben Sie zunächst das bisherige Passwort an.");
+                 EXPECT_EQ(redOf(first), 0);
+                 EXPECT_EQ(shown(second), "Passwort und Wiederholung\r\nunterscheiden sich.");
+                 EXPECT_EQ(redOf(second), 204);
+                 EXPECT_TRUE(focusedAndSelected(dialog->getNewField()));
+             },
+             typing(dialog->getNewField(), ""), typing(dialog->getRepeatField(), ""),
+             pressing(VK_RETURN)}));
     EXPECT_EQ(dialog->getPassword(), JovString(""));
-    dialog->release();
 }

@@ -1,8 +1,8 @@
 // The ingredient and menu tables of the real main window on the test database: the check boxes
 // against the composition tree, deleting with its refusals and confirmations, the article numbers
-// a new item is offered, and the search bar's history.
+// a new item is offered, the name column's picture and the search bar's history.
+#include "MainWindowTest.h"
 #include "MessageBoxAnswerer.h"
-#include "ToolkitTest.h"
 #include "UserSteps.h"
 #include "app/CustomersPanel.h"
 #include "app/MainFrame.h"
@@ -15,9 +15,6 @@
 #include "awt/JovDefaultMutableTreeNode.h"
 #include "awt/JovTable.h"
 #include "awt/event/JovActionEvent.h"
-#include "sql/Connection.h"
-#include "sql/ResultSet.h"
-#include "sql/Statement.h"
 
 #include <gtest/gtest.h>
 
@@ -38,19 +35,13 @@ constexpr const char* deleteMenuTitle = "Löschen eines Menüs bestätigen";
 } // namespace
 
 // Menu 100 holds Rahmsauce (of Sahne) and Reis; menus 200 and 300 are empty.
-class TablePanelsTest : public ToolkitTest {
+class TablePanelsTest : public MainWindowTest {
 protected:
     void SetUp() override {
-        ToolkitTest::SetUp();
-        frame = new MainFrame;
-        frame->show();
-        pumpFor(50);
+        MainWindowTest::SetUp();
         ingredients = frame->getIngredientPanel();
         menus = frame->getMenuPanel();
         tree = frame->getMenuTree();
-        for (const char* table : {"Mengen", "Anteile", "Zutaten", "Menues"}) {
-            execute(std::string("DELETE * FROM ") + table + ";");
-        }
         for (const auto& [id, name] : std::vector<std::pair<int, const char*>>{
                  {sauce, "Rahmsauce"}, {cream, "Sahne"}, {rice, "Reis"}}) {
             JovReference<Ingredient>(new Ingredient(name, id))->insert(frame->getConnection());
@@ -69,38 +60,7 @@ protected:
         menus->tickRow(0);
         ingredients->showSearchResult("*");
     }
-    void TearDown() override {
-        if (MainFrame::isSetupMode()) {
-            switchSetupMode(false);
-        }
-        frame->dispose();
-        ToolkitTest::TearDown();
-    }
 
-    void execute(const std::string& sql) {
-        Statement* statement = frame->getConnection()->createStatement();
-        statement->executeUpdate(sql.c_str());
-        statement->close();
-    }
-    int count(const std::string& sql) {
-        Statement* statement = frame->getConnection()->createStatement();
-        ResultSet* rows = statement->executeQuery(sql.c_str());
-        int found = 0;
-        while (rows != nullptr && rows->next()) {
-            ++found;
-        }
-        statement->close();
-        return found;
-    }
-    void switchSetupMode(bool enter) {
-        std::vector<UserSteps::Step> steps;
-        if (enter) {
-            steps.push_back([] { UserSteps::typing(GetFocus(), "tessmolin")(); });
-        }
-        steps.push_back(UserSteps::pressing(VK_RETURN));
-        UserSteps user(nullptr, steps);
-        frame->setSetupMode(enter, false);
-    }
     static void command(JovActionListener* panel, const char* name) {
         JovActionEvent event(nullptr, JovActionEvent::ACTION_PERFORMED, name);
         panel->actionPerformed(event);
@@ -133,7 +93,6 @@ protected:
         return nullptr;
     }
 
-    MainFrame* frame = nullptr;
     CustomersPanel* ingredients = nullptr;
     MessagePanel* menus = nullptr;
     MenuTree* tree = nullptr;
@@ -148,6 +107,19 @@ TEST_F(TablePanelsTest, CheckBoxesShowTheDirectComponentsOfTheSelectedItem) {
         checked.push_back(table->isChecked(rowOf(table, id)));
     }
     EXPECT_EQ(checked, (std::vector<bool>{true, false, true}));
+}
+
+TEST_F(TablePanelsTest, NameColumnShowsTheNameAndThePortionPictureLoadedOncePerKind) {
+    execute("UPDATE Zutaten SET Portion = 'be' WHERE ID IN (10, 11);");
+    ingredients->showSearchResult("*");
+    JovTable* table = ingredients->getTable();
+    JovImage* side = table->getCellImage(rowOf(table, sauce));
+    JovImage* none = table->getCellImage(rowOf(table, rice));
+    ASSERT_NE(side, nullptr);
+    ASSERT_NE(none, nullptr) << "an ingredient without portion shows images/noicon.bmp";
+    EXPECT_NE(side, none);
+    EXPECT_EQ(table->getCellImage(rowOf(table, cream)), side);
+    EXPECT_EQ(table->getCellText(rowOf(table, sauce), 0), JovString("Rahmsauce"));
 }
 
 TEST_F(TablePanelsTest, TickingIsRefusedInNormalModeAndWithoutATargetOrUnderItself) {

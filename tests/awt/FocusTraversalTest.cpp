@@ -97,25 +97,6 @@ TEST_F(FocusTraversalTest, TabInTheWindowItselfFocusesTheFirstComponent) {
     EXPECT_EQ(focusOwner(), a);
 }
 
-TEST_F(FocusTraversalTest, MovingTheFocusDeliversLostThenGainedAndConsumesTheTab) {
-    EventLog keys;
-    frame->addKeyListener(&keys);
-    Entries log;
-    EventLog aLog("a", log);
-    EventLog eLog("e", log);
-    a->addFocusListener(&aLog);
-    e->addFocusListener(&eLog);
-    focus(a);
-    pressTab(a);
-    EXPECT_EQ(log, (Entries{"a:focusGained", "a:focusLost", "e:focusGained"}));
-    // The window's listeners still see the key, consumed.
-    EXPECT_EQ(keys.count("keyPressed"), 1);
-    EXPECT_EQ(keys.entries.at(0), "keyPressed 9 consumed");
-    a->removeFocusListener(&aLog);
-    e->removeFocusListener(&eLog);
-    frame->removeKeyListener(&keys);
-}
-
 TEST_F(FocusTraversalTest, OtherKeysOrTheOnlyFocusableOwnerKeepTheFocusAndTheEventUnconsumed) {
     focus(a);
     JovKeyEvent enter(a, JovKeyEvent::KEY_PRESSED, 0, 0, JovKeyEvent::KEY_ENTER, '\r');

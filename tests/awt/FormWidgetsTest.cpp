@@ -1,4 +1,4 @@
-// What the editing forms need of the widgets: password echo, select-all, labels skipped by Tab or
+// What the editing forms need of the widgets: labels skipped by Tab or
 // showing a picture, and a component shown again taking its place at once.
 #include "WidgetTest.h"
 #include "awt/JovFlowLayout.h"
@@ -10,32 +10,6 @@
 #include <gtest/gtest.h>
 
 using FormWidgetsTest = WidgetTest;
-
-TEST_F(FormWidgetsTest, APasswordFieldShowsTheEchoButKeepsTheTypedText) {
-    auto* field = new JovTextField;
-    field->setEchoChar('*');
-    HWND window = place(field, 10, 10, 150, 24);
-    EXPECT_EQ(SendMessageA(window, EM_GETPASSWORDCHAR, 0, 0), '*');
-    type(window, "Tessmolin");
-    EXPECT_EQ(field->getText(), JovString("Tessmolin"));
-    field->setEchoChar(0);
-    EXPECT_EQ(SendMessageA(window, EM_GETPASSWORDCHAR, 0, 0), 0);
-}
-
-TEST_F(FormWidgetsTest, SelectAllSelectsTheWholeTextSoThatTypingReplacesIt) {
-    auto* field = new JovTextField("0042");
-    HWND window = place(field, 10, 10, 150, 24);
-    SetFocus(window);
-    field->selectAll();
-    DWORD start = 1;
-    DWORD end = 0;
-    SendMessageA(window, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-                 reinterpret_cast<LPARAM>(&end));
-    EXPECT_EQ(start, 0u);
-    EXPECT_EQ(end, 4u);
-    type(window, "7");
-    EXPECT_EQ(field->getText(), JovString("7"));
-}
 
 TEST_F(FormWidgetsTest, TabPassesLabelsBy) {
     auto* first = new JovTextField;

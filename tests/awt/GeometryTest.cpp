@@ -1,26 +1,11 @@
-// The geometry values' equality and containment.
+// Rectangle containment at the far edges and colour components clamped to bytes.
 #include "LiveObjectTest.h"
 #include "awt/JovColor.h"
-#include "awt/JovDimension.h"
-#include "awt/JovInsets.h"
-#include "awt/JovPoint.h"
 #include "awt/JovRectangle.h"
 
 #include <gtest/gtest.h>
 
 using GeometryTest = LiveObjectTest;
-
-TEST_F(GeometryTest, EqualityComparesValuesOfTheSameKind) {
-    const JovDimension size(5, 6);
-    const JovDimension sameSize(5, 6);
-    const JovPoint point(5, 6);
-    EXPECT_TRUE(size.equals(&sameSize));
-    EXPECT_FALSE(size.equals(&point));
-    EXPECT_FALSE(size.equals(nullptr));
-    const JovRectangle bounds(0, 0, 10, 10);
-    const JovRectangle moved(1, 0, 10, 10);
-    EXPECT_FALSE(bounds.equals(&moved));
-}
 
 TEST_F(GeometryTest, RectangleContainsItsTopLeftButNotItsFarEdges) {
     const JovRectangle bounds(10, 20, 5, 5);

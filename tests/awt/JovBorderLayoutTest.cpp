@@ -31,10 +31,6 @@ const LayoutCase borderCases[] = {
      200,
      fivePlaces({0, 0, 300, 20}, {0, 170, 300, 30}, {0, 24, 40, 142}, {46, 24, 178, 142},
                 {230, 24, 70, 142})},
-    {"RowGapAloneLeavesNoRoomBetweenWestAndCentre", [] { return new JovBorderLayout(4, 0); }, 300,
-     200,
-     fivePlaces({0, 0, 300, 20}, {0, 170, 300, 30}, {0, 24, 40, 142}, {40, 24, 190, 142},
-                {230, 24, 70, 142})},
     {"InsetsShrinkTheFreeArea",
      [] { return new JovBorderLayout(); },
      300,
@@ -93,16 +89,6 @@ TEST_F(JovBorderLayoutTest, ChildWithoutConstraintsIsTheCentreUntilASecondCentre
     EXPECT_EQ(boundsOf(second), (Bounds{0, 0, 300, 200}));
 }
 
-TEST_F(JovBorderLayoutTest, SecondChildOnAnEdgeTakesThePlaceButStaysBeside) {
-    makeContainer(new JovBorderLayout(), 300, 200);
-    JovComponent* first = addSized(10, 10, JovString(JovBorderLayout::NORTH));
-    JovComponent* second = addSized(10, 25, JovString(JovBorderLayout::NORTH));
-    layOut();
-    EXPECT_EQ(container->getComponentCount(), 2);
-    EXPECT_EQ(boundsOf(first), (Bounds{0, 0, 0, 0}));
-    EXPECT_EQ(boundsOf(second), (Bounds{0, 0, 300, 25}));
-}
-
 TEST_F(JovBorderLayoutTest, OtherConstraintsAreIgnoredSilently) {
     makeContainer(new JovBorderLayout(), 300, 200);
     JovComponent* misspelt = nullptr;
@@ -116,15 +102,6 @@ TEST_F(JovBorderLayoutTest, OtherConstraintsAreIgnoredSilently) {
     EXPECT_EQ(container->getComponentCount(), 2);
     EXPECT_EQ(boundsOf(misspelt), (Bounds{0, 0, 0, 0}));
     EXPECT_EQ(boundsOf(number), (Bounds{0, 0, 0, 0}));
-}
-
-TEST_F(JovBorderLayoutTest, RemovingAChildFreesItsPlace) {
-    makeContainer(new JovBorderLayout(), 300, 200);
-    addFivePlaces();
-    container->remove(placed[0]);
-    layOut();
-    EXPECT_EQ(boundsOf(placed[2]), (Bounds{0, 0, 40, 170}));
-    EXPECT_EQ(boundsOf(placed[3]), (Bounds{40, 0, 190, 170}));
 }
 
 TEST_F(JovBorderLayoutTest, PreferredSizeLeavesOutTheGapsOfEmptyPlaces) {

@@ -25,18 +25,6 @@ protected:
     HWND buttonWindow = nullptr;
 };
 
-TEST_F(JovButtonTest, TheControlIsAPushButtonShowingTheLabelAsItChanges) {
-    ASSERT_NE(buttonWindow, nullptr);
-    char className[32] = {};
-    GetClassNameA(buttonWindow, className, sizeof className);
-    EXPECT_STREQ(className, "Button");
-    EXPECT_EQ(styleOf(buttonWindow) & BS_TYPEMASK, BS_PUSHBUTTON);
-    EXPECT_EQ(windowText(buttonWindow), "Speichern");
-    button->setLabel("Abbrechen");
-    EXPECT_EQ(windowText(buttonWindow), "Abbrechen");
-    EXPECT_EQ(button->getActionCommand(), JovString("Abbrechen"));
-}
-
 TEST_F(JovButtonTest, AClickGivesPressedReleasedAndOneActionWithItsCommandOnceSet) {
     SendMessageA(buttonWindow, BM_CLICK, 0, 0);
     pumpFor(30);
@@ -83,12 +71,4 @@ TEST_F(JovButtonTest, ADisabledButtonDoesNotAct) {
     EXPECT_FALSE(IsWindowEnabled(buttonWindow));
     EXPECT_EQ(std::count(log.entries.begin(), log.entries.end(), "action Speichern"), 1)
         << "only the programmatic click acts";
-}
-
-TEST_F(JovButtonTest, ThePreferredSizeFitsTheLabel) {
-    const JovDimension shortLabel = button->getPreferredSize();
-    button->setLabel("Ein viel längerer Knopftext");
-    const JovDimension longLabel = button->getPreferredSize();
-    EXPECT_GT(longLabel.width, shortLabel.width);
-    EXPECT_GT(shortLabel.height, 0);
 }

@@ -53,15 +53,6 @@ TEST_F(JovCardLayoutTest, SwitchingShowsOneCardByNameOrOrderWrappingAroundTheEnd
     }
 }
 
-TEST_F(JovCardLayoutTest, CardWithoutConstraintsIsNamedNull) {
-    layout = new JovCardLayout();
-    makeContainer(layout, 200, 100);
-    addSized(10, 10, JovString("named"));
-    addSized(10, 10);
-    layout->show(container, JovCardLayout::UNNAMED);
-    EXPECT_EQ(visibleCards(), (std::vector<int>{1}));
-}
-
 TEST_F(JovCardLayoutTest, SwitchingLaysTheContainerOut) {
     addThreeCards();
     setInsets(1, 2, 3, 4);
@@ -80,25 +71,4 @@ TEST_F(JovCardLayoutTest, RemovingACardDropsItsName) {
     EXPECT_EQ(visibleCards(), (std::vector<int>{1}));
     layout->previous(container);
     EXPECT_EQ(visibleCards(), (std::vector<int>{0}));
-}
-
-TEST_F(JovCardLayoutTest, SwitchingAnEmptyOrMissingContainerDoesNothing) {
-    layout = new JovCardLayout();
-    makeContainer(layout, 200, 100);
-    layout->next(container);
-    layout->previous(container);
-    layout->first(container);
-    layout->next(nullptr);
-    layout->show(nullptr, "a");
-    EXPECT_EQ(container->getComponentCount(), 0);
-}
-
-TEST_F(JovCardLayoutTest, PreferredSizeIsTheLargestCardPlusInsets) {
-    layout = new JovCardLayout();
-    makeContainer(layout, 0, 0);
-    setInsets(1, 2, 3, 4);
-    addSized(30, 10, JovString("wide"));
-    addSized(20, 40, JovString("high"));
-    EXPECT_EQ(preferred().width, 30 + 2 + 4);
-    EXPECT_EQ(preferred().height, 40 + 1 + 3);
 }

@@ -39,26 +39,6 @@ TEST_F(JovChoiceTest, ItemsAndSelectionAreCopiedIntoTheControl) {
     EXPECT_EQ(log.entries, Entries{}) << "selecting in code is no action";
 }
 
-TEST_F(JovChoiceTest, TheUsersPickIsStoredAndReportedAsSelectionChanged) {
-    HWND window = place(choice, 10, 10, 150, 24);
-    pick(window, 2);
-    EXPECT_EQ(choice->getSelectedIndex(), 2);
-    EXPECT_EQ(choice->getSelectedItem(), JovString("Datum"));
-    EXPECT_EQ(log.entries, (Entries{"action selectionChanged"}));
-}
-
-TEST_F(JovChoiceTest, EnterIsReturnPressedAndEscapeIsSwallowed) {
-    EventLog frameKeys;
-    frame->addKeyListener(&frameKeys);
-    HWND window = place(choice, 10, 10, 150, 24);
-    SetFocus(window);
-    pressKey(window, VK_RETURN);
-    pressKey(window, VK_ESCAPE);
-    EXPECT_EQ(log.entries, (Entries{"action returnPressed"}));
-    EXPECT_EQ(frameKeys.count("keyPressed"), 0);
-    frame->removeKeyListener(&frameKeys);
-}
-
 TEST_F(JovChoiceTest, TabIsReportedAndKeepsTheFocus) {
     HWND window = place(choice, 10, 10, 150, 24);
     place(new JovTextField, 10, 50, 150, 24);

@@ -1,5 +1,5 @@
-// The component's own rules: sizes, geometry forms, validity, borders, popup menu ownership,
-// listener chains and the dispatch of events to them by the id's group.
+// The component's own rules: geometry forms, validity, borders, popup menu ownership and the
+// dispatch of events to the listeners by the id's group.
 #include "awt/JovComponent.h"
 #include "DestructionProbe.h"
 #include "EventLog.h"
@@ -50,18 +50,6 @@ protected:
     Entries log;
 };
 
-TEST_F(JovComponentTest, ExplicitPreferredSizeCountsOnlyWhenBothPartsAreAboveZero) {
-    component->setBounds(0, 0, 40, 30);
-    component->setPreferredSize(JovDimension(0, 50));
-    const JovDimension withoutWidth = component->getPreferredSize();
-    EXPECT_EQ(withoutWidth.width, 40);
-    EXPECT_EQ(withoutWidth.height, 30);
-    component->setPreferredSize(JovDimension(120, 22));
-    const JovDimension explicitSize = component->getPreferredSize();
-    EXPECT_EQ(explicitSize.width, 120);
-    EXPECT_EQ(explicitSize.height, 22);
-}
-
 TEST_F(JovComponentTest, EveryGeometryFormEndsInTheFourIntSetBounds) {
     const JovReference<BoundsRecorder> recorder(new BoundsRecorder);
     recorder->setLocation(5, 6);
@@ -74,16 +62,6 @@ TEST_F(JovComponentTest, EveryGeometryFormEndsInTheFourIntSetBounds) {
     EXPECT_EQ(recorder->getX(), 9);
     EXPECT_EQ(recorder->getWidth(), 3);
     EXPECT_EQ(recorder->getHeight(), 4);
-}
-
-TEST_F(JovComponentTest, ContainsUsesTheComponentsOwnCoordinates) {
-    component->setBounds(100, 100, 10, 5);
-    EXPECT_TRUE(component->contains(0, 0));
-    EXPECT_TRUE(component->contains(9, 4));
-    EXPECT_FALSE(component->contains(10, 4));
-    EXPECT_FALSE(component->contains(100, 100));
-    EXPECT_EQ(component->getComponentAt(3, 3), component.get());
-    EXPECT_EQ(component->getComponentAt(-1, 3), nullptr);
 }
 
 TEST_F(JovComponentTest, SetBoundsInvalidatesTheComponentAndAValidParent) {
@@ -121,29 +99,6 @@ TEST_F(JovComponentTest, ThePopupMenuIsACountedReferenceReleasedOnRemovalOrWithT
     owner->setPopupMenu(new DestructionProbeOf<JovComponent>(&ownedDeleted));
     owner.reset();
     EXPECT_TRUE(ownedDeleted);
-}
-
-TEST_F(JovComponentTest, MouseListenersAreNotifiedInOrderAndRemovalKeepsTheOthers) {
-    EventLog a("A", log);
-    EventLog b("B", log);
-    component->addMouseListener(&a);
-    component->addMouseListener(&b);
-    JovMouseEvent pressed = mouseEvent(component.get(), JovMouseEvent::MOUSE_PRESSED);
-    component->dispatchEvent(pressed);
-    component->removeMouseListener(&a);
-    JovMouseEvent released = mouseEvent(component.get(), JovMouseEvent::MOUSE_RELEASED);
-    component->dispatchEvent(released);
-    EXPECT_EQ(log, (Entries{"A:pressed", "B:pressed", "B:released"}));
-}
-
-TEST_F(JovComponentTest, WithoutToolkitShowingCreatesNoPeer) {
-    const JovReference<JovContainer> parent(new JovContainer);
-    parent->add(component.get());
-    component->show();
-    EXPECT_TRUE(component->isVisible());
-    EXPECT_FALSE(component->isDisplayable());
-    component->hide();
-    EXPECT_FALSE(component->isVisible());
 }
 
 TEST_F(JovComponentTest, EachEventIdReachesOnlyItsOwnOperation) {

@@ -114,23 +114,6 @@ TEST_F(JovContainerTest, RemovingAStrangerOrABadIndexChangesNothing) {
     EXPECT_EQ(first->getComponent(-1), nullptr);
 }
 
-TEST_F(JovContainerTest, AddingAtAnIndexInsertsThereAndInvalidatesTheComponent) {
-    JovComponent* a = first->add(named("a"));
-    JovComponent* c = first->add(named("c"));
-    JovComponent* b = named("b");
-    first->add(b, nullptr, 1);
-    JovComponent* last = named("last");
-    first->add(last, nullptr, 99);
-    EXPECT_EQ(first->getComponent(0), a);
-    EXPECT_EQ(first->getComponent(1), b);
-    EXPECT_EQ(first->getComponent(2), c);
-    EXPECT_EQ(first->getComponent(3), last);
-    JovComponent* child = named("child");
-    child->validate();
-    first->add(child);
-    EXPECT_FALSE(child->isValid());
-}
-
 TEST_F(JovContainerTest, AContainerRefusesNullItselfAndItsAncestors) {
     auto* inner = new JovPanel;
     first->add(inner);
@@ -158,19 +141,6 @@ TEST_F(JovContainerTest, ValidateLaysOutEveryChildAndInvalidatingOneInvalidatesI
     inner->invalidate();
     EXPECT_FALSE(nested->isValid());
     EXPECT_FALSE(first->isValid());
-}
-
-TEST_F(JovContainerTest, PreferredSizeComesFromTheLayoutUnlessSetExplicitly) {
-    first->add(named("a"));
-    first->add(named("b"));
-    EXPECT_EQ(first->getPreferredSize().height, 40);
-    first->setPreferredSize(JovDimension(300, 100));
-    EXPECT_EQ(first->getPreferredSize().width, 300);
-    auto* plain = new JovPanel;
-    first->add(plain);
-    plain->setBounds(0, 0, 12, 34);
-    EXPECT_EQ(plain->getPreferredSize().width, 12);
-    EXPECT_EQ(plain->getPreferredSize().height, 34);
 }
 
 TEST_F(JovContainerTest, ComponentAtLooksAtVisibleChildrenFirst) {

@@ -28,49 +28,6 @@ JovString childLabels(const JovDefaultMutableTreeNode* node) {
 
 using JovDefaultMutableTreeNodeTest = LiveObjectTest;
 
-TEST_F(JovDefaultMutableTreeNodeTest, ShowsItsUserObjectsTextOrNothing) {
-    const HeldNode menu(labelled("Spaghetti Bolognese"));
-    const HeldNode empty(new JovDefaultMutableTreeNode(nullptr));
-    EXPECT_STREQ(menu->toString().chars(), "Spaghetti Bolognese");
-    EXPECT_STREQ(empty->toString().chars(), "");
-    menu->setUserObject(new JovString("Gemüsepfanne"));
-    EXPECT_STREQ(menu->toString().chars(), "Gemüsepfanne");
-}
-
-TEST_F(JovDefaultMutableTreeNodeTest, InsertPlacesChildrenAndLinksTheirParentUpToTheRoot) {
-    const HeldNode root(labelled("Alle Zutaten"));
-    root->add(labelled("Reis"));
-    root->insert(labelled("Hähnchenbrust"), 0);
-    root->insert(labelled("Rahmsauce"), 2);
-    EXPECT_STREQ(childLabels(root.get()).chars(), "Hähnchenbrust,Reis,Rahmsauce");
-    JovDefaultMutableTreeNode* sauce = root->getChildAt(2);
-    EXPECT_EQ(sauce->getParent(), root.get());
-    EXPECT_EQ(root->getIndex(sauce), 2);
-    EXPECT_TRUE(sauce->isLeaf());
-    EXPECT_FALSE(root->isLeaf());
-    EXPECT_TRUE(root->isRoot());
-    EXPECT_FALSE(sauce->isRoot());
-    JovDefaultMutableTreeNode* cream = labelled("Sahne");
-    sauce->add(cream);
-    EXPECT_EQ(cream->getRoot(), root.get());
-    EXPECT_TRUE(cream->isNodeAncestor(cream));
-    EXPECT_TRUE(cream->isNodeAncestor(root.get()));
-    EXPECT_FALSE(sauce->isNodeAncestor(cream));
-}
-
-TEST_F(JovDefaultMutableTreeNodeTest, AddingMovesTheChildFromItsOldPlaceToTheEnd) {
-    const HeldNode first(labelled("erste"));
-    const HeldNode second(labelled("zweite"));
-    JovDefaultMutableTreeNode* moving = labelled("Salz");
-    first->add(moving);
-    second->add(moving);
-    EXPECT_EQ(first->getChildCount(), 0);
-    EXPECT_EQ(moving->getParent(), second.get());
-    second->add(labelled("Sauce"));
-    second->add(moving);
-    EXPECT_STREQ(childLabels(second.get()).chars(), "Sauce,Salz");
-}
-
 TEST_F(JovDefaultMutableTreeNodeTest, RefusedInsertsAndBadIndexesChangeNothing) {
     const HeldNode root(labelled("Menü"));
     JovDefaultMutableTreeNode* sauce = labelled("Rahmsauce");

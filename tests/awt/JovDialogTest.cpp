@@ -176,17 +176,3 @@ TEST_F(JovDialogTest, TheFocusTargetGetsTheFocusWhenTheModalShowReturns) {
     EXPECT_EQ(GetFocus(), windowOf(target));
     dialog->dispose();
 }
-
-TEST_F(JovDialogTest, ADialogWindowHasTheDialogStylesAndTitle) {
-    JovDialog* dialog = modalDialog("Über...", 0);
-    dialog->setModal(false);
-    dialog->show();
-    const LONG style = GetWindowLongA(windowOf(dialog), GWL_STYLE);
-    EXPECT_NE(style & WS_POPUP, 0);
-    EXPECT_NE(style & WS_CAPTION, 0);
-    EXPECT_NE(GetWindowLongA(windowOf(dialog), GWL_EXSTYLE) & WS_EX_DLGMODALFRAME, 0);
-    char title[32] = {};
-    GetWindowTextA(windowOf(dialog), title, sizeof title);
-    EXPECT_STREQ(title, "Über...");
-    dialog->dispose();
-}

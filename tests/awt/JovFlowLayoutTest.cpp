@@ -3,58 +3,50 @@
 
 #include "awt/JovFlowLayout.h"
 
-using JovFlowLayoutTest = LayoutTest;
+namespace {
 
-TEST_F(JovFlowLayoutTest, DefaultIsLeftAlignedWithGapsOfFive) {
-    auto* layout = new JovFlowLayout();
-    makeContainer(layout, 200, 100);
-    EXPECT_EQ(layout->getAlignment(), JovFlowLayout::LEFT);
-    // Lower children are centred on the row's height of 20.
-    expectLaidOutAs({{0, 5, 30, 10}, {35, 0, 30, 20}, {70, 5, 30, 10}});
-}
-
-TEST_F(JovFlowLayoutTest, ARowBreaksOnlyBeforeAChildThatWouldPassTheRightEdge) {
-    const std::vector<Bounds> cases[] = {
-        // 40 + 5 + 40 = 85; another 5 + 40 would reach 130.
-        {{0, 5, 40, 10}, {45, 0, 40, 20}, {0, 25, 40, 10}},
-        // Ending exactly at the edge stays in the row.
-        {{0, 0, 45, 10}, {50, 0, 50, 10}},
-        // Wider than the container: a row of its own.
-        {{0, 0, 150, 10}, {0, 15, 20, 10}},
-    };
-    for (const std::vector<Bounds>& expected : cases) {
-        SCOPED_TRACE(expected.size());
-        makeContainer(new JovFlowLayout(), 100, 100);
-        expectLaidOutAs(expected);
-        dropContainer();
+// Children sized as their expected bounds, without constraints.
+std::vector<LayoutChild> children(const std::vector<Bounds>& expected) {
+    std::vector<LayoutChild> list;
+    for (const Bounds& bounds : expected) {
+        list.push_back({bounds[2], bounds[3], bounds, nullptr});
     }
+    return list;
 }
 
-TEST_F(JovFlowLayoutTest, AlignmentShiftsEachRowByAllOrHalfItsFreeWidth) {
-    // First row 55 wide, free 45; the right-aligned second row 60 wide, free 40.
-    makeContainer(new JovFlowLayout(JovFlowLayout::RIGHT), 100, 100);
-    expectLaidOutAs({{45, 0, 20, 10}, {70, 0, 30, 10}, {40, 15, 60, 10}});
-    dropContainer();
-    makeContainer(new JovFlowLayout(JovFlowLayout::CENTER), 100, 100);
-    expectLaidOutAs({{22, 0, 20, 10}, {47, 0, 30, 10}});
+LayoutCase flow(const char* name, int alignment, std::vector<Bounds> expected,
+                int horizontalGap = 5, int verticalGap = 5, Margins insets = {}) {
+    return {name,
+            [=] { return new JovFlowLayout(alignment, horizontalGap, verticalGap); },
+            100,
+            100,
+            children(expected),
+            insets};
 }
 
-TEST_F(JovFlowLayoutTest, InsetsNarrowTheRowsAndMoveTheirOrigin) {
-    makeContainer(new JovFlowLayout(JovFlowLayout::LEFT, 10, 0), 100, 100);
-    setInsets(3, 7, 0, 9);
+const LayoutCase flowCases[] = {
+    // 40 + 5 + 40 = 85; another 5 + 40 would reach 130. Lower children are centred on the row.
+    flow("ARowBreaksBeforeAChildThatWouldPassTheRightEdge", JovFlowLayout::LEFT,
+         {{0, 5, 40, 10}, {45, 0, 40, 20}, {0, 25, 40, 10}}),
+    flow("EndingExactlyAtTheEdgeStaysInTheRow", JovFlowLayout::LEFT,
+         {{0, 0, 45, 10}, {50, 0, 50, 10}}),
+    flow("AChildWiderThanTheContainerHasARowOfItsOwn", JovFlowLayout::LEFT,
+         {{0, 0, 150, 10}, {0, 15, 20, 10}}),
+    // First row 55 wide, free 45; the second row 60 wide, free 40.
+    flow("RightAlignmentShiftsEachRowByItsFreeWidth", JovFlowLayout::RIGHT,
+         {{45, 0, 20, 10}, {70, 0, 30, 10}, {40, 15, 60, 10}}),
+    flow("CentreAlignmentShiftsTheRowByHalfItsFreeWidth", JovFlowLayout::CENTER,
+         {{22, 0, 20, 10}, {47, 0, 30, 10}}),
     // 84 pixels wide inside: 40 + 10 + 40 = 90 does not fit.
-    expectLaidOutAs({{7, 3, 40, 10}, {7, 13, 40, 10}});
-}
+    flow("InsetsNarrowTheRowsAndMoveTheirOrigin", JovFlowLayout::LEFT,
+         {{7, 3, 40, 10}, {7, 13, 40, 10}}, 10, 0, {3, 7, 0, 9}),
+};
 
-TEST_F(JovFlowLayoutTest, HiddenChildrenTakeNoRoom) {
-    makeContainer(new JovFlowLayout(), 100, 100);
-    JovComponent* hidden = addSized(40, 10);
-    hidden->hide();
-    JovComponent* shown = addSized(30, 10);
-    layOut();
-    EXPECT_EQ(boundsOf(hidden), (Bounds{0, 0, 0, 0}));
-    EXPECT_EQ(boundsOf(shown), (Bounds{0, 0, 30, 10}));
-}
+LAYOUT_CASES(JovFlowLayout, flowCases);
+
+} // namespace
+
+using JovFlowLayoutTest = LayoutTest;
 
 TEST_F(JovFlowLayoutTest, PreferredSizeWrapsAtTheCurrentWidthAndIsOneRowWithoutOne) {
     makeContainer(new JovFlowLayout(), 0, 0);

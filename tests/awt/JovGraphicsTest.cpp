@@ -5,8 +5,6 @@
 #include "LiveObjectTest.h"
 #include "TopDownBitmap.h"
 #include "awt/JovColor.h"
-#include "awt/JovImage.h"
-#include "awt/JovImageIcon.h"
 #include "awt/geom/JovAffineTransform.h"
 #include "awt/windows/JovWImage.h"
 
@@ -123,18 +121,6 @@ TEST_F(JovGraphicsTest, TransformScalesAndMovesRectangles) {
     EXPECT_EQ(inkAt(4, 4, 22, 22), (InkLines{"22.", "20x .20G.", "22."}));
 }
 
-TEST_F(JovGraphicsTest, DrawStringPutsTheBaselineOnTheGivenRow) {
-    JovGraphics graphics(dc);
-    graphics.setFont(textFace, normalWeight, textSize);
-    graphics.drawString("H", 5, 20);
-    // A capital letter stands on the baseline: its lowest pixels are just above row 20.
-    const int atTwenty = lowestInkedRow();
-    EXPECT_EQ(atTwenty, 19);
-    clear();
-    graphics.drawString("H", 5, 33);
-    EXPECT_EQ(lowestInkedRow(), atTwenty + 13);
-}
-
 TEST_F(JovGraphicsTest, MeasurementsStayTheSameUnderAScaleOfTwo) {
     const char* const texts[] = {"H", "Zutaten:", "Füllmenge:", "Fleischeinwaage:",
                                  "Zutaten: Hähnchenbrust (40%), Reis, Erbsen, Möhren"};
@@ -191,23 +177,6 @@ TEST_F(JovGraphicsTest, DrawImageStretchesTopRowFirstInItsColoursThroughTheTrans
     graphics.setTransform(JovAffineTransform::getScaleInstance(2, 2));
     graphics.drawImage(&image, 5, 5, 10, 10);
     EXPECT_EQ(inkAt(9, 9, 22, 22), (InkLines{"22.", "10x .10R10G.", "10x .10B10Y.", "22."}));
-}
-
-TEST_F(JovGraphicsTest, LoadedPictureIsDrawnPixelForPixel) {
-    const JovImageIcon icon("images/TWK.bmp");
-    const JovImage* image = icon.getImage();
-    ASSERT_NE(image, nullptr);
-    JovGraphics graphics(dc);
-    graphics.drawImage(image, 0, 0, image->getWidth(), image->getHeight());
-    const auto& decoded = static_cast<const JovWImage&>(*image);
-    for (int y = 0; y < image->getHeight(); ++y) {
-        for (int x = 0; x < image->getWidth(); ++x) {
-            const JovColor expected = decoded.getPixel(x, y);
-            const std::uint32_t rgb = static_cast<std::uint32_t>(expected.getRed()) << 16 |
-                                      expected.getGreen() << 8 | expected.getBlue();
-            ASSERT_EQ(pixel(x, y), rgb) << x << "," << y;
-        }
-    }
 }
 
 TEST_F(JovGraphicsTest, DestructionHandsTheStockObjectsBackAndDeletesItsOwn) {

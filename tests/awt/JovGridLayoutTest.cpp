@@ -42,15 +42,6 @@ LAYOUT_CASES(JovGridLayout, gridCases);
 
 using JovGridLayoutTest = LayoutTest;
 
-TEST_F(JovGridLayoutTest, GridWithoutRowsOrColumnsLeavesChildrenAlone) {
-    makeContainer(new JovGridLayout(0, 0), 100, 50);
-    JovComponent* child = addSized(10, 10);
-    child->setBounds(1, 2, 3, 4);
-    layOut();
-    EXPECT_EQ(boundsOf(child), (Bounds{1, 2, 3, 4}));
-    EXPECT_EQ(preferred().width, 0);
-}
-
 TEST_F(JovGridLayoutTest, PreferredSizeMakesEveryCellAsLargeAsTheLargestChild) {
     makeContainer(new JovGridLayout(2, 0, 3, 4), 0, 0);
     setInsets(1, 2, 3, 4);

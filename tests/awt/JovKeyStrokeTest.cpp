@@ -20,12 +20,3 @@ TEST_F(JovKeyStrokeTest, MatchesOnlyThePressOfTheKeyWithExactlyItsModifiers) {
     EXPECT_FALSE(stroke.matches(ctrlShiftP));
     EXPECT_FALSE(stroke.matches(released));
 }
-
-TEST_F(JovKeyStrokeTest, EqualsComparesKeyAndModifiers) {
-    const JovKeyStroke stroke(112, 0);
-    const JovKeyStroke same(112, 0);
-    const JovKeyStroke shifted(112, JovKeyEvent::SHIFT_MASK);
-    EXPECT_TRUE(stroke.equals(&same));
-    EXPECT_FALSE(stroke.equals(&shifted));
-    EXPECT_FALSE(stroke.equals(nullptr));
-}

@@ -1,4 +1,4 @@
-// Labels on real STATIC controls: lines, alignment and colours.
+// Labels on real STATIC controls: lines and colours.
 #include "awt/JovLabel.h"
 #include "WidgetTest.h"
 #include "awt/windows/JovLabelPeer.h"
@@ -18,20 +18,6 @@ TEST_F(JovLabelTest, LinesReachTheControlWithWindowsLineEndsNeverDoubled) {
     EXPECT_EQ(windowText(window), "eine Zeile");
     EXPECT_EQ(label->getText(), JovString("eine Zeile"));
     EXPECT_EQ(JovLabelPeer::toControlLines("a\r\nb\nc\n"), JovString("a\r\nb\r\nc\r\n"));
-}
-
-TEST_F(JovLabelTest, AlignmentBecomesTheControlStyleAndAnImproperOneIsIgnored) {
-    auto* label = new JovLabel("rechts", JovLabel::RIGHT);
-    HWND window = place(label, 10, 10, 200, 20);
-    EXPECT_EQ(styleOf(window) & SS_TYPEMASK, SS_RIGHT);
-    label->setAlignment(JovLabel::CENTER);
-    EXPECT_EQ(styleOf(window) & SS_TYPEMASK, SS_CENTER);
-    label->setAlignment(-1);
-    EXPECT_EQ(label->getAlignment(), JovLabel::CENTER);
-    auto* improper = new JovLabel("links", 7);
-    EXPECT_EQ(improper->getAlignment(), JovLabel::LEFT);
-    delete improper;
-    EXPECT_EQ(styleOf(window) & SS_TYPEMASK, SS_CENTER);
 }
 
 TEST_F(JovLabelTest, TheControlDrawsInTheForegroundAndBackgroundColours) {
@@ -60,12 +46,4 @@ TEST_F(JovLabelTest, WithoutABackgroundTheLabelShowsItsParents) {
                  reinterpret_cast<LPARAM>(window));
     EXPECT_EQ(GetBkColor(context), RGB(10, 120, 10));
     ReleaseDC(window, context);
-}
-
-TEST_F(JovLabelTest, ThePreferredSizeGrowsWithTheLines) {
-    auto* label = new JovLabel("Zeile");
-    place(label, 10, 10, 100, 20);
-    const JovDimension oneLine = label->getPreferredSize();
-    label->setText("Zeile\nZeile");
-    EXPECT_GT(label->getPreferredSize().height, oneLine.height);
 }

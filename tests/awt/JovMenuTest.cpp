@@ -46,18 +46,6 @@ protected:
     HMENU nativeFile = nullptr;
 };
 
-TEST_F(JovMenuTest, TheFrameShowsTheMenusWithTheirItems) {
-    HMENU bar = GetMenu(windowOf(frame));
-    ASSERT_NE(bar, nullptr);
-    char title[32] = {};
-    GetMenuStringA(bar, 0, title, sizeof title, MF_BYPOSITION);
-    EXPECT_STREQ(title, "&Datei");
-    ASSERT_NE(nativeFile, nullptr);
-    EXPECT_EQ(GetMenuItemCount(nativeFile), 3);
-    EXPECT_EQ(nativeLabel(printItem), "&Drucken");
-    EXPECT_NE(GetMenuState(nativeFile, 1, MF_BYPOSITION) & MF_SEPARATOR, 0u);
-}
-
 TEST_F(JovMenuTest, OnlyALiveItemThatIsNoSeparatorActsOnItsOwnCommand) {
     EXPECT_NE(printItem->getCommandId(), setupItem->getCommandId());
     EXPECT_EQ(JovMenuItem::itemForCommand(setupItem->getCommandId()), setupItem);
@@ -141,14 +129,6 @@ TEST_F(JovMenuBarTest, ABarSetBeforeTheFrameIsShownAppearsWithIt) {
     pumpFor(30);
     expectMenuBarShown(windowOf(frame));
     frame->dispose();
-}
-
-TEST_F(JovMenuTest, AnItemsActionCommandIsItsLabelUntilSet) {
-    JovMenuItem* item = fileMenu->add("Beenden");
-    EXPECT_EQ(item->getActionCommand(), JovString("Beenden"));
-    EXPECT_EQ(fileMenu->getItemCount(), 4);
-    fileMenu->remove(9);
-    EXPECT_EQ(fileMenu->getItemCount(), 4);
 }
 
 class JovPopupMenuTest : public WidgetTest {};

@@ -1,6 +1,5 @@
 // Message and question boxes: the real system message box, answered from a helper thread.
 #include "awt/JovOptionPane.h"
-#include "MessageBoxAnswerer.h"
 #include "WidgetTest.h"
 #include "awt/JovTextField.h"
 #include "awt/windows/JovOptionPanePeer.h"
@@ -45,15 +44,6 @@ private:
 
 class JovOptionPaneTest : public WidgetTest {};
 
-TEST_F(JovOptionPaneTest, AQuestionAnsweredNoReturnsOne) {
-    MessageBoxAnswerer user("Speichern...", IDNO);
-    const int answer = JovOptionPane::show(frame, JovString("Änderungen speichern?"),
-                                           "Speichern...", JovOptionPane::QUESTION_MESSAGE);
-    ASSERT_TRUE(user.answered());
-    EXPECT_EQ(answer, JovOptionPane::NO_OPTION);
-    EXPECT_EQ(user.text(), "\xC4nderungen speichern?");
-}
-
 TEST_F(JovOptionPaneTest, AnInformationClosedWithTheCloseBoxReturnsTwo) {
     BoxCloser closer("Hinweis...", windowOf(frame));
     EXPECT_EQ(JovOptionPane::show(frame, JovString("Gespeichert."), "Hinweis...", 2),
@@ -68,16 +58,6 @@ TEST_F(JovOptionPaneTest, TheBoxIsModalToTheTopLevelWindowOfTheParent) {
                         JovOptionPane::WARNING_MESSAGE);
     EXPECT_TRUE(closer.ownerDisabled);
     EXPECT_TRUE(IsWindowEnabled(windowOf(frame)));
-}
-
-TEST_F(JovOptionPaneTest, TheMessageIsTheObjectsTextForm) {
-    auto* field = new JovTextField("Inhalt");
-    field->addRef();
-    MessageBoxAnswerer user("Objekt...", IDOK);
-    JovOptionPane::show(nullptr, *field, "Objekt...", 0);
-    ASSERT_TRUE(user.answered());
-    EXPECT_EQ(user.text(), "ool.awt.JovTextField[,text=Inhalt]");
-    field->release();
 }
 
 TEST(JovOptionPanePeerTest, EachTypeHasItsIconAndButtonsAndEachButtonItsAnswer) {

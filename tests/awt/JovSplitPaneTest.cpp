@@ -57,14 +57,6 @@ TEST_F(JovSplitPaneTest, SidesShareTheWidthAroundTheDivider) {
               (std::vector<int>{150 + size, 0, paneWidth - 150 - size, paneHeight}));
 }
 
-TEST_F(JovSplitPaneTest, VerticalSplitPutsTheSidesAboveEachOther) {
-    JovSplitPane* pane = makePane(JovSplitPane::VERTICAL_SPLIT);
-    pane->setDividerLocation(80);
-    place(pane, 0, 0, paneWidth, paneHeight);
-    EXPECT_EQ(placeOf(left), (std::vector<int>{0, 0, paneWidth, 80}));
-    EXPECT_EQ(placeOf(right), (std::vector<int>{0, 80 + size, paneWidth, paneHeight - 80 - size}));
-}
-
 TEST_F(JovSplitPaneTest, DraggingTheDividerMovesItAndLaysOutBothSides) {
     JovSplitPane* pane = makePane(JovSplitPane::HORIZONTAL_SPLIT);
     pane->setDividerLocation(150);

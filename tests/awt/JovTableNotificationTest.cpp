@@ -19,6 +19,8 @@
 namespace {
 
 constexpr int settle = 60;
+constexpr int largeRowCount = 20000;
+constexpr int markEvery = 7;
 
 struct Fill {
     std::vector<std::string> names;
@@ -195,4 +197,34 @@ TEST_F(JovTableNotificationTest, ACheckHandlerThatRefillsTheTableDropsTheChanged
     clickCheckBox(1);
     EXPECT_EQ(view().rowCount(), 3);
     EXPECT_EQ(checkedRows(), std::vector<int>{});
+}
+
+TEST_F(JovTableNotificationTest, ALargeRefillShowsEveryRowWithItsMarkFromTheTopAndTicksTheLastOne) {
+    Fill fill;
+    for (int row = 0; row < largeRowCount; ++row) {
+        fill.names.push_back("Zutat " + std::to_string(row));
+        if (row % markEvery == 0) {
+            fill.checkedRows.push_back(row);
+        }
+    }
+    refill(fill);
+    ASSERT_EQ(view().rowCount(), largeRowCount);
+    for (int row : {0, 1, markEvery, largeRowCount / 2, largeRowCount - 2, largeRowCount - 1}) {
+        SCOPED_TRACE(row);
+        EXPECT_EQ(view().text(row, 0), fill.names[row]);
+        const bool marked = row % markEvery == 0;
+        EXPECT_EQ(table->isChecked(row), marked);
+        EXPECT_EQ(view().stateImage(row),
+                  marked ? ListViewProbe::checkedImage : ListViewProbe::uncheckedImage);
+    }
+    EXPECT_EQ(table->getSelectedRows(), std::vector<int>{0});
+    const int last = largeRowCount - 1;
+    SendMessageA(control(), LVM_ENSUREVISIBLE, last, FALSE);
+    clickCheckBox(last);
+    EXPECT_EQ(handler.depths.size(), 1u);
+    EXPECT_NE(table->isChecked(last), last % markEvery == 0);
+    EXPECT_EQ(view().stateImage(last) == ListViewProbe::checkedImage, table->isChecked(last));
+    // Refilled, the list starts at the top again.
+    refill(fill);
+    EXPECT_EQ(SendMessageA(control(), LVM_GETTOPINDEX, 0, 0), 0);
 }

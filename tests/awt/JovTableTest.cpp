@@ -55,12 +55,16 @@ protected:
         WidgetTest::TearDown();
     }
 
-    void addRow(const char* name, const char* id, const char* additiveClass) {
+    static JovVector* rowOf(const char* name, const char* id, const char* additiveClass) {
         auto* row = new JovVector();
         row->addElement(name);
         row->addElement(id);
         row->addElement(additiveClass);
-        rows.addElement(row);
+        return row;
+    }
+
+    void addRow(const char* name, const char* id, const char* additiveClass) {
+        rows.addElement(rowOf(name, id, additiveClass));
     }
 
     void show() { place(table, 10, 10, tableWidth, tableHeight); }
@@ -109,6 +113,40 @@ TEST_F(JovTableTest, UserTickingACheckBoxNotifiesAndKeepsTheMark) {
     clickCheckBox(1);
     EXPECT_EQ(log.matching("check"), (Entries{"check 1 on", "check 1 off"}));
     EXPECT_FALSE(table->isChecked(1));
+}
+
+TEST_F(JovTableTest, SpaceTicksTheFocusedRowOnceAndShiftClickSelectsARange) {
+    show();
+    const POINT first = view().labelOf(0);
+    click(control(), first.x, first.y);
+    pressKey(control(), VK_SPACE);
+    EXPECT_EQ(log.matching("check"), Entries{"check 0 on"});
+    EXPECT_EQ(view().stateImage(0), ListViewProbe::checkedImage);
+    const POINT last = view().labelOf(2);
+    click(control(), last.x, last.y, MK_SHIFT);
+    EXPECT_EQ(table->getSelectedRows(), (std::vector<int>{0, 1, 2}));
+}
+
+TEST_F(JovTableTest, TypingSelectsTheNextRowStartingWithTheLetters) {
+    show();
+    type(control(), "s");
+    EXPECT_EQ(table->getSelectedRows(), std::vector<int>{2});
+    type(control(), "x");
+    EXPECT_EQ(table->getSelectedRows(), std::vector<int>{2});
+}
+
+TEST_F(JovTableTest, TheControlsSelectionMovesWithItsRowWhenRowsComeOrGo) {
+    table->setSelectedRow(1);
+    show();
+    rows.insertElementAt(rowOf("Zwiebeln", "104", ""), 0);
+    table->rowsInserted(0, 0);
+    EXPECT_TRUE(view().selected(2));
+    EXPECT_FALSE(view().selected(1));
+    rows.removeElementAt(0);
+    rows.removeElementAt(0);
+    table->rowsDeleted(0, 1);
+    EXPECT_TRUE(view().selected(0));
+    EXPECT_EQ(SendMessageA(control(), LVM_GETSELECTEDCOUNT, 0, 0), 1);
 }
 
 TEST_F(JovTableTest, ConsumingTheCheckEventRefusesTheUsersChange) {

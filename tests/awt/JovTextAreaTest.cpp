@@ -17,17 +17,6 @@ protected:
     JovTextArea* area = nullptr;
 };
 
-TEST_F(JovTextAreaTest, TheControlIsAMultiLineRichEdit) {
-    HWND window = place(area, 10, 10, 200, 100);
-    ASSERT_NE(window, nullptr);
-    char className[32] = {};
-    GetClassNameA(window, className, sizeof className);
-    EXPECT_STREQ(CharUpperA(className), "RICHEDIT");
-    EXPECT_NE(styleOf(window) & ES_MULTILINE, 0);
-    EXPECT_NE(styleOf(window) & ES_AUTOHSCROLL, 0);
-    EXPECT_EQ(windowText(window), "Frisch\r\ngekocht");
-}
-
 TEST_F(JovTextAreaTest, WrappedLinesDoNotScrollSideways) {
     area->setLineWrap(true);
     HWND window = place(area, 10, 10, 200, 100);
@@ -53,10 +42,4 @@ TEST_F(JovTextAreaTest, TabStaysWithTheControl) {
     pressKey(window, VK_TAB);
     EXPECT_EQ(GetFocus(), window);
     EXPECT_EQ(area->getText(), JovString("\tFrisch\r\ngekocht"));
-}
-
-TEST_F(JovTextAreaTest, AppendAddsToTheEnd) {
-    area->append("\r\nheute");
-    EXPECT_EQ(area->getText(), JovString("Frisch\r\ngekocht\r\nheute"));
-    delete area;
 }

@@ -49,16 +49,6 @@ TEST_F(JovTextFieldTest, EnterIsTheActionWithTheTextAsCommand) {
     EXPECT_EQ(log.entries.back(), "action search");
 }
 
-TEST_F(JovTextFieldTest, AFieldThatIsNotEditableIsReadOnly) {
-    field->setEditable(false);
-    field->setHorizontalAlignment(JovTextField::RIGHT);
-    HWND window = place(field, 10, 10, 150, 24);
-    EXPECT_NE(styleOf(window) & ES_READONLY, 0);
-    EXPECT_NE(styleOf(window) & ES_RIGHT, 0);
-    field->setEditable(true);
-    EXPECT_EQ(styleOf(window) & ES_READONLY, 0);
-}
-
 TEST_F(JovTextFieldTest, TheTextSurvivesTheControl) {
     HWND window = place(field, 10, 10, 150, 24);
     SendMessageA(window, EM_SETSEL, 0, -1);

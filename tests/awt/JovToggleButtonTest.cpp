@@ -16,18 +16,6 @@ bool checked(HWND button) {
 
 class JovToggleButtonTest : public WidgetTest {};
 
-TEST_F(JovToggleButtonTest, EachKindGetsItsOwnControlStyle) {
-    HWND toggle = place(new JovToggleButton("Fett"), 10, 10, 100, 24);
-    HWND box = place(new JovCheckBox("Vegan"), 10, 40, 100, 24);
-    HWND radio = place(new JovRadioButton("Heute"), 10, 70, 100, 24);
-    EXPECT_EQ(styleOf(toggle) & BS_TYPEMASK, BS_AUTOCHECKBOX);
-    EXPECT_NE(styleOf(toggle) & BS_PUSHLIKE, 0);
-    EXPECT_EQ(styleOf(box) & BS_TYPEMASK, BS_AUTOCHECKBOX);
-    EXPECT_EQ(styleOf(box) & BS_PUSHLIKE, 0);
-    EXPECT_EQ(styleOf(radio) & BS_TYPEMASK, BS_AUTORADIOBUTTON);
-    EXPECT_NE(styleOf(radio) & WS_GROUP, 0);
-}
-
 TEST_F(JovToggleButtonTest, ACheckBoxFollowsTheProgramSilentlyAndTheUsersClicksWithActions) {
     auto* box = new JovCheckBox("Vegan");
     box->setSelected(true);
@@ -42,16 +30,6 @@ TEST_F(JovToggleButtonTest, ACheckBoxFollowsTheProgramSilentlyAndTheUsersClicksW
     SendMessageA(window, BM_CLICK, 0, 0);
     EXPECT_FALSE(box->isSelected());
     EXPECT_EQ(log.entries, (Entries{"action Vegan", "action Vegan"}));
-}
-
-TEST_F(JovToggleButtonTest, DoClickTogglesWithoutAControl) {
-    auto* button = new JovToggleButton("Fett");
-    button->addRef();
-    button->doClick();
-    EXPECT_TRUE(button->isSelected());
-    button->doClick();
-    EXPECT_FALSE(button->isSelected());
-    button->release();
 }
 
 class JovButtonGroupTest : public WidgetTest {
@@ -169,13 +147,4 @@ TEST_F(JovCheckBoxImageTest, APictureChangedOnTheLiveControlSwitchesItsStyle) {
     EXPECT_EQ(styleOf(box) & BS_ICON, 0);
     EXPECT_EQ(iconOf(box), nullptr);
     EXPECT_EQ(checkBox->getImage(), nullptr);
-}
-
-TEST_F(JovCheckBoxImageTest, ThePictureIsMeasuredInsteadOfTheLabel) {
-    auto* checkBox = new JovCheckBox("Ein sehr langer Text neben dem Kästchen");
-    place(checkBox, 10, 10, 60, 30);
-    const int labelWidth = checkBox->getPreferredSize().width;
-    checkBox->setImage(picture);
-    EXPECT_LT(checkBox->getPreferredSize().width, labelWidth);
-    EXPECT_GT(checkBox->getPreferredSize().width, side);
 }

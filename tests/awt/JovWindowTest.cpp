@@ -1,7 +1,6 @@
 // Top-level windows: registration with the root container, deferred removal after dispose, the end
 // of the message loop, the close request, owned windows and peers made from other threads.
 #include "ToolkitTest.h"
-#include "awt/JovBorderLayout.h"
 #include "awt/JovDialog.h"
 #include "awt/JovFrame.h"
 #include "awt/JovPanel.h"
@@ -157,17 +156,6 @@ TEST_F(JovWindowTest, HidingShowingAndMinimisingDeliverTheirEventsAndTheStateFol
     frame->dispose();
 }
 
-TEST_F(JovWindowTest, UserResizingIsStoredAndLaysTheWindowOutAgain) {
-    auto* frame = new EventFrame(events, deleted, false);
-    frame->setBounds(40, 30, 300, 200);
-    frame->show();
-    SetWindowPos(windowOf(frame), nullptr, 60, 70, 400, 250, SWP_NOZORDER);
-    EXPECT_STREQ(frame->getBounds().toString().chars(),
-                 "ool.awt.JovRectangle[x=60,y=70,width=400,height=250]");
-    EXPECT_TRUE(frame->isValid());
-    frame->dispose();
-}
-
 TEST_F(JovWindowTest, FrameStateAndNormalBoundsSetBeforeShowingApplyWhenShown) {
     auto* frame = new EventFrame(events, deleted, false);
     frame->setTitle("Kalvenora - Etikett ");
@@ -200,16 +188,6 @@ TEST_F(JovWindowTest, AnOwnedDialogNeverShownIsDeletedWithItsOwner) {
     EXPECT_TRUE(pumpUntil([&] { return deleted && dialogDeleted; }));
 }
 
-TEST_F(JovWindowTest, AShownOwnedDialogSitsAboveItsOwnersWindow) {
-    EventFrame* frame = shownFrame();
-    auto* dialog = new JovDialog(frame, "Über...");
-    dialog->setBounds(80, 80, 200, 100);
-    dialog->show();
-    EXPECT_EQ(GetWindow(windowOf(dialog), GW_OWNER), windowOf(frame));
-    dialog->dispose();
-    frame->dispose();
-}
-
 TEST_F(JovWindowTest, PeersAreMadeOnTheUiThreadWhenShownFromAnotherThread) {
     auto* frame = new EventFrame(events, deleted, false);
     frame->setBounds(50, 50, 300, 200);
@@ -229,41 +207,5 @@ TEST_F(JovWindowTest, PeersAreMadeOnTheUiThreadWhenShownFromAnotherThread) {
         EXPECT_EQ(GetWindowThreadProcessId(windowOf(component), nullptr), GetCurrentThreadId());
     }
     EXPECT_EQ(GetParent(windowOf(panel)), windowOf(frame));
-    frame->dispose();
-}
-
-TEST_F(JovWindowTest, PackGivesTheWindowItsPreferredSizeAndADialogIsCentredOnItsOwner) {
-    auto* frame = new EventFrame(events, deleted, false);
-    frame->setPreferredSize(JovDimension(320, 240));
-    frame->pack();
-    EXPECT_TRUE(frame->isDisplayable());
-    EXPECT_FALSE(IsWindowVisible(windowOf(frame)));
-    EXPECT_EQ(frame->getWidth(), 320);
-    EXPECT_EQ(frame->getHeight(), 240);
-    frame->setBounds(100, 100, 400, 300);
-    auto* dialog = new JovDialog(frame);
-    dialog->setSize(200, 100);
-    dialog->setLocationRelativeTo(frame);
-    EXPECT_EQ(dialog->getX(), 200);
-    EXPECT_EQ(dialog->getY(), 200);
-    frame->show();
-    frame->dispose();
-}
-
-TEST_F(JovWindowTest, WindowsLayOutWithABorderLayoutWithoutGapsAndDialogsWithGapsOfEight) {
-    auto* frame = new EventFrame(events, deleted, false);
-    auto* dialog = new JovDialog(frame);
-    for (JovWindow* window : {static_cast<JovWindow*>(frame), static_cast<JovWindow*>(dialog)}) {
-        auto* north = new JovComponent;
-        north->setPreferredSize(JovDimension(50, 10));
-        window->add(north, JovString("North"));
-        auto* centre = new JovComponent;
-        window->add(centre, JovString("Center"));
-        window->setSize(200, 100);
-        window->validate();
-    }
-    EXPECT_EQ(frame->getComponent(1)->getY(), 10);
-    EXPECT_EQ(dialog->getComponent(1)->getY(), 18);
-    frame->show();
     frame->dispose();
 }

@@ -1,5 +1,5 @@
-// The date spinner on real controls: the dates its field reads back, the day steps its up/down
-// control reports, enabling both parts, and its size. Arrow clicks are driven in the wizard tests.
+// The date spinner on real controls: enabling both parts and its size. Typed dates and arrow
+// clicks are driven in the wizard tests.
 #include "awt/Spinner.h"
 #include "WidgetTest.h"
 #include "awt/JovTextField.h"
@@ -19,7 +19,6 @@ protected:
     void SetUp() override {
         WidgetTest::SetUp();
         spinner = new Spinner(JovDate(startTime));
-        spinner->addActionListener(&log);
         place(spinner, 10, 10, 160, 26);
     }
 
@@ -28,36 +27,6 @@ protected:
 
     Spinner* spinner = nullptr;
 };
-
-TEST_F(SpinnerTest, FieldTextChangesTheDateOnlyWhenItReadsAsTTMM) {
-    const struct {
-        const char* text;
-        int day, month, year;
-    } cases[] = {{"24.12.", 24, 12, 2000},
-                 {"1.1.", 24, 12, 2000},
-                 {"Di, 10.03.26", 24, 12, 2000},
-                 {"07.05.", 7, 5, 2000}};
-    for (const auto& typed : cases) {
-        SetWindowTextA(field(), typed.text);
-        pumpFor(20);
-        const std::time_t time = spinner->getDate().getTime();
-        const std::tm* local = std::localtime(&time);
-        EXPECT_EQ(local->tm_mday * 10000 + (local->tm_mon + 1) * 100 + local->tm_year % 100,
-                  typed.day * 10000 + typed.month * 100 + typed.year % 100)
-            << typed.text;
-    }
-}
-
-TEST_F(SpinnerTest, UpDownNotificationStepsADayAndKeepsTheControlsPosition) {
-    for (const int delta : {1, -2}) {
-        NMUPDOWN change = {{arrows(), 0, static_cast<UINT>(UDN_DELTAPOS)}, 0, delta};
-        EXPECT_EQ(SendMessageA(windowOf(spinner), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&change)),
-                  1);
-    }
-    EXPECT_EQ(spinner->getDate().getTime(), startTime - Spinner::SECONDS_PER_STEP);
-    EXPECT_EQ(log.entries, std::vector<std::string>(2, "action Spinner"));
-    EXPECT_EQ(SendMessageA(arrows(), UDM_GETPOS32, 0, 0), 0);
-}
 
 TEST_F(SpinnerTest, ArrowsStandRightOfTheFieldAndEnablingReachesBoth) {
     const JovDimension fieldSize = spinner->getTextField()->getPreferredSize();

@@ -70,19 +70,6 @@ TEST_F(JovBufferedReaderTest, ReadsBytesAndBlocksAcrossRefills) {
     EXPECT_EQ(reader->read(), -1);
 }
 
-TEST_F(JovBufferedReaderTest, SkipReadyAndResetReturnsToTheMarkOnce) {
-    const auto reader = readerOver("abcdefg", 3);
-    EXPECT_TRUE(reader->ready());
-    reader->mark(3);
-    EXPECT_EQ(reader->skip(2), 2);
-    reader->reset();
-    EXPECT_EQ(reader->skip(5), 5);
-    EXPECT_THROW(reader->reset(), JovException) << "reset clears the mark";
-    EXPECT_EQ(reader->read(), 'f');
-    EXPECT_EQ(reader->skip(10), 1);
-    EXPECT_FALSE(reader->ready());
-}
-
 TEST_F(JovBufferedReaderTest, ResetAfterReadLineReturnsToTheMarkOnce) {
     const auto reader = readerOver("Zeile 1\r\nZeile 2\n");
     delete reader->readLine();

@@ -42,16 +42,3 @@ TEST_F(JovBufferedWriterTest, DestructionPassesOnWhatIsBuffered) {
     file->close();
     file->release();
 }
-
-TEST_F(JovBufferedWriterTest, CloneWritesThroughTheSameWriter) {
-    JovBufferedWriter* writer = writerTo("clone.txt", 64);
-    JovBufferedWriter* clone = writer->clone();
-    writer->write(JovString("eins "));
-    writer->flush();
-    clone->write(JovString("zwei"));
-    clone->flush();
-    writer->close();
-    delete clone;
-    delete writer;
-    EXPECT_EQ(folder.read("clone.txt"), "eins zwei");
-}

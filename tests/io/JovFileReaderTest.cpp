@@ -1,4 +1,4 @@
-// Reading real files byte by byte and in blocks, mark and reset, and the missing-file exception.
+// Reading real files: mark, reset, skip and close, and the missing-file exception.
 #include "LiveObjectTest.h"
 #include "TempFolder.h"
 
@@ -15,30 +15,6 @@ protected:
 
     TempFolder folder;
 };
-
-TEST_F(JovFileReaderTest, ReadsEveryByteUnchangedThenMinusOne) {
-    const char raw[] = "a\r\nb\n\xE4\xFF\0z";
-    const std::string content(raw, sizeof raw - 1);
-    folder.write("bytes.bin", content);
-    JovFileReader reader(pathOf("bytes.bin"));
-    std::string read;
-    for (int byte = reader.read(); byte >= 0; byte = reader.read()) {
-        ASSERT_LE(byte, 255);
-        read.push_back(static_cast<char>(byte));
-    }
-    EXPECT_EQ(read, content);
-    EXPECT_EQ(reader.read(), -1);
-}
-
-TEST_F(JovFileReaderTest, BlockReadAnswersTheCountThenMinusOne) {
-    folder.write("block.txt", "Kartoffelsalat");
-    JovFileReader reader(JovFile(pathOf("block.txt")));
-    char buffer[32] = {};
-    EXPECT_EQ(reader.read(buffer, 2, 9), 9);
-    EXPECT_EQ(std::string(buffer + 2, 9), "Kartoffel");
-    EXPECT_EQ(reader.read(buffer, 0, 32), 5);
-    EXPECT_EQ(reader.read(buffer, 0, 32), -1);
-}
 
 TEST_F(JovFileReaderTest, MissingFileThrowsWithThePath) {
     const JovString missing = pathOf("missing.pro");

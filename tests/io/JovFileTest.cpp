@@ -1,7 +1,6 @@
 // Path normalisation, the absolute test and existence of real files.
 #include "LiveObjectTest.h"
 #include "TempFolder.h"
-#include "ValueEquality.h"
 
 #include "io/JovFile.h"
 
@@ -37,15 +36,4 @@ TEST_F(JovFileTest, ExistsForARealFileOnly) {
     EXPECT_TRUE(JovFile(folder.path().string().c_str()).exists());
     EXPECT_FALSE(JovFile(folder.file("missing.ini").c_str()).exists());
     EXPECT_FALSE(JovFile("").exists());
-}
-
-TEST_F(JovFileTest, ComparesClonesAndTextsByPath) {
-    const JovFile slashed("properties/text_de.pro");
-    const JovFile backslashed("properties\\text_de.pro");
-    const JovFile other("properties/text.pro");
-    expectEqualsOnlyItsClone(backslashed, {&other});
-    EXPECT_TRUE(slashed.equals(&backslashed));
-    EXPECT_EQ(slashed.compareTo(backslashed), 0);
-    EXPECT_EQ(other.compareTo(slashed), -1);
-    EXPECT_EQ(slashed.compareTo(other), 1);
 }

@@ -1,13 +1,9 @@
-// Writing real files: byte-exact output, truncation, appending, shared streams of clones, the
-// standard streams and the creation failure.
-#include "CapturedOutput.h"
+// Writing real files: byte-exact output, truncation and appending. The creation failure is
+// checked through the settings file.
 #include "LiveObjectTest.h"
 #include "TempFolder.h"
 
-#include "io/JovFileDescriptor.h"
 #include "io/JovFileWriter.h"
-#include "lang/JovException.h"
-#include "lang/JovFileNotFoundException.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -44,43 +40,4 @@ TEST_F(JovFileWriterTest, WritingReplacesAndAppendingKeepsTheOldContent) {
     appending.close();
     EXPECT_EQ(folder.read("settings.ini"), "neu");
     EXPECT_EQ(folder.read("log.txt"), "alt\r\nneu\r\n");
-}
-
-TEST_F(JovFileWriterTest, CloneWritesToTheSameStream) {
-    auto* writer = new JovFileWriter(pathOf("shared.txt"));
-    JovFileWriter* clone = writer->clone();
-    writer->write(JovString("eins "));
-    delete writer;
-    clone->write(JovString("zwei"));
-    clone->close();
-    delete clone;
-    EXPECT_EQ(folder.read("shared.txt"), "eins zwei");
-}
-
-TEST_F(JovFileWriterTest, FileThatCannotBeCreatedThrowsAnEmptyException) {
-    try {
-        JovFileWriter writer(pathOf("no-such-folder/out.txt"));
-        FAIL() << "creating a file in a missing folder must throw";
-    } catch (const JovFileNotFoundException&) {
-        FAIL() << "a write failure is a plain JovException";
-    } catch (const JovException& e) {
-        EXPECT_EQ(e.getMessage().length(), 0);
-    }
-}
-
-TEST_F(JovFileWriterTest, StandardStreamWritersWriteThereAndClosingOnlyFlushes) {
-    JovFileWriter error(JovFileDescriptor::standardError());
-    EXPECT_EQ(errorsOf([&] {
-                  error.write(JovString("an stderr\r\n"));
-                  error.flush();
-              }),
-              "an stderr\r\n");
-    JovFileWriter output(JovFileDescriptor::standardOutput());
-    EXPECT_EQ(outputOf([&] {
-                  output.write(JovString("vor "));
-                  output.close();
-                  output.write(JovString("nach"));
-                  output.flush();
-              }),
-              "vor nach");
 }

@@ -1,29 +1,13 @@
-// Print writers: texts and "\r\n" lines to files and to the standard streams.
+// A print writer over no writer writes nothing. The "\r\n" lines of the standard writers, the
+// only ones the program uses, are checked through the settings and the library's error lines.
 #include "CapturedOutput.h"
 #include "LiveObjectTest.h"
-#include "TempFolder.h"
 
-#include "io/JovFileWriter.h"
 #include "io/JovPrintWriter.h"
 
 #include <gtest/gtest.h>
-#include <string>
 
-class JovPrintWriterTest : public LiveObjectTest {
-protected:
-    TempFolder folder;
-};
-
-TEST_F(JovPrintWriterTest, PrintlnEndsTheLineWithCarriageReturnAndLineFeed) {
-    JovPrintWriter writer(JovFileWriter(folder.file("lines.txt").c_str()));
-    writer.println("# Kalvenora, General settings");
-    writer.print("PASSWORD=");
-    writer.println(JovString("geheim"));
-    writer.print(JovString("ohne Ende"));
-    writer.close();
-    EXPECT_EQ(folder.read("lines.txt"),
-              "# Kalvenora, General settings\r\nPASSWORD=geheim\r\nohne Ende");
-}
+using JovPrintWriterTest = LiveObjectTest;
 
 TEST_F(JovPrintWriterTest, PrintWriterOverNoWriterWritesNothing) {
     JovPrintWriter writer;
@@ -34,26 +18,4 @@ TEST_F(JovPrintWriterTest, PrintWriterOverNoWriterWritesNothing) {
                   writer.close();
               }),
               "");
-}
-
-TEST_F(JovPrintWriterTest, StandardWritersExistOnceAndEndLinesInCarriageReturnLineFeed) {
-    EXPECT_EQ(&JovPrintWriter::standardOutput(), &JovPrintWriter::standardOutput());
-    EXPECT_EQ(errorsOf([] { JovPrintWriter::standardError().println("Fehlerzeile"); }),
-              "Fehlerzeile\r\n");
-    EXPECT_EQ(outputOf([] {
-                  JovPrintWriter::standardOutput().println(JovString("JovException: kaputt"));
-                  JovPrintWriter::standardOutput().flush();
-              }),
-              "JovException: kaputt\r\n");
-}
-
-TEST_F(JovPrintWriterTest, CloneWritesToTheSameFile) {
-    auto* writer = new JovPrintWriter(JovFileWriter(folder.file("clone.txt").c_str()));
-    JovPrintWriter* clone = writer->clone();
-    writer->print("eins ");
-    delete writer;
-    clone->println("zwei");
-    clone->close();
-    delete clone;
-    EXPECT_EQ(folder.read("clone.txt"), "eins zwei\r\n");
 }

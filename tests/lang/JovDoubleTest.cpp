@@ -1,10 +1,7 @@
-// The boxed double: its point-separated six-decimal text, parsing in the process locale and
-// type-strict equality.
+// The boxed double: its point-separated six-decimal text and parsing in the process locale.
 #include "LiveObjectTest.h"
-#include "ValueEquality.h"
 
 #include "lang/JovDouble.h"
-#include "lang/JovInteger.h"
 
 #include <clocale>
 #include <gtest/gtest.h>
@@ -29,11 +26,4 @@ TEST_F(JovDoubleTest, ParseDoubleReadsTheCommaAndStopsAtAPoint) {
     EXPECT_DOUBLE_EQ(JovDouble::parseDouble(" -12,5xyz"), -12.5);
     EXPECT_DOUBLE_EQ(JovDouble::parseDouble("12.5"), 12.0);
     EXPECT_DOUBLE_EQ(JovDouble::parseDouble("Mehl"), 0.0);
-}
-
-TEST_F(JovDoubleTest, EqualsOnlyADoubleOfEqualValue) {
-    const JovDouble quarter(0.25);
-    const JovInteger zero(0);
-    expectEqualsOnlyItsClone(JovDouble(0.5), {&quarter});
-    EXPECT_FALSE(JovDouble(0.0).equals(&zero));
 }

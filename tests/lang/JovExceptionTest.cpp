@@ -19,12 +19,3 @@ TEST_F(JovExceptionTest, MessageIsTheTextAndLongTextNamesTheRunTimeClassWhenCaug
         EXPECT_STREQ(caught.longText().chars(), "JovFileNotFoundException: settings.ini");
     }
 }
-
-TEST_F(JovExceptionTest, CloneKeepsClassAndMessage) {
-    const std::unique_ptr<JovObject> copy(JovFileNotFoundException("x.pro").clone());
-    ASSERT_NE(dynamic_cast<JovFileNotFoundException*>(copy.get()), nullptr);
-    EXPECT_STREQ(static_cast<JovException*>(copy.get())->longText().chars(),
-                 "JovFileNotFoundException: x.pro");
-    const std::unique_ptr<JovObject> plainCopy(JovException("m").clone());
-    EXPECT_EQ(dynamic_cast<JovFileNotFoundException*>(plainCopy.get()), nullptr);
-}

@@ -1,8 +1,6 @@
-// The boxed integer: atoi-style parsing, its text and type-strict equality.
+// The boxed integer: atoi-style parsing that stays in range.
 #include "LiveObjectTest.h"
-#include "ValueEquality.h"
 
-#include "lang/JovDouble.h"
 #include "lang/JovInteger.h"
 
 #include <climits>
@@ -27,12 +25,4 @@ TEST_F(JovIntegerTest, ParseIntReadsLikeAtoiAndStaysInRange) {
         SCOPED_TRACE(text);
         EXPECT_EQ(JovInteger::parseInt(text), value);
     }
-}
-
-TEST_F(JovIntegerTest, TextIsDecimalAndEqualsOnlyAnIntegerOfTheSameValue) {
-    EXPECT_STREQ(JovInteger(INT_MIN).toString().chars(), "-2147483648");
-    const JovInteger eight(8);
-    const JovDouble sevenDouble(7.0);
-    const JovString sevenText("7");
-    expectEqualsOnlyItsClone(JovInteger(7), {&eight, &sevenDouble, &sevenText});
 }

@@ -1,5 +1,4 @@
-// The object root: reference counting, identity equality and the live-object counter with its
-// report.
+// The object root: reference counting and the live-object counter with its report.
 #include "DestructionProbe.h"
 #include "LiveObjectTest.h"
 
@@ -39,17 +38,6 @@ TEST_F(JovObjectTest, CopyStartsUnreferencedAndCountsAsLive) {
     copy->release();
     EXPECT_TRUE(destroyed);
     EXPECT_EQ(JovObject::liveObjectCount(), before);
-}
-
-TEST_F(JovObjectTest, RootEqualityIsIdentityAndRootCloneIsNull) {
-    bool unused = false;
-    const DestructionProbe first(&unused);
-    const DestructionProbe second(&unused);
-    EXPECT_TRUE(first.equals(&first));
-    EXPECT_FALSE(first.equals(&second));
-    EXPECT_FALSE(first.equals(nullptr));
-    EXPECT_TRUE(first != second);
-    EXPECT_EQ(first.clone(), nullptr);
 }
 
 // Standard output is joined to standard error so the death test sees the report.

@@ -25,13 +25,6 @@ protected:
     std::size_t copied = 0;
 };
 
-TEST_F(CallerBufferTest, TextThatFitsIsCopiedWithTerminatingZero) {
-    EXPECT_EQ(CallerBuffer::fill("Reis", area.data(), 5, copied), SQL_SUCCESS);
-    EXPECT_EQ(copied, 4u);
-    EXPECT_STREQ(area.data(), "Reis");
-    EXPECT_TRUE(untouchedFrom(5));
-}
-
 TEST_F(CallerBufferTest, LongTextIsCutAtTheBufferEndAndReportedAsTruncated) {
     EXPECT_EQ(CallerBuffer::fill("Zwiebeln", area.data(), 4, copied), SQL_SUCCESS_WITH_INFO);
     EXPECT_EQ(copied, 3u);

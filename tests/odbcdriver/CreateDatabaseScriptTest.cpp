@@ -1,5 +1,5 @@
-// scripts/create-database.sh: a database from the schema, with or without the sample data or
-// the Version table, and never over an existing file.
+// scripts/create-database.sh: a database from the schema, with or without the Version table,
+// and never over an existing file. The sample data is checked by the sample data tests.
 #include "AdapterDatabaseTest.h"
 #include "OdbcStatement.h"
 #include "TempFolder.h"
@@ -41,12 +41,6 @@ TEST_F(CreateDatabaseScriptTest, CreatesEmptyTablesWithTheVersionRowUnlessToldOt
     ASSERT_EQ(AdapterDatabaseTest::createDatabase(withoutVersion, "--no-version"), 0);
     EXPECT_EQ(firstValue(withoutVersion, "SELECT count(*) FROM Version"), -1);
     EXPECT_EQ(firstValue(withoutVersion, "SELECT count(*) FROM Zutaten"), 0);
-}
-
-TEST_F(CreateDatabaseScriptTest, SampleOptionLoadsTheSampleDataWithTheReservedMenu) {
-    ASSERT_EQ(AdapterDatabaseTest::createDatabase(target, "--sample"), 0);
-    EXPECT_GT(firstValue(target, "SELECT count(*) FROM Zutaten"), 0);
-    EXPECT_EQ(firstValue(target, "SELECT count(*) FROM Menues WHERE ID = 0"), 1);
 }
 
 TEST_F(CreateDatabaseScriptTest, LeavesAnExistingFileUntouched) {

@@ -30,17 +30,6 @@ JovComponent* LayoutTest::addSized(int width, int height, const JovObject& const
     return component;
 }
 
-void LayoutTest::expectLaidOutAs(const std::vector<Bounds>& expected) {
-    std::vector<JovComponent*> children;
-    for (const Bounds& bounds : expected) {
-        children.push_back(addSized(bounds[2], bounds[3]));
-    }
-    layOut();
-    for (std::size_t i = 0; i < children.size(); ++i) {
-        EXPECT_EQ(boundsOf(children[i]), expected[i]) << "child " << i;
-    }
-}
-
 void LayoutTest::expectCase(const LayoutCase& layoutCase) {
     makeContainer(layoutCase.layout(), layoutCase.width, layoutCase.height);
     const Margins& insets = layoutCase.insets;

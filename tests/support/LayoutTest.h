@@ -53,8 +53,6 @@ protected:
     JovComponent* addSized(int width, int height);
     JovComponent* addSized(int width, int height, const JovObject& constraints);
     void layOut() { container->validate(); }
-    // Adds one child sized as each expected bounds, lays out and checks where each one went.
-    void expectLaidOutAs(const std::vector<Bounds>& expected);
     // Builds the case's container and children, lays out and checks every child's bounds.
     void expectCase(const LayoutCase& layoutCase);
     void dropContainer() {

@@ -23,12 +23,11 @@ void ToolkitTest::SetUpTestSuite() {
 
 void ToolkitTest::SetUp() {
     LiveObjectTest::SetUp();
-    liveAtStart = JovObject::liveObjectCount();
     seenQuitCode = noQuit;
 }
 
 void ToolkitTest::TearDown() {
-    pumpUntil([this] { return JovObject::liveObjectCount() == liveAtStart; });
+    pumpUntil([this] { return JovObject::liveObjectCount() == expectedLive(); });
     LiveObjectTest::TearDown();
 }
 

@@ -30,7 +30,4 @@ protected:
 
     // The exit code of the last quit message seen while pumping, or noQuit.
     static int seenQuitCode;
-
-private:
-    int liveAtStart = 0;
 };

@@ -47,23 +47,3 @@ TEST_F(JovMessageFormatTest, NoArgumentsLeaveEveryPlaceholderEmptyAndArgumentsPa
     EXPECT_EQ(bytesOf(JovMessageFormat::format("<{0}>{1}", args, 2)),
               std::string("<a\0b\xE4>{0}", 9));
 }
-
-TEST_F(JovMessageFormatTest, FillsTheDeleteRefusalMessage) {
-    const JovString args[] = {"Brot", "4711"};
-    const JovMessageFormat format(
-        "Die Zutat '{0}' (Art.-Nr.: {1})\nkann nicht gelöscht werden, solange sie\nin einem Menü "
-        "oder einer zusammengesetzten Zutat\nenthalten ist.");
-    EXPECT_STREQ(format.format(args, 2).chars(),
-                 "Die Zutat 'Brot' (Art.-Nr.: 4711)\nkann nicht gelöscht werden, solange sie\nin "
-                 "einem Menü oder einer zusammengesetzten Zutat\nenthalten ist.");
-}
-
-TEST_F(JovMessageFormatTest, AssignedCopiesAndClonesKeepThePattern) {
-    const JovString args[] = {"A"};
-    const JovMessageFormat original("[{0}]");
-    JovMessageFormat assigned("x");
-    assigned = original;
-    const std::unique_ptr<JovObject> clone(original.clone());
-    EXPECT_STREQ(assigned.format(args, 1).chars(), "[A]");
-    EXPECT_STREQ(static_cast<JovMessageFormat*>(clone.get())->format(args, 1).chars(), "[A]");
-}

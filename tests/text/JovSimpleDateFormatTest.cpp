@@ -141,14 +141,3 @@ TEST_F(JovSimpleDateFormatTest, NumericPatternReadsItsOwnOutputButTheLabelPatter
     EXPECT_EQ(parsed(fullPattern, formatted(fullPattern, time).c_str()), time);
     EXPECT_THROW(parsed(labelPattern, formatted(labelPattern, time).c_str()), JovException);
 }
-
-TEST_F(JovSimpleDateFormatTest, AssignedCopiesAndClonesKeepThePattern) {
-    const JovDate date(localTime(2024, 12, 24));
-    const JovSimpleDateFormat original("%d.%m.%Y");
-    JovSimpleDateFormat assigned("%H");
-    assigned = original;
-    const std::unique_ptr<JovObject> clone(original.clone());
-    EXPECT_STREQ(assigned.format(date).chars(), "24.12.2024");
-    EXPECT_STREQ(static_cast<JovSimpleDateFormat*>(clone.get())->format(date).chars(),
-                 "24.12.2024");
-}

@@ -1,5 +1,5 @@
-// The key-value table: insertion order, replacement in place, the parked value of remove,
-// counted keys and values, and shared values between handles.
+// The key-value table: insertion order, replacement in place, the parked value of remove, and
+// counted keys and values.
 #include "DestructionProbe.h"
 #include "LiveObjectTest.h"
 
@@ -106,14 +106,4 @@ TEST_F(JovHashtableTest, RemovedValueStaysValidUntilTheNextRemoveOrTheEnd) {
         EXPECT_FALSE(secondGone);
     }
     EXPECT_TRUE(secondGone);
-}
-
-TEST_F(JovHashtableTest, CopiesAndClonesShareTheEntries) {
-    JovHashtable table;
-    JovHashtable assigned;
-    assigned = table;
-    const std::unique_ptr<JovObject> clone(table.clone());
-    table.put("gemeinsam", "ja");
-    EXPECT_EQ(assigned.size(), 1);
-    EXPECT_EQ(static_cast<JovHashtable*>(clone.get())->size(), 1);
 }

@@ -1,29 +1,12 @@
-// Locale values and the default locale chosen from the user's language and country.
+// The default locale chosen from the user's language and country.
 #include "LanguageEnvironment.h"
 #include "LiveObjectTest.h"
-#include "ValueEquality.h"
 
-#include "lang/JovPlatform.h"
 #include "util/JovLocale.h"
 
 #include <gtest/gtest.h>
 
 class JovLocaleTest : public LiveObjectTest {};
-
-TEST_F(JovLocaleTest, TextJoinsLanguageAndCountryAndEqualsNeedsBoth) {
-    EXPECT_STREQ(JovLocale("fr", "").toString().chars(), "fr_");
-    const JovLocale austrian("de", "AT");
-    const JovLocale french("fr", "CH");
-    const JovString text("de_CH");
-    expectEqualsOnlyItsClone(JovLocale("de", "CH"), {&austrian, &french, &text});
-}
-
-TEST_F(JovLocaleTest, DefaultIsTheSystemLanguageOrGermanForGermany) {
-    const JovLocale locale = JovLocale::getDefault();
-    const bool systemLanguage = locale.getLanguage() == JovPlatform::systemLanguage().chars();
-    EXPECT_TRUE(systemLanguage || locale.toString() == JovString("de_DE"))
-        << locale.toString().chars();
-}
 
 #ifndef _WIN32
 TEST_F(JovLocaleTest, DefaultFollowsTheKnownSystemLanguagesAndIsGermanForGermanyOtherwise) {

@@ -76,14 +76,3 @@ TEST_F(JovStringTokenizerTest, IsDelimiterAtLooksAtOneCharacterAndWritesAnErrorP
               "Error: StringTokenizer::isDelimiterAt(): position 3 >= 3.\r\n");
     EXPECT_FALSE(answer);
 }
-
-TEST_F(JovStringTokenizerTest, CloneStartsOverWithDefaultDelimiters) {
-    JovStringTokenizer tokenizer("a,b c", ",", true);
-    tokenizer.nextToken();
-    JovObject* copy = tokenizer.clone();
-    auto* clone = dynamic_cast<JovStringTokenizer*>(copy);
-    ASSERT_NE(clone, nullptr);
-    EXPECT_EQ(tokensOf(*clone), (Tokens{"a,b", "c"}));
-    EXPECT_STREQ(tokenizer.nextToken().chars(), ",");
-    delete copy;
-}

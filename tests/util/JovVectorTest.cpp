@@ -24,17 +24,6 @@ protected:
     static std::string textOf(const JovVector& vector) { return vector.toString().chars(); }
 };
 
-TEST_F(JovVectorTest, KeepsElementsInOrderAcrossGrowth) {
-    JovVector vector;
-    for (int i = 0; i < 25; ++i) {
-        EXPECT_TRUE(vector.add(new JovInteger(i)));
-    }
-    ASSERT_EQ(vector.size(), 25);
-    for (int i = 0; i < 25; ++i) {
-        EXPECT_EQ(static_cast<JovInteger*>(vector.elementAt(i))->intValue(), i);
-    }
-}
-
 TEST_F(JovVectorTest, ElementLivesAsLongAsAVectorHoldsIt) {
     bool destroyed = false;
     auto* probe = new DestructionProbe(&destroyed);

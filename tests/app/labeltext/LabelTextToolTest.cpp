@@ -1,5 +1,5 @@
-// The tool on the test database: readable blocks and JSON lines in UTF-8, and unknown menus
-// reported without stopping the others. Choosing every menu is checked on the sample database.
+// The tool on the test database: readable blocks in UTF-8, refused stores, runaway compositions
+// and foreign ids. Unknown menus and JSON lines are checked on the sample database.
 #include "app/labeltext/LabelTextTool.h"
 #include "DatabaseTest.h"
 #include "app/labeltext/LabelTextArguments.h"
@@ -73,21 +73,6 @@ TEST_F(LabelTextToolTest, ReadableBlocksShowTheLabelTextsInUtf8SetApartByAnEmpty
                            "F\xC3\xBCllmenge: 0 g\n"
                            "Fleischanteil: Fleischlos\n");
     EXPECT_EQ(textOf(err), "");
-}
-
-TEST_F(LabelTextToolTest, JsonLineKeepsTheComposedTextsAndEscapesThem) {
-    EXPECT_EQ(run({"--json", "7"}), 0);
-    EXPECT_EQ(textOf(out), "{\"id\":7,\"menuName\":\"Erbsensuppe \\\"Spezial\\\"\","
-                           "\"titleWithQuid\":\"Erbsen_(75%)\",\"menuDesignation\":\"Erbsen\","
-                           "\"ingredientList\":\"Erbsen, Speck\\\\Bauch (25%)\","
-                           "\"fillQuantity\":\"400 g\",\"meatText\":\"Fleischlos\","
-                           "\"sweetenerNote\":\"\"}\n");
-}
-
-TEST_F(LabelTextToolTest, UnknownMenuIsReportedAndTheOthersStillWritten) {
-    EXPECT_EQ(run({"99", "3"}), LabelTextTool::unknownMenuExit);
-    EXPECT_EQ(textOf(err), "labeltext: Kein Men\xC3\xBC mit der Art.-Nr. 99.\n");
-    EXPECT_EQ(textOf(out).rfind("Men\xC3\xBC 3: Gr\xC3\xBCne Bohnen\n", 0), 0u);
 }
 
 TEST_F(LabelTextToolTest, ControlCharactersInNamesShowAsEscapesInReadableLinesOnly) {

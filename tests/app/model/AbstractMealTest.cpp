@@ -1,4 +1,4 @@
-// The item base: typed access to the property table and the order of items by name.
+// The item base: the order of items by name and the place of a key put again.
 #include "app/model/AbstractMeal.h"
 #include "LiveObjectTest.h"
 #include "lang/JovString.h"
@@ -33,24 +33,6 @@ TEST_F(AbstractMealTest, OrderIsByBytesWithThePlaceholderFirstAgainstEveryItem) 
         EXPECT_EQ(NamedMeal(c.left).compareTo(NamedMeal(c.right)), c.order);
     }
     EXPECT_EQ(NamedMeal("Reis").compareTo(JovString("Reis")), 0) << "not an item";
-}
-
-TEST_F(AbstractMealTest, TypedValuesReadBackAndMissingOrOtherKindsReadAsNothing) {
-    AbstractMeal meal;
-    meal.putDouble("amount", 140.5);
-    meal.putBoolean("imTitel", true);
-    meal.putInt("count", 3);
-    EXPECT_DOUBLE_EQ(meal.getDouble("amount"), 140.5);
-    EXPECT_TRUE(meal.getBoolean("imTitel"));
-    EXPECT_STREQ(meal.getString("count").chars(), "3");
-    EXPECT_STREQ(meal.getString("missing").chars(), "");
-    EXPECT_DOUBLE_EQ(meal.getDouble("missing"), 0.0);
-    EXPECT_FALSE(meal.getBoolean("missing"));
-    EXPECT_DOUBLE_EQ(meal.getDouble("imTitel"), 0.0);
-    EXPECT_FALSE(meal.getBoolean("amount"));
-    EXPECT_STREQ(meal.getName().chars(), "");
-    EXPECT_STREQ(meal.toString().chars(), "tarvelund.Main.AbstractMeal") << "unnamed";
-    EXPECT_EQ(meal.getId(), 0);
 }
 
 TEST_F(AbstractMealTest, PuttingAKeyAgainKeepsItsPlace) {

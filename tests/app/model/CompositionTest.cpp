@@ -67,15 +67,12 @@ JovString IngredientRow::insertStatement() const {
 
 void CompositionTest::SetUp() {
     DatabaseTest::SetUp();
-    modelRoot = new JovDefaultMutableTreeNode(new JovString("Alle Zutaten"));
-    modelRoot->addRef();
+    modelRoot.reset(new JovDefaultMutableTreeNode(new JovString("Alle Zutaten")));
 }
 
 void CompositionTest::TearDown() {
-    if (composer != nullptr) {
-        composer->release();
-    }
-    modelRoot->release();
+    composer.reset();
+    modelRoot.reset();
     DatabaseTest::TearDown();
 }
 
@@ -163,13 +160,10 @@ Ingredient* CompositionTest::readIngredient(int id, double amount, int flags,
 }
 
 MealComposer& CompositionTest::load(int menuId) {
-    if (composer != nullptr) {
-        composer->release();
-    }
+    composer.reset();
     modelRoot->removeAllChildren();
     notifications.clear();
-    composer = new MealComposer(modelRoot, this, this);
-    composer->addRef();
+    composer.reset(new MealComposer(modelRoot.get(), this, this));
     composer->loadMenu(menuId);
     return *composer;
 }

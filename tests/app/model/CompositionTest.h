@@ -4,7 +4,10 @@
 
 #include "DatabaseTest.h"
 #include "app/model/ConnectionOwner.h"
+#include "app/model/MealComposer.h"
+#include "awt/JovDefaultMutableTreeNode.h"
 #include "awt/event/JovTreeModelListener.h"
+#include "lang/JovReference.h"
 #include "lang/JovString.h"
 
 #include <functional>
@@ -15,24 +18,6 @@
 
 class AbstractMeal;
 class Ingredient;
-class JovDefaultMutableTreeNode;
-class MealComposer;
-
-// A counted reference a test holds for its scope; the object is released at the end.
-template <class T> class Held {
-public:
-    explicit Held(T* object) : object(object) { object->addRef(); }
-    ~Held() { object->release(); }
-    Held(const Held&) = delete;
-    Held& operator=(const Held&) = delete;
-
-    T* operator->() const { return object; }
-    T& operator*() const { return *object; }
-    T* get() const { return object; }
-
-private:
-    T* object;
-};
 
 // A Zutaten row for the fixture; unset texts are NULL.
 class IngredientRow {
@@ -129,8 +114,8 @@ protected:
     static std::string refusalOf(const std::function<void()>& action);
     static constexpr const char* notRefused = "(nicht abgewiesen)";
 
-    JovDefaultMutableTreeNode* modelRoot = nullptr;
-    MealComposer* composer = nullptr;
+    JovReference<JovDefaultMutableTreeNode> modelRoot;
+    JovReference<MealComposer> composer;
     // "+index name" per inserted node and "-index name" per removed one, name being the item's;
     // any other tree-model event is recorded as "?".
     Rows notifications;

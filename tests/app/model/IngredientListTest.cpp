@@ -322,7 +322,7 @@ TEST_F(ComposedTextsTest, ReservedMenuIsComposedButItsRowIsLeftAlone) {
 }
 
 TEST_F(ComposedTextsTest, NothingLoadedGivesEmptyTexts) {
-    MealComposer texts(modelRoot, nullptr, this);
+    MealComposer texts(modelRoot.get(), nullptr, this);
     texts.compose();
     EXPECT_STREQ(texts.getIngredientList().chars(), "");
     EXPECT_STREQ(texts.getTitleWithQuid().chars(), "");

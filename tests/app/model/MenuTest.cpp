@@ -1,5 +1,5 @@
-// Menus through the real database chain: reading rows, the label name without fallback, and the
-// statements that write, delete and look up Menues rows, with their number formats.
+// Menus through the real database chain: the statements that write, delete and look up Menues
+// rows, with their number formats.
 #include "app/model/Menu.h"
 #include "CompositionTest.h"
 #include "sql/ResultSet.h"
@@ -21,21 +21,6 @@ protected:
     }
 };
 
-TEST_F(MenuTest, RowWithoutSalesNameHasAnEmptyLabelName) {
-    ASSERT_GE(execute("INSERT INTO Menues (ID,Name,bw,na,be) VALUES "
-                      "(101,'Hähnchenbrust in Rahmsauce mit Reis',520,0.21,1.2);"),
-              0);
-    Held<Menu> menu(readMenu(101));
-    EXPECT_STREQ(menu->toString().chars(), "Hähnchenbrust in Rahmsauce mit Reis");
-    EXPECT_STREQ(menu->getLabelName().chars(), "");
-    EXPECT_DOUBLE_EQ(menu->getDouble("bw"), 520.0);
-    EXPECT_DOUBLE_EQ(menu->getDouble("na"), 0.21);
-    menu->setVerkehrsbezeichnung("Hähnchenbrust, Reis");
-    menu->setWeight(400.0);
-    EXPECT_STREQ(menu->getLabelName().chars(), "Hähnchenbrust, Reis");
-    EXPECT_DOUBLE_EQ(menu->getAmount(), 400.0);
-}
-
 TEST_F(MenuTest, NewMenuIsStoredWithAllNutritionValuesZeroAndFoundByNumberOnly) {
     Menu menu("<Neues Menü>", 120);
     menu.insert(connection);
@@ -55,7 +40,7 @@ TEST_F(MenuTest, NutritionValuesAreWrittenWithAPointInTheGermanLocale) {
     menu.insert(connection);
     EXPECT_EQ(rowsWhere("ID = 105 AND fe = 3.25 AND bw = 1500000 AND kh = 12.5"), 1);
 
-    Held<Menu> read(readMenu(105));
+    JovReference<Menu> read(readMenu(105));
     read->putDouble("na", 0.29);
     read->put(JovString(AbstractMeal::nameKey), JovString("Oma's Bolognese"));
     read->update(connection);
@@ -67,7 +52,7 @@ TEST_F(MenuTest, UpdateLeavesTheStoredSalesNameAlone) {
     ASSERT_GE(execute("INSERT INTO Menues (ID,Name,Verkehrsbezeichnung) VALUES "
                       "(101,'Hähnchen','Hähnchenbrust, Reis');"),
               0);
-    Held<Menu> menu(readMenu(101));
+    JovReference<Menu> menu(readMenu(101));
     menu->setVerkehrsbezeichnung("anders");
     menu->update(connection);
     EXPECT_EQ(textsOf("SELECT * FROM Menues WHERE ID = 101;", "Verkehrsbezeichnung"),
@@ -80,7 +65,7 @@ TEST_F(MenuTest, RemoveDeletesFillQuantitiesButNotTheIngredientsCompositions) {
     storeFills(101, {{1001, 160}, {5003, 100}});
     storeFills(102, {{5003, 80}});
     storeShares(5003, {{1033, 0.5}});
-    Held<Menu> menu(readMenu(101));
+    JovReference<Menu> menu(readMenu(101));
     menu->remove(connection);
     EXPECT_EQ(rowCount("SELECT * FROM Menues WHERE ID = 101;"), 0);
     EXPECT_EQ(rowCount("SELECT * FROM Mengen WHERE Eltern = 101;"), 0);

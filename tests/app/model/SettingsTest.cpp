@@ -1,5 +1,5 @@
-// The settings file through real files: defaults, malformed values, the written file and keys
-// the program does not know.
+// The settings file through real files: malformed values, the written file and keys the program
+// does not know.
 #include "CapturedOutput.h"
 #include "LiveObjectTest.h"
 #include "TempFolder.h"
@@ -85,22 +85,6 @@ protected:
 
     TempFolder folder;
 };
-
-TEST_F(SettingsTest, MissingFileGivesEveryDefault) {
-    Settings settings;
-    settings.readFile(path("fehlt.ini"));
-    EXPECT_TRUE(settings.isEmpty());
-    EXPECT_EQ(textOf(settings.values()), "bounds 100 100 800 600\n"
-                                         "normal 100 100 800 600\n"
-                                         "state 0\n"
-                                         "password tessmolin\n"
-                                         "version 0\n"
-                                         "preview 0 0\n"
-                                         "advertisement \n"
-                                         "divider 275\n"
-                                         "ingredients 200 50 130 270\n"
-                                         "menus 200 50 400");
-}
 
 // Read like atoi; a list splits at every blank, so a leading one shifts its numbers by a place.
 TEST_F(SettingsTest, MalformedNumbersReadAsFarAsTheyAreNumbers) {

@@ -1,13 +1,11 @@
-// The events' modifiers, points, identifier groups, consumed marks and sources.
+// The events' identifier groups and their uncounted sources.
 #include "LiveObjectTest.h"
 #include "awt/event/ChangeEvent.h"
 #include "awt/event/DocumentEvent.h"
 #include "awt/event/JovActionEvent.h"
 #include "awt/event/JovAdjustmentEvent.h"
 #include "awt/event/JovFocusEvent.h"
-#include "awt/event/JovKeyEvent.h"
 #include "awt/event/JovListSelectionEvent.h"
-#include "awt/event/JovMouseEvent.h"
 #include "awt/event/JovTreeModelEvent.h"
 #include "awt/event/JovTreeSelectionEvent.h"
 #include "awt/event/JovWindowEvent.h"
@@ -15,25 +13,6 @@
 #include <gtest/gtest.h>
 
 using EventValuesTest = LiveObjectTest;
-
-TEST_F(EventValuesTest, KeyEventModifierMasks) {
-    const JovKeyEvent event(nullptr, JovKeyEvent::KEY_PRESSED, 42,
-                            JovKeyEvent::SHIFT_MASK | JovKeyEvent::CTRL_MASK, 9, '\t');
-    EXPECT_TRUE(event.isShiftDown());
-    EXPECT_FALSE(event.isAltDown());
-    EXPECT_TRUE(event.isControlDown());
-    EXPECT_EQ(event.getModifiers(), 5);
-    EXPECT_EQ(event.getWhen(), 42);
-}
-
-TEST_F(EventValuesTest, MouseEventTranslatesItsPoint) {
-    JovMouseEvent event(nullptr, JovMouseEvent::MOUSE_PRESSED, 0, 0, 5, 6, 2, false);
-    event.translatePoint(10, -1);
-    EXPECT_EQ(event.getX(), 15);
-    EXPECT_EQ(event.getY(), 5);
-    EXPECT_EQ(event.getClickCount(), 2);
-    EXPECT_EQ(event.getPoint().x, 15);
-}
 
 TEST_F(EventValuesTest, WidgetEventIdsStayOutOfTheListenerGroupsOfComponents) {
     const int componentGroups = JovAWTEvent::MOUSE_EVENT_GROUP |
@@ -48,16 +27,6 @@ TEST_F(EventValuesTest, WidgetEventIdsStayOutOfTheListenerGroupsOfComponents) {
     for (int id : widgetIds) {
         EXPECT_EQ(id & componentGroups, 0) << id;
     }
-}
-
-TEST_F(EventValuesTest, ConsumingMarksTheEventAndCopiesKeepTheMark) {
-    JovActionEvent event(nullptr, 256, "new");
-    EXPECT_FALSE(event.isConsumed());
-    event.consume();
-    EXPECT_TRUE(event.isConsumed());
-    const JovActionEvent copy(event);
-    EXPECT_TRUE(copy.isConsumed());
-    EXPECT_STREQ(copy.getActionCommand().chars(), "new");
 }
 
 TEST_F(EventValuesTest, EventsKeepTheirSourceUncounted) {

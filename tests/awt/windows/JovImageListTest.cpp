@@ -1,5 +1,5 @@
-// The picture list of tables and trees: one slot per distinct picture, whichever copy of it comes,
-// also when a tree is refilled with freshly loaded pictures.
+// The picture list of trees: one slot per distinct picture, also when a tree is refilled with
+// freshly loaded pictures.
 #include "awt/windows/JovImageList.h"
 
 #include "WidgetTest.h"
@@ -13,8 +13,9 @@
 
 namespace {
 
-// A new picture of side × side pixels, all of one grey.
-JovWImage* grey(int level, int side = JovImageList::PICTURE_SIZE) {
+// A new picture of the list's size, all of one grey.
+JovWImage* grey(int level) {
+    constexpr int side = JovImageList::PICTURE_SIZE;
     auto* picture = new JovWImage(side, side);
     for (int y = 0; y < side; ++y) {
         for (int x = 0; x < side; ++x) {
@@ -35,31 +36,9 @@ public:
     JovVector held;
 };
 
-class JovImageListTest : public ToolkitTest {};
 class JovImageListInTreeTest : public WidgetTest {};
 
 } // namespace
-
-TEST_F(JovImageListTest, EqualPicturesShareASlotAndOthersGetTheirOwn) {
-    auto* list = new JovImageList();
-    list->addRef();
-    JovVector pictures;
-    const struct {
-        JovWImage* picture;
-        int index;
-    } cases[] = {
-        {grey(10), 0},    {grey(10), 0}, {grey(90), 1},
-        {grey(10, 8), 2}, {grey(90), 1}, {grey(10, 8), 2},
-    };
-    for (const auto& entry : cases) {
-        pictures.addElement(entry.picture);
-        EXPECT_EQ(list->indexOf(entry.picture), entry.index);
-    }
-    EXPECT_EQ(list->indexOf(nullptr), JovImageList::NO_IMAGE);
-    EXPECT_EQ(list->getImageCount(), 3);
-    EXPECT_EQ(ImageList_GetImageCount(list->getHandle()), 3);
-    list->release();
-}
 
 TEST_F(JovImageListInTreeTest, RefillingATreeWithFreshPicturesKeepsTheListAtTheDistinctOnes) {
     FreshTreePictures renderer;

@@ -1,11 +1,8 @@
-// The toolkit: peers and window classes by component class, their registry, child placement, the
-// end of the message loop and the toolkit's small services.
+// The toolkit: the peer registry as windows come and go, the end of the message loop and the
+// toolkit's small services.
 #include "awt/windows/JovMToolkit.h"
 #include "ToolkitTest.h"
-#include "awt/JovDialog.h"
 #include "awt/JovFrame.h"
-#include "awt/JovImage.h"
-#include "awt/JovPanel.h"
 #include "awt/windows/JovComponentPeer.h"
 
 #include <commctrl.h>
@@ -15,12 +12,6 @@
 #include <thread>
 
 namespace {
-
-std::string classOf(HWND window) {
-    char name[64] = {};
-    GetClassNameA(window, name, sizeof name);
-    return name;
-}
 
 std::string uniqueName(const char* base) {
     return std::string(base) + std::to_string(GetCurrentProcessId()) + "-" +
@@ -46,41 +37,6 @@ protected:
 
     JovFrame* frame = nullptr;
 };
-
-TEST_F(JovMToolkitTest, ThePeerClassFollowsTheComponentsClass) {
-    JovComponent* plain = frame->add(new JovComponent);
-    JovComponent* container = frame->add(new JovContainer);
-    JovComponent* panel = frame->add(new JovPanel);
-    auto* window = new JovWindow(frame);
-    auto* dialog = new JovDialog(frame, "Dialog");
-    frame->show();
-    window->setBounds(10, 10, 50, 50);
-    window->show();
-    dialog->setBounds(20, 20, 50, 50);
-    dialog->show();
-    const struct {
-        const JovComponent* component;
-        const char* peer;
-        const char* windowClass;
-    } expected[] = {
-        {frame, "ool.awt.windows.JovFramePeer", "JovComponent"},
-        {plain, "ool.awt.windows.JovComponentPeer", "JovComponent"},
-        {container, "ool.awt.windows.JovContainerPeer", "JovComponent"},
-        {panel, "ool.awt.windows.JovPanelPeer", "JovComponent"},
-        {window, "ool.awt.windows.JovWindowPeer", "JovComponent"},
-        {dialog, "ool.awt.windows.JovDialogPeer", "JovDialog"},
-    };
-    for (const auto& row : expected) {
-        ASSERT_NE(row.component->getPeer(), nullptr) << row.peer;
-        EXPECT_STREQ(row.component->getPeer()->toString().chars(), row.peer);
-        EXPECT_EQ(classOf(windowOf(row.component)), row.windowClass);
-        EXPECT_EQ(toolkit().peerForWindow(windowOf(row.component)), row.component->getPeer());
-    }
-    EXPECT_NE(GetWindowLongA(windowOf(plain), GWL_STYLE) & WS_CHILD, 0);
-    EXPECT_EQ(GetWindowLongA(windowOf(frame), GWL_STYLE) & WS_CHILD, 0);
-    window->dispose();
-    dialog->dispose();
-}
 
 TEST_F(JovMToolkitTest, DeletingADisplayableComponentDestroysItsWindow) {
     auto* window = new JovWindow;
@@ -108,21 +64,6 @@ TEST_F(JovMToolkitTest, AChildAddedToAShownContainerGetsItsWindowAtOnceAndLosesI
     EXPECT_EQ(toolkit().peerForWindow(window), nullptr);
 }
 
-TEST_F(JovMToolkitTest, ChildWindowsArePlacedInTheClientAreaBelowTheFrame) {
-    frame->show();
-    const JovInsets insets = frame->getInsets();
-    EXPECT_GT(insets.top, insets.bottom);
-    JovComponent* child = frame->add(new JovComponent);
-    child->setBounds(insets.left + 5, insets.top + 7, 40, 30);
-    RECT rect;
-    GetWindowRect(windowOf(child), &rect);
-    MapWindowPoints(nullptr, windowOf(frame), reinterpret_cast<POINT*>(&rect), 2);
-    EXPECT_EQ(rect.left, 5);
-    EXPECT_EQ(rect.top, 7);
-    EXPECT_EQ(rect.right - rect.left, 40);
-    EXPECT_EQ(rect.bottom - rect.top, 30);
-}
-
 TEST_F(JovMToolkitTest, QuitFromThisOrAnotherThreadEndsTheMessageLoopWithItsExitCode) {
     frame->show();
     toolkit().quit(5);
@@ -139,16 +80,6 @@ TEST_F(JovMToolkitTest, TheSingleInstanceTestAnswersTrueOnceTheNameIsTaken) {
     const std::string name = uniqueName("Kalvenora-Test-");
     EXPECT_FALSE(toolkit().isAlreadyRunning(name.c_str()));
     EXPECT_TRUE(toolkit().isAlreadyRunning(name.c_str()));
-}
-
-TEST_F(JovMToolkitTest, ImagesAreLoadedFromBitmapFiles) {
-    JovImage* image = toolkit().getImage("images/etikett.bmp");
-    ASSERT_NE(image, nullptr);
-    image->addRef();
-    EXPECT_GT(image->getWidth(), 0);
-    EXPECT_GT(image->getHeight(), 0);
-    image->release();
-    EXPECT_EQ(toolkit().getImage("images/keinBild.bmp"), nullptr);
 }
 
 TEST_F(JovMToolkitTest, TheFocusOwnerIsTheComponentOfTheFocusedWindow) {

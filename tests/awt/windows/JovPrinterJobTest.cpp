@@ -1,5 +1,5 @@
-// Print jobs: the mapping of label units for printer resolutions, failures of the platform calls,
-// and label pictures that cannot be written.
+// Print jobs: failures of the platform calls and label pictures that cannot be written. The
+// mapping of label units is checked through the 300 dpi picture of the label text tool.
 #include "awt/windows/JovPrinterJob.h"
 #include "LiveObjectTest.h"
 #include "TempFolder.h"
@@ -9,7 +9,6 @@
 #include "awt/windows/JovPngPrinter.h"
 
 #include <gtest/gtest.h>
-#include <windows.h>
 
 #include <memory>
 #include <string>
@@ -31,39 +30,6 @@ public:
 } // namespace
 
 using JovPrinterJobTest = LiveObjectTest;
-
-TEST_F(JovPrinterJobTest, LabelUnitsMapToOneNinetySixthInchAtEveryResolution) {
-    const struct {
-        int pixelsPerInch;
-        int viewport;
-        POINT labelCorner;
-    } cases[] = {{96, 1000, {605, 454}},
-                 {300, 3125, {1891, 1419}},
-                 {600, 6250, {3781, 2838}},
-                 {72, 750, {454, 341}}};
-    const HDC dc = CreateCompatibleDC(nullptr);
-    for (const auto& resolution : cases) {
-        EXPECT_EQ(JovPrinterJob::viewportExtent(resolution.pixelsPerInch), resolution.viewport);
-        const int previous =
-            JovPrinterJob::mapLabelUnits(dc, resolution.pixelsPerInch, resolution.pixelsPerInch);
-        SIZE window = {};
-        SIZE viewport = {};
-        GetWindowExtEx(dc, &window);
-        GetViewportExtEx(dc, &viewport);
-        POINT corner = {605, 454};
-        LPtoDP(dc, &corner, 1);
-        EXPECT_EQ(GetMapMode(dc), MM_ANISOTROPIC);
-        EXPECT_EQ(window.cx, 1000);
-        EXPECT_EQ(window.cy, 1000);
-        EXPECT_EQ(viewport.cx, resolution.viewport);
-        EXPECT_EQ(viewport.cy, resolution.viewport);
-        EXPECT_EQ(corner.x, resolution.labelCorner.x);
-        EXPECT_EQ(corner.y, resolution.labelCorner.y);
-        SetMapMode(dc, previous);
-        EXPECT_EQ(previous, MM_TEXT);
-    }
-    DeleteDC(dc);
-}
 
 TEST_F(JovPrinterJobTest, JobWithoutPrintableOrPrinterReportsWhatHappened) {
     SquarePrintable square;

@@ -1,4 +1,4 @@
-// Threads: starting and joining, the running-thread list that lets a started thread delete itself,
+// Threads: the running-thread list that lets a started thread delete itself,
 // sleeps that a wake cuts short on a JovThread and not on the UI thread, and cancelling by join.
 #include "awt/windows/JovThread.h"
 #include "LiveObjectTest.h"
@@ -63,19 +63,6 @@ private:
 } // namespace
 
 using JovThreadTest = LiveObjectTest;
-
-TEST_F(JovThreadTest, AStartedThreadRunsItsTargetOnAThreadOfItsOwn) {
-    Work work;
-    auto* thread = new JovThread(&work);
-    thread->addRef();
-    thread->start();
-    thread->join();
-    EXPECT_TRUE(work.ran);
-    EXPECT_EQ(work.current, thread);
-    EXPECT_NE(work.threadId, GetCurrentThreadId());
-    EXPECT_FALSE(thread->isRunning());
-    thread->release();
-}
 
 TEST_F(JovThreadTest, AThreadNobodyHoldsDeletesItselfWhenItEnds) {
     Work work;

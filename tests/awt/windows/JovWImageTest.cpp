@@ -22,21 +22,6 @@ TEST_F(JovWImageTest, NewImageIsBlackWithPaddedRowsAndEmptyForANegativeSize) {
     EXPECT_EQ(empty.getRowStride(), 0);
 }
 
-TEST_F(JovWImageTest, PixelsAreStoredBlueGreenRedRowByRow) {
-    JovWImage image(2, 2);
-    image.setPixel(1, 1, JovColor(10, 20, 30));
-    const JovColor read = image.getPixel(1, 1);
-    EXPECT_EQ(read.getRed(), 10);
-    EXPECT_EQ(read.getGreen(), 20);
-    EXPECT_EQ(read.getBlue(), 30);
-    // Row 1 starts after one padded row of 8 bytes; pixel 1 three bytes in.
-    const unsigned char* rows = image.getRows();
-    EXPECT_EQ(rows[8 + 3], 30);
-    EXPECT_EQ(rows[8 + 4], 20);
-    EXPECT_EQ(rows[8 + 5], 10);
-    EXPECT_EQ(image.row(1), image.getRows() + 8);
-}
-
 TEST_F(JovWImageTest, OutsideTheImageReadsBlackAndWritesNothing) {
     JovWImage image(2, 2);
     const JovColor white(255, 255, 255);
