@@ -26,7 +26,8 @@ class CompositionTest(ProgramTestCase):
         """Ticks the first plain ingredient not yet in the menu, with the parent selected in the
         tree, and confirms the add dialog; returns the ingredient's ID, name and tree item."""
         (ingredient_id, name), = self.query(
-            "SELECT ID, Name FROM Zutaten WHERE ID NOT IN (SELECT Kind FROM Mengen WHERE Eltern = ?)"
+            "SELECT ID, Name FROM Zutaten WHERE ID NOT IN"
+            " (SELECT Kind FROM Mengen WHERE Eltern = ?)"
             " AND ID NOT IN (SELECT Eltern FROM Anteile) ORDER BY ID LIMIT 1", (self.menu_id,))
         self.select_in_tree(parent_name)
         self.tick(self.find_row("Zutaten", ingredient_id, name))

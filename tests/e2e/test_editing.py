@@ -58,7 +58,8 @@ class EditingTest(ProgramTestCase):
                                     (ingredient_id,)), [("Huhn",)])
 
     def test_edited_menu_is_stored_and_reloaded(self):
-        (menu_id, name), = self.query("SELECT ID, Name FROM Menues WHERE ID <> 0 ORDER BY ID LIMIT 1")
+        (menu_id, name), = self.query(
+            "SELECT ID, Name FROM Menues WHERE ID <> 0 ORDER BY ID LIMIT 1")
         self.program.click(self.find_row("Menüs", menu_id, name).label.centre, count=2)
         title = f"{name} bearbeiten..."
         dialog = self.program.wait_for_window(title, exact=True)

@@ -27,8 +27,9 @@ class SettingsTest(ProgramTestCase):
         tree = self.tree(snapshot).bounds
         divider = (tree.right + 2, (tree.top + tree.bottom) // 2)
         self.program.drag(divider, (divider[0] + WIDER, divider[1]))
-        snapshot = self.wait_for(lambda s: self.tree(s).bounds.width >= tree.width + WIDER - 2 and s,
-                                 "the divider follows the mouse")
+        snapshot = self.wait_for(
+            lambda s: self.tree(s).bounds.width >= tree.width + WIDER - 2 and s,
+            "the divider follows the mouse")
         table = self.menu_table(snapshot)
         header = next(w for w in snapshot.find_all("SysHeader32")
                       if table.bounds.top <= w.bounds.top < table.bounds.top + 5)

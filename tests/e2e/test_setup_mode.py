@@ -18,7 +18,8 @@ class SetupModeTest(ProgramTestCase):
     def enter_after_a_wrong_password(self):
         self.enter_setup_mode("Tessmolin")
         self.program.wait_until(
-            lambda: any(INVALID_PASSWORD in w.text for w in self.program.probe(PASSWORD_TITLE).windows),
+            lambda: any(INVALID_PASSWORD in window.text
+                        for window in self.program.probe(PASSWORD_TITLE).windows),
             "the dialog refuses the password")
         # The refused text is selected: typing replaces it.
         self.program.type("tessmolin")
@@ -59,7 +60,8 @@ class SetupModeTest(ProgramTestCase):
         if not os.path.exists(self.folder.backup):
             return None
         try:
-            return self.folder.query("SELECT * FROM Menues ORDER BY ID", database=self.folder.backup)
+            return self.folder.query("SELECT * FROM Menues ORDER BY ID",
+                                     database=self.folder.backup)
         except sqlite3.DatabaseError:
             return None
 

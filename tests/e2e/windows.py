@@ -122,8 +122,9 @@ class Snapshot:
             kind = fields[0]
             if kind == "window":
                 # Multi-line labels keep their Windows line breaks; the tests compare line feeds.
+                text = fields[10].replace("\r\n", "\n")
                 window = Window(int(fields[1]), fields[2], fields[3], _rectangle(fields[4:8]),
-                                fields[8] == "1", fields[9] == "1", fields[10].replace("\r\n", "\n"))
+                                fields[8] == "1", fields[9] == "1", text)
                 self.windows.append(window)
                 by_handle[window.handle] = window
             elif kind in _CONTENT_PARSERS:
@@ -160,7 +161,8 @@ class Snapshot:
             return None
         middle = caption.bounds.centre[1]
         fields = [w for w in self.find_all("Edit")
-                  if w.bounds.top <= middle <= w.bounds.bottom and w.bounds.left >= caption.bounds.right]
+                  if w.bounds.top <= middle <= w.bounds.bottom
+                  and w.bounds.left >= caption.bounds.right]
         return min(fields, key=lambda w: w.bounds.left, default=None)
 
     def table(self, *titles):
