@@ -27,68 +27,32 @@ for tool in Xvfb xdotool xwd convert; do
 done
 
 cd "$ROOT"
+source scripts/display.sh
 mkdir -p screenshots
-work=$(mktemp -d)
-
-# A free display number of our own, so several captures never share one.
-display=99
-while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do
-    display=$((display + 1))
-done
-export DISPLAY=":$display"
+log=$(mktemp)
 
 programPid=""
 cleanUp() {
     [ -n "$programPid" ] && kill "$programPid" 2>/dev/null || true
-    wineserver -k 2>/dev/null || true
-    kill "$xvfbPid" 2>/dev/null || true
+    stopVirtualDisplay
     wait 2>/dev/null || true
-    rm -rf "$work"
+    rm -f "$log"
 }
-
-Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfbPid=$!
 trap cleanUp EXIT
-for _ in $(seq 50); do
-    xdpyinfo >/dev/null 2>&1 && break
-    sleep 0.1
-done
+startVirtualDisplay
 
-"$WINE" "$program" "$@" >"$work/program.log" 2>&1 &
+"$WINE" "$program" "$@" >"$log" 2>&1 &
 programPid=$!
 
-window=""
-for _ in $(seq $((waitSeconds * 2))); do
-    window=$(xdotool search --onlyvisible --name "$title" 2>/dev/null | head -n 1 || true)
-    [ -n "$window" ] && break
-    sleep 0.5
-done
-if [ -z "$window" ]; then
-    echo "no window titled '$title' appeared within ${waitSeconds}s" >&2
-    cat "$work/program.log" >&2
+if ! window=$(waitForWindow "$title" "$waitSeconds"); then
+    cat "$log" >&2
     exit 1
 fi
 
 # Let the program finish its first paint.
 sleep "$settleSeconds"
-if [ -n "${SCREENSHOT_FROM_SCREEN:-}" ]; then
-    # Dialog windows come out black when grabbed by id; the screen shows them as they are.
-    geometry=$(xwininfo -id "$window")
-    x=$(awk '/Absolute upper-left X/ {print $NF}' <<<"$geometry")
-    y=$(awk '/Absolute upper-left Y/ {print $NF}' <<<"$geometry")
-    width=$(awk '/Width:/ {print $NF}' <<<"$geometry")
-    height=$(awk '/Height:/ {print $NF}' <<<"$geometry")
-    xwd -silent -root -out "$work/window.xwd"
-    convert "$work/window.xwd" -crop "${width}x${height}+${x}+${y}" +repage "screenshots/$name.png"
-else
-    xwd -silent -id "$window" -out "$work/window.xwd"
-    convert "$work/window.xwd" "screenshots/$name.png"
-fi
+captureWindow "$window" "screenshots/$name.png" "${SCREENSHOT_FROM_SCREEN:-}"
 echo "screenshots/$name.png"
 
 # Close it as the user would; the exit trap ends what is left.
-xdotool windowclose "$window" 2>/dev/null || true
-for _ in $(seq 20); do
-    kill -0 "$programPid" 2>/dev/null || break
-    sleep 0.25
-done
+closeProgram "$title" "$programPid" 5 || true

@@ -8,7 +8,7 @@ cd "$ROOT"
 
 PACKAGES=(cmake ninja-build g++ googletest mingw-w64 g++-mingw-w64-x86-64-posix wine wine64
           unixodbc unixodbc-dev libsqliteodbc sqlite3 xvfb xauth x11-apps x11-utils xdotool
-          imagemagick locales
+          imagemagick x11vnc locales
           libbenchmark-dev python3
           cups cups-client cups-pdf libcups2 poppler-utils fonts-liberation)
 

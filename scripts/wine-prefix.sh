@@ -15,6 +15,15 @@ replaceLabelFonts() {
     wineserver -w
 }
 
+# A crashing program writes its backtrace to its own error output instead of opening a dialog that
+# would wait for a click: tests then end with the reason in their log.
+printCrashes() {
+    grep -q '"ShowCrashDialog"=dword:00000000' "$WINEPREFIX/user.reg" 2>/dev/null && return
+    "$WINE" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
+        >/dev/null 2>&1
+    wineserver -w
+}
+
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "Creating the Wine prefix in $WINEPREFIX"
     mkdir -p "$WINEPREFIX"
@@ -24,3 +33,4 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     wineserver -w
 fi
 replaceLabelFonts
+printCrashes
