@@ -41,6 +41,8 @@ private:
 
     // Windows waiting for their removal; the list's reference keeps each alive until then.
     JovVector pending;
+    // Removals not yet finished, deleting the window included; guarded by pending's lock.
+    int retiring = 0;
 };
 
 void JovWindow::JovRootPane::remove(JovComponent* component) {
@@ -53,6 +55,7 @@ void JovWindow::JovRootPane::remove(JovComponent* component) {
             return;
         }
         pending.addElement(component);
+        ++retiring;
     }
     // The thread holds itself through the running-thread list and ends by deleting itself.
     (new ShutdownSequence(this, component))->start();
@@ -63,10 +66,16 @@ void JovWindow::JovRootPane::retire(JovComponent* window) {
     {
         // Released outside the list's lock: the window's destructor may dispose further windows.
         const JovReference<JovComponent> held(window);
+        JovSynchronized guard(&pending);
         pending.removeElement(window);
     }
-    if (getComponentCount() > 0) {
-        return;
+    {
+        // The loop ends only once no other window is still being taken apart: its destructor may
+        // yet need the UI thread.
+        JovSynchronized guard(&pending);
+        if (--retiring > 0 || getComponentCount() > 0) {
+            return;
+        }
     }
     JovToolkit* toolkit = JovToolkit::getDefaultToolkit();
     if (toolkit != nullptr) {

@@ -86,6 +86,32 @@ TEST_F(JovWindowTest, DisposingTheLastWindowFromItsCloseHandlerEndsTheLoopWithZe
     EXPECT_EQ(JovWindow::getRootPane()->getComponentCount(), 0);
 }
 
+// Its destructor takes a while, as the main frame's does while it takes its panels apart.
+class SlowlyDeletedFrame : public JovFrame {
+public:
+    explicit SlowlyDeletedFrame(bool& deleted) : deleted(deleted) {}
+    ~SlowlyDeletedFrame() override {
+        Sleep(300);
+        deleted = true;
+    }
+
+private:
+    bool& deleted;
+};
+
+TEST_F(JovWindowTest, TheLoopEndsOnlyOnceEveryDisposedWindowIsDeleted) {
+    bool slowDeleted = false;
+    auto* slow = new SlowlyDeletedFrame(slowDeleted);
+    slow->setBounds(50, 50, 300, 200);
+    slow->show();
+    EventFrame* quick = shownFrame();
+    slow->dispose();
+    quick->dispose();
+    Watchdog watchdog;
+    EXPECT_EQ(toolkit().runMessageLoop(), 0);
+    EXPECT_TRUE(slowDeleted) << "the loop ended while a window was still being deleted";
+}
+
 TEST_F(JovWindowTest, TheWindowOutlivesTheHandlerThatDisposesIt) {
     EventFrame* frame = shownFrame(true);
     SendMessageA(windowOf(frame), WM_CLOSE, 0, 0);
