@@ -17,6 +17,8 @@ protected:
     HWND place(JovComponent* component, int x, int y, int width, int height);
     // A left click posted to window at the client position, handled before it returns.
     static void click(HWND window, int x, int y, WPARAM keys = 0);
+    static void pressKey(HWND window, WPARAM key);
+    static void type(HWND window, const char* text);
     static std::string windowText(HWND window);
 
     JovFrame* frame = nullptr;
