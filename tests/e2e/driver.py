@@ -58,7 +58,9 @@ class WorkFolder:
     def query(self, statement, parameters=(), database=None):
         connection = sqlite3.connect(database or self.database)
         try:
-            return connection.execute(statement, parameters).fetchall()
+            rows = connection.execute(statement, parameters).fetchall()
+            connection.commit()
+            return rows
         finally:
             connection.close()
 
