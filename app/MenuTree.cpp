@@ -26,6 +26,7 @@
 #include "lang/JovException.h"
 #include "text/JovMessageFormat.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -229,7 +230,37 @@ int MenuTree::askToSave(bool explicitly) {
 }
 
 bool MenuTree::containsChild(const AbstractMeal* item) const {
-    return item != nullptr && hasChildWithId(getSelectedNode(), item->getId());
+    // Asked for every row of the ingredient table: a selection without children answers before
+    // the item's id is looked up.
+    const JovDefaultMutableTreeNode* selected = getSelectedNode();
+    if (item == nullptr || selected == nullptr || selected->getChildCount() == 0) {
+        return false;
+    }
+    if (!selectionChildIdsGathered) {
+        return hasChildWithId(selected, item->getId());
+    }
+    const int id = item->getId();
+    return std::find(selectionChildIds.begin(), selectionChildIds.end(), id) !=
+           selectionChildIds.end();
+}
+
+void MenuTree::updateIngredientChecks() {
+    selectionChildIds.clear();
+    const JovDefaultMutableTreeNode* selected = getSelectedNode();
+    for (int index = 0; selected != nullptr && index < selected->getChildCount(); ++index) {
+        if (const Ingredient* child = occurrenceOf(selected->getChildAt(index))) {
+            selectionChildIds.push_back(child->getId());
+        }
+    }
+    // Marking rows changes no tree, so the ids stay true for the whole pass.
+    selectionChildIdsGathered = true;
+    try {
+        ingredientPanel->updateCheckBoxes();
+    } catch (...) {
+        selectionChildIdsGathered = false;
+        throw;
+    }
+    selectionChildIdsGathered = false;
 }
 
 double MenuTree::remainingShare() const {
@@ -345,7 +376,7 @@ void MenuTree::refreshIngredient(const Ingredient& ingredient) {
 
 void MenuTree::valueChanged(JovTreeSelectionEvent&) {
     if (ingredientPanel != nullptr) {
-        ingredientPanel->updateCheckBoxes();
+        updateIngredientChecks();
     }
 }
 
@@ -392,7 +423,7 @@ void MenuTree::removeSelected() {
     JovReference<Ingredient> held(occurrence);
     removeFrom(node->getParent(), *occurrence);
     if (ingredientPanel != nullptr) {
-        ingredientPanel->updateCheckBoxes();
+        updateIngredientChecks();
     }
 }
 

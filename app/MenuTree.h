@@ -12,6 +12,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 class AbstractMeal;
 class CustomersPanel;
@@ -97,6 +98,8 @@ private:
     void showPopup(int x, int y);
     void addPopupItem(const char* label, const char* command, bool enabled);
     void showDatabaseError(const JovException& exception);
+    // Renews the ingredient table's marks, the selection's child ids gathered once for all rows.
+    void updateIngredientChecks();
 
     MainFrame* frame;
     CustomersPanel* ingredientPanel;
@@ -107,4 +110,8 @@ private:
     JovReference<JovPopupMenu> popup;
     // The item pictures by file name, alive as long as the tree may show them.
     std::map<std::string, JovReference<JovImageIcon>> icons;
+    // The ids of the selected node's ingredients while the table renews its marks; otherwise
+    // containsChild reads the tree.
+    std::vector<int> selectionChildIds;
+    bool selectionChildIdsGathered = false;
 };

@@ -76,8 +76,9 @@ void JovObject::lock() const {
     JovPlatform::enterLock(JovPlatform::lockInSlot(&objectLock));
 }
 
+// Only a holder unlocks, so the lock exists and was published by this thread's lock().
 void JovObject::unlock() const {
-    JovPlatform::leaveLock(JovPlatform::lockInSlot(&objectLock));
+    JovPlatform::leaveLock(objectLock);
 }
 
 int JovObject::liveObjectCount() {

@@ -34,7 +34,8 @@ JovPlatform::IsoName userLocaleInfo(LCTYPE item) {
 } // namespace
 
 JovPlatform::RecursiveLock* JovPlatform::lockInSlot(RecursiveLock** slot) {
-    RecursiveLock* existing = publishLock(slot, nullptr);
+    // A plain read for every lock taken; only publishing a fresh lock needs the exchange.
+    RecursiveLock* existing = __atomic_load_n(slot, __ATOMIC_ACQUIRE);
     if (existing != nullptr) {
         return existing;
     }

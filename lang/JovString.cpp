@@ -25,15 +25,19 @@ int clip(int value, int low, int high) {
 } // namespace
 
 JovString::StringValue::StringValue(const char* source, int count)
-    : characters(new char[count + 1]()), byteCount(count) {
+    : characters(count < shortCapacity ? shortCharacters : new char[count + 1]), byteCount(count) {
     if (source != nullptr) {
         std::memcpy(characters, source, count);
+    } else {
+        std::memset(characters, 0, count);
     }
     characters[count] = '\0';
 }
 
 JovString::StringValue::~StringValue() {
-    delete[] characters;
+    if (characters != shortCharacters) {
+        delete[] characters;
+    }
 }
 
 JovString JovString::StringValue::toString() const {
@@ -60,14 +64,6 @@ JovString::JovString(char c) : value(new StringValue(&c, 1)) {
 
 JovString::JovString(const JovObject& object)
     : JovObject(), Comparable(), value(object.toString().value) {
-}
-
-int JovString::length() const {
-    return value->length();
-}
-
-const char* JovString::chars() const {
-    return value->chars();
 }
 
 char JovString::charAt(int index) const {

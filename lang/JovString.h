@@ -23,8 +23,12 @@ public:
     private:
         // Only the string handle fills a value, and only before anyone else sees it.
         friend class JovString;
+        // Most texts (database values, keys, numbers) fit here: one allocation instead of two,
+        // which counts when thousands of rows are read or freed.
+        static constexpr int shortCapacity = 24;
         char* characters;
         int byteCount;
+        char shortCharacters[shortCapacity];
     };
 
     JovString();
@@ -38,9 +42,10 @@ public:
     JovString& operator=(const JovString& other) = default;
     ~JovString() override = default;
 
-    int length() const;
+    // Inline: key searches and row lookups ask for them in their innermost loops.
+    int length() const { return value->length(); }
     // The zero-terminated characters, read-only.
-    const char* chars() const;
+    const char* chars() const { return value->chars(); }
     char charAt(int index) const;
     JovString substring(int begin, int end) const;
     JovString substring(int begin) const;

@@ -14,6 +14,16 @@ constexpr int bufferSize = 1024;
 int storedLength(SQLLEN reported) {
     return static_cast<int>(std::min<SQLLEN>(reported, bufferSize - 1));
 }
+
+// The value's leading bytes (clipped to its length) as a number; zero for NULL.
+template <typename Number> Number leading(const JovString* value) {
+    Number number = 0;
+    if (value != nullptr && value->length() > 0) {
+        std::memcpy(&number, value->chars(), std::min<int>(sizeof number, value->length()));
+    }
+    return number;
+}
+
 } // namespace
 
 ResultSet::ResultSet(Statement* statement) : statement(statement) {
@@ -26,12 +36,12 @@ ResultSet::ResultSet(Statement* statement) : statement(statement) {
         SQLSMALLINT nullable = 0;
         SQLDescribeCol(statement->getHandle(), column, reinterpret_cast<SQLCHAR*>(name), bufferSize,
                        &nameLength, &type, &size, &digits, &nullable);
-        columnNames.addElement(JovString(name, 0, static_cast<int>(strnlen(name, bufferSize - 1))));
+        columnNames.emplace_back(name, 0, static_cast<int>(strnlen(name, bufferSize - 1)));
     }
 }
 
 bool ResultSet::next() {
-    currentRow.removeAllElements();
+    currentRow.clear();
     const SQLRETURN fetched = SQLFetch(statement->getHandle());
     if (fetched != SQL_SUCCESS && fetched != SQL_SUCCESS_WITH_INFO) {
         return false;
@@ -41,53 +51,54 @@ bool ResultSet::next() {
         SQLLEN indicator = SQL_NULL_DATA;
         SQLGetData(statement->getHandle(), column, SQL_C_DEFAULT, value, bufferSize, &indicator);
         if (indicator < 0) {
-            currentRow.addElement(JovString());
+            currentRow.emplace_back();
             continue;
         }
-        currentRow.addElement(JovString(value, 0, storedLength(indicator)));
+        currentRow.emplace_back(value, 0, storedLength(indicator));
     }
     return true;
 }
 
-JovString* ResultSet::valueOf(const JovString& column) const {
-    for (int i = 0; i < columnNames.size(); ++i) {
-        if (*static_cast<JovString*>(columnNames.elementAt(i)) == column) {
-            return i < currentRow.size() ? static_cast<JovString*>(currentRow.elementAt(i))
-                                         : nullptr;
+JovString* ResultSet::valueOf(const char* column, int length) const {
+    for (std::size_t i = 0; i < columnNames.size(); ++i) {
+        const JovString& name = columnNames[i];
+        if (name.length() == length && std::memcmp(name.chars(), column, length) == 0) {
+            return i < currentRow.size() ? &currentRow[i] : nullptr;
         }
     }
     return nullptr;
 }
 
-bool ResultSet::copyValue(const JovString& column, void* target, int size) const {
-    const JovString* value = valueOf(column);
-    if (!value || value->length() == 0) {
-        return false;
-    }
-    std::memcpy(target, value->chars(), std::min(size, value->length()));
-    return true;
+JovString* ResultSet::getString(const JovString& column) const {
+    return valueOf(column.chars(), column.length());
 }
 
-JovString* ResultSet::getString(const JovString& column) const {
-    return valueOf(column);
+JovString* ResultSet::getString(const char* column) const {
+    return valueOf(column, static_cast<int>(std::strlen(column)));
 }
 
 int ResultSet::getInt(const JovString& column) const {
-    std::int32_t value = 0;
-    copyValue(column, &value, sizeof value);
-    return value;
+    return leading<std::int32_t>(getString(column));
+}
+
+int ResultSet::getInt(const char* column) const {
+    return leading<std::int32_t>(getString(column));
 }
 
 double ResultSet::getDouble(const JovString& column) const {
-    double value = 0.0;
-    copyValue(column, &value, sizeof value);
-    return value;
+    return leading<double>(getString(column));
+}
+
+double ResultSet::getDouble(const char* column) const {
+    return leading<double>(getString(column));
 }
 
 bool ResultSet::getBoolean(const JovString& column) const {
-    std::int32_t value = 0;
-    copyValue(column, &value, sizeof value);
-    return (value & 0xFF) != 0;
+    return (leading<std::int32_t>(getString(column)) & 0xFF) != 0;
+}
+
+bool ResultSet::getBoolean(const char* column) const {
+    return (leading<std::int32_t>(getString(column)) & 0xFF) != 0;
 }
 
 JovString ResultSet::toString() const {

@@ -3,7 +3,8 @@
 
 #include "lang/JovObject.h"
 #include "lang/JovString.h"
-#include "util/JovVector.h"
+
+#include <vector>
 
 class Statement;
 
@@ -15,18 +16,22 @@ public:
     bool next();
     // The row's own value (shared, not a copy), or null when no column has that name.
     JovString* getString(const JovString& column) const;
+    JovString* getString(const char* column) const;
     int getInt(const JovString& column) const;
+    int getInt(const char* column) const;
     double getDouble(const JovString& column) const;
+    double getDouble(const char* column) const;
     bool getBoolean(const JovString& column) const;
+    bool getBoolean(const char* column) const;
 
     JovString toString() const override;
 
 private:
-    JovString* valueOf(const JovString& column) const;
-    // Copies the value's leading bytes (clipped to its length) into target; false for NULL.
-    bool copyValue(const JovString& column, void* target, int size) const;
+    JovString* valueOf(const char* column, int length) const;
 
-    JovVector columnNames;
-    JovVector currentRow;
+    // Plain lists: a row is read by one thread, and the lookups of an item's many columns would
+    // otherwise take a lock for every column compared.
+    std::vector<JovString> columnNames;
+    mutable std::vector<JovString> currentRow;
     Statement* statement;
 };

@@ -100,13 +100,21 @@ protected:
 
 TEST_F(TablePanelsTest, CheckBoxesShowTheDirectComponentsOfTheSelectedItem) {
     JovTable* table = ingredients->getTable();
+    const auto marks = [&] {
+        std::vector<bool> checked;
+        for (int id : {sauce, cream, rice}) {
+            checked.push_back(table->isChecked(rowOf(table, id)));
+        }
+        return checked;
+    };
+    const std::vector<bool> components{true, false, true};
+    tree->setSelectedNode(menuNode());
+    EXPECT_EQ(marks(), components) << "renewed by the selection";
+    tree->setSelectedNode(tree->getRoot());
+    EXPECT_EQ(marks(), (std::vector<bool>{false, false, false})) << "the root holds no ingredient";
     tree->setSelectedNode(menuNode());
     ingredients->updateCheckBoxes();
-    std::vector<bool> checked;
-    for (int id : {sauce, cream, rice}) {
-        checked.push_back(table->isChecked(rowOf(table, id)));
-    }
-    EXPECT_EQ(checked, (std::vector<bool>{true, false, true}));
+    EXPECT_EQ(marks(), components) << "renewed when the table asks";
 }
 
 TEST_F(TablePanelsTest, NameColumnShowsTheNameAndThePortionPictureLoadedOncePerKind) {

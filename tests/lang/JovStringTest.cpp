@@ -86,6 +86,19 @@ TEST_F(JovStringTest, ReplaceAndConcatenationLeaveTheOperandsAlone) {
     EXPECT_EQ(sharing.chars(), left.chars());
 }
 
+// Short texts are kept in the value itself, longer ones apart: both sides of the border, and
+// concatenations and replacements that cross it, keep every byte.
+TEST_F(JovStringTest, TextsAroundTheInlineLengthKeepTheirBytes) {
+    for (const int length : {0, 1, 22, 23, 24, 25, 200}) {
+        const std::string bytes(static_cast<std::size_t>(length), 'k');
+        const JovString text(bytes.c_str(), 0, length);
+        EXPECT_EQ(bytesOf(text), bytes) << length;
+        EXPECT_EQ(text.chars()[length], '\0') << length;
+        EXPECT_EQ(bytesOf(text + JovString("x")), bytes + "x") << length;
+        EXPECT_EQ(bytesOf(text.replace('k', 'q')), std::string(bytes.size(), 'q')) << length;
+    }
+}
+
 TEST_F(JovStringTest, EqualsAndCompareToLookAtEveryUnsignedByteOfTheOtherObjectsText) {
     const JovInteger number(5);
     EXPECT_TRUE(JovString("5").equals(&number));
