@@ -3,6 +3,7 @@
 #include "awt/windows/JovProgramStart.h"
 
 #include "awt/windows/JovMToolkit.h"
+#include "awt/windows/JovThread.h"
 #include "io/JovPrintWriter.h"
 #include "lang/JovPlatform.h"
 #include "util/JovStringTokenizer.h"
@@ -13,6 +14,9 @@
 #include <windows.h>
 
 namespace {
+
+// How long the end of the program waits for threads that are still finishing.
+constexpr int threadEndMilliseconds = 2000;
 
 // The command line without the program's name, as the system hands it to a window program:
 // a quoted name ends at its closing quote, an unquoted one at the first blank.
@@ -65,6 +69,7 @@ int JovProgramStart::runWindowProgram(MainRoutine mainRoutine) {
     if (exitCode == 0 && toolkit->isMessageLoopRequested())
         exitCode = toolkit->runMessageLoop();
     JovMToolkit::shutdown();
+    JovThread::awaitRunningThreads(threadEndMilliseconds);
     return exitCode;
 }
 

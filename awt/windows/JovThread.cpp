@@ -83,12 +83,13 @@ void JovThread::start() {
     }
     threadHandle = handle;
     threadId = id;
+    // Entered before it runs, so a started thread counts as running from the start on.
+    runningThreads.addElement(this);
     ResumeThread(handle);
 }
 
 void JovThread::execute() {
     running = true;
-    runningThreads.addElement(this);
     run();
     running = false;
     // Releases the list's reference, which deletes this thread when nobody else holds it.
@@ -145,6 +146,21 @@ JovThread* JovThread::currentThread() {
         }
     }
     return nullptr;
+}
+
+void JovThread::awaitRunningThreads(int milliseconds) {
+    constexpr DWORD pollMilliseconds = 5;
+    const DWORD start = GetTickCount();
+    // Unsigned differences stay right when the tick count wraps.
+    while (GetTickCount() - start < static_cast<DWORD>(milliseconds)) {
+        {
+            JovSynchronized guard(&runningThreads);
+            if (runningThreads.isEmpty()) {
+                return;
+            }
+        }
+        Sleep(pollMilliseconds);
+    }
 }
 
 void JovThread::run() {

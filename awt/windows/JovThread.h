@@ -32,6 +32,9 @@ public:
     static void sleep(int milliseconds);
     // The running JovThread that calls this, or null (the UI thread, foreign threads).
     static JovThread* currentThread();
+    // Waits, at most milliseconds, until no JovThread runs any more: the process's globals must
+    // outlive threads that are still finishing, such as a window's removal after the last one.
+    static void awaitRunningThreads(int milliseconds);
 
     // Runs the target; subclasses made with the name-only constructor override it instead.
     void run() override;

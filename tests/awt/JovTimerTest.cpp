@@ -4,6 +4,7 @@
 #include "EventLog.h"
 #include "LiveObjectTest.h"
 #include "ToolkitTest.h"
+#include "awt/windows/JovThread.h"
 #include "lang/JovReference.h"
 
 #include <gtest/gtest.h>
@@ -95,4 +96,22 @@ TEST_F(JovTimerOnUiThreadTest, ListenerHearsTheTimerOnTheUiThreadWhileMessagesAr
     ASSERT_TRUE(pumpUntil([&heard] { return heard.lines().size() == 1; }));
     EXPECT_EQ(heard.lastThread, std::this_thread::get_id());
     EXPECT_EQ(heard.lastSource, timer.get());
+}
+
+// Dozes a while and records its deletion; a started thread deletes itself when it ends.
+class DozingThread : public JovThread {
+public:
+    explicit DozingThread(bool& deleted) : JovThread("Dozing"), deleted(deleted) {}
+    ~DozingThread() override { deleted = true; }
+    void run() override { Sleep(200); }
+
+private:
+    bool& deleted;
+};
+
+TEST_F(JovTimerOnUiThreadTest, TheProgramsEndWaitsForThreadsStillFinishing) {
+    bool deleted = false;
+    (new DozingThread(deleted))->start();
+    JovThread::awaitRunningThreads(5000);
+    EXPECT_TRUE(deleted);
 }
