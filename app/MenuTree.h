@@ -16,7 +16,6 @@
 class AbstractMeal;
 class CustomersPanel;
 class Ingredient;
-class JovException;
 class JovImageIcon;
 class JovPopupMenu;
 class MainFrame;
@@ -96,7 +95,6 @@ private:
     int saveAs();
     void showPopup(int x, int y);
     void addPopupItem(const char* label, const char* command, bool enabled);
-    void showDatabaseError(const JovException& exception);
 
     MainFrame* frame;
     CustomersPanel* ingredientPanel;
