@@ -5,32 +5,22 @@
 
 #include "app/AddIngredientDialog.h"
 #include "app/EditIngredientDialog.h"
-#include "app/ItemPopupMenu.h"
 #include "app/MainFrame.h"
 #include "app/MenuTree.h"
 #include "app/PanelDialogs.h"
-#include "app/SearchPanel.h"
-#include "app/model/ExceptionReport.h"
 #include "app/model/Ingredient.h"
 #include "app/model/ItemSearch.h"
 #include "app/model/ScopedStatement.h"
-#include "awt/JovBorderLayout.h"
-#include "awt/JovButton.h"
 #include "awt/JovImageIcon.h"
 #include "awt/JovTable.h"
-#include "awt/JovTableColumn.h"
-#include "awt/event/JovActionEvent.h"
-#include "awt/event/JovMouseEvent.h"
 #include "awt/event/JovTableCheckEvent.h"
 #include "lang/JovException.h"
 #include "sql/ResultSet.h"
 
 namespace {
 
-constexpr const char* componentName = "Meldungen";
 constexpr const char* columnTitles[CustomersPanel::columnCount] = {"Name", "Art.-Nr.", "Klasse",
                                                                    "Verkehrsbezeichnung"};
-constexpr int idColumn = 1;
 
 constexpr const char* usedTitle = "Zutat wird verwendet...";
 constexpr const char* usedText = "Die Zutat '{0}' (Art.-Nr.: {1})\nkann nicht gelöscht werden, "
@@ -75,30 +65,9 @@ void fillRow(JovVector& row, Ingredient* ingredient) {
 } // namespace
 
 CustomersPanel::CustomersPanel(GageView* labelView, MainFrame* frame)
-    : JovPanel(new JovBorderLayout()), frame(frame), labelView(labelView), columnNames(titles()),
-      table(new JovTable(rows, columnNames)), searchPanel(new SearchPanel(frame, false)),
-      popupMenu(new ItemPopupMenu(this)) {
-    setName(componentName);
-    table->setColumnAlignment(idColumn, JovTableColumn::RIGHT);
-    table->setCellRenderer(this);
-    table->addCheckListener(this);
-    table->addMouseListener(this);
+    : ItemTablePanel(frame, labelView, titles(), false) {
     table->addFocusListener(this);
-    add(searchPanel, JovString(JovBorderLayout::NORTH));
-    add(table, JovString(JovBorderLayout::CENTER));
-    JovButton* newButton = getNewButton();
-    newButton->setVisible(false);
-    newButton->setActionCommand(ItemPopupMenu::newCommand);
-    newButton->addActionListener(this);
     frame->setHighestIngredientId(0);
-}
-
-JovButton* CustomersPanel::getNewButton() const {
-    return searchPanel->getNewButton();
-}
-
-void CustomersPanel::requestFocus() {
-    table->requestFocus();
 }
 
 void CustomersPanel::addRow(Ingredient* ingredient, bool checked, bool notify) {
@@ -118,31 +87,8 @@ void CustomersPanel::addRow(Ingredient* ingredient, bool checked, bool notify) {
     }
 }
 
-void CustomersPanel::removeAllRows() {
-    const int shown = table->getAnnouncedRowCount();
-    rows.removeAllElements();
-    if (shown > 0) {
-        table->rowsDeleted(0, shown - 1);
-    }
-}
-
 void CustomersPanel::showSearchResult(const JovString& term) {
-    removeAllRows();
-    try {
-        ScopedStatement statement(frame->getConnection());
-        ResultSet* found = statement.executeQuery(ItemSearch::ingredientQuery(term));
-        while (found != nullptr && found->next()) {
-            JovReference<Ingredient> ingredient(
-                new Ingredient(*found, 0.0, false, false, false, false, false, nullptr));
-            addRow(ingredient.get(), false, false);
-        }
-    } catch (const JovException& exception) {
-        ExceptionReport::toStandardOutput(exception);
-    }
-    // One notice for all rows, also for those read before a failure.
-    if (!rows.isEmpty()) {
-        table->rowsInserted(0, rows.size() - 1);
-    }
+    refill(ItemSearch::ingredientQuery(term));
     updateCheckBoxes();
 }
 
@@ -153,21 +99,6 @@ void CustomersPanel::updateCheckBoxes() {
     }
     for (int row = 0; row < rows.size(); ++row) {
         table->setChecked(row, tree->containsChild(ingredientAt(row)));
-    }
-}
-
-void CustomersPanel::actionPerformed(JovActionEvent& event) {
-    const JovString& command = event.getActionCommand();
-    try {
-        if (command == JovString(ItemPopupMenu::newCommand)) {
-            createIngredient();
-        } else if (command == JovString(ItemPopupMenu::editCommand)) {
-            editSelected();
-        } else if (command == JovString(ItemPopupMenu::deleteCommand)) {
-            deleteSelected();
-        }
-    } catch (const JovException& exception) {
-        PanelDialogs::showDatabaseError(this, exception);
     }
 }
 
@@ -187,62 +118,12 @@ void CustomersPanel::stateChanged(ChangeEvent& event) {
     }
 }
 
-void CustomersPanel::valueChanging(JovListSelectionEvent&) {
-}
-
-void CustomersPanel::valueChanged(JovListSelectionEvent&) {
-}
-
-void CustomersPanel::keyPressed(JovKeyEvent&) {
-}
-
-void CustomersPanel::keyReleased(JovKeyEvent&) {
-}
-
-void CustomersPanel::keyTyped(JovKeyEvent&) {
-}
-
-void CustomersPanel::mouseClicked(JovMouseEvent& event) {
-    if (event.getClickCount() != 2 || !MainFrame::isSetupMode() || table->getSelectedRow() < 0) {
-        return;
-    }
-    try {
-        editSelected();
-    } catch (const JovException& exception) {
-        PanelDialogs::showDatabaseError(this, exception);
-    }
-}
-
-void CustomersPanel::mousePressed(JovMouseEvent& event) {
-    showPopupMenu(event);
-}
-
-void CustomersPanel::mouseReleased(JovMouseEvent& event) {
-    showPopupMenu(event);
-}
-
-void CustomersPanel::mouseEntered(JovMouseEvent&) {
-}
-
-void CustomersPanel::mouseExited(JovMouseEvent&) {
-}
-
 void CustomersPanel::focusGained(JovFocusEvent&) {
-    hasFocus = true;
     repaint();
 }
 
 void CustomersPanel::focusLost(JovFocusEvent&) {
-    hasFocus = false;
     repaint();
-}
-
-JovString CustomersPanel::getCellText(JovTable&, JovObject* value, int, int column) {
-    if (value == nullptr) {
-        return JovString();
-    }
-    const auto* ingredient = column == 0 ? dynamic_cast<const Ingredient*>(value) : nullptr;
-    return ingredient != nullptr ? ingredient->getName() : value->toString();
 }
 
 JovImage* CustomersPanel::getCellImage(JovTable&, JovObject* value, int, int) {
@@ -260,21 +141,17 @@ JovString CustomersPanel::toString() const {
 }
 
 Ingredient* CustomersPanel::ingredientAt(int row) const {
-    const auto* cells = static_cast<const JovVector*>(rows.elementAt(row));
-    return cells != nullptr ? static_cast<Ingredient*>(cells->elementAt(0)) : nullptr;
+    return static_cast<Ingredient*>(itemAt(row));
 }
 
-void CustomersPanel::showPopupMenu(JovMouseEvent& event) {
-    if (event.isPopupTrigger() && table->getSelectedRow() >= 0) {
-        popupMenu->showAt(table, event.getX(), event.getY());
-    }
+void CustomersPanel::appendFound(ResultSet& found) {
+    JovReference<Ingredient> ingredient(
+        new Ingredient(found, 0.0, false, false, false, false, false, nullptr));
+    addRow(ingredient.get(), false, false);
 }
 
-void CustomersPanel::createIngredient() {
-    JovString name = searchPanel->getSearchText().trim();
-    if (name.length() == 0) {
-        name = EditIngredientDialog::placeholder;
-    }
+void CustomersPanel::createItem() {
+    const JovString name = newItemName(EditIngredientDialog::placeholder);
     const int highestBefore = frame->getHighestIngredientId();
     JovReference<Ingredient> ingredient(new Ingredient(name, highestBefore + 1));
     frame->setHighestIngredientId(highestBefore + 1);

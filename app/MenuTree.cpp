@@ -8,6 +8,7 @@
 #include "app/GageView.h"
 #include "app/MainFrame.h"
 #include "app/MessagePanel.h"
+#include "app/PanelDialogs.h"
 #include "app/model/CompositionReach.h"
 #include "app/model/CompositionRows.h"
 #include "app/model/ExceptionReport.h"
@@ -17,7 +18,6 @@
 #include "awt/JovDefaultMutableTreeNode.h"
 #include "awt/JovImageIcon.h"
 #include "awt/JovMenuItem.h"
-#include "awt/JovOptionPane.h"
 #include "awt/JovPopupMenu.h"
 #include "awt/JovTable.h"
 #include "awt/event/JovActionEvent.h"
@@ -52,7 +52,6 @@ constexpr const char* scratchSaveText =
 constexpr const char* saveText =
     "Sie haben die Zusammenstellung des Menüs\n'{0}' (Art.-Nr.: {1})\noder von darin "
     "enthaltenen Zutatengruppen verändert.\n\nWollen Sie die Änderungen speichern?";
-constexpr const char* databaseErrorTitle = "Datenbankfehler...";
 
 constexpr double wholeMenuShare = 100.0;
 constexpr int noMenuId = -1;
@@ -143,7 +142,7 @@ void MenuTree::loadMenu(int id) {
     try {
         composer->loadMenu(id);
     } catch (const JovException& exception) {
-        showDatabaseError(exception);
+        PanelDialogs::showDatabaseError(this, exception);
         return;
     }
     if (!hasMenu()) {
@@ -212,18 +211,16 @@ int MenuTree::askToSave(bool explicitly) {
         }
         question = scratchSaveText;
     } else {
-        const JovString arguments[] = {menu->getName(), JovString::valueOf(menuId)};
-        question = JovMessageFormat::format(saveText, arguments, 2);
+        question = PanelDialogs::aboutItem(saveText, *menu);
     }
-    const int answer =
-        JovOptionPane::show(this, question, saveTitle, JovOptionPane::QUESTION_MESSAGE);
+    const bool save = PanelDialogs::confirm(this, question, saveTitle);
     modified = false;
     componentsModified = false;
-    if (answer == JovOptionPane::YES_OPTION) {
+    if (save) {
         try {
             composer->saveStructure(*menu);
         } catch (const JovException& exception) {
-            showDatabaseError(exception);
+            PanelDialogs::showDatabaseError(this, exception);
         }
     }
     return menuId;
@@ -314,7 +311,7 @@ bool MenuTree::add(Ingredient* occurrence) {
             return false;
         }
     } catch (const JovException& exception) {
-        showDatabaseError(exception);
+        PanelDialogs::showDatabaseError(this, exception);
         return false;
     }
     markChangedUnder(node);
@@ -341,9 +338,8 @@ bool MenuTree::removeFrom(JovDefaultMutableTreeNode* parent, const Ingredient& i
     const JovString arguments[] = {
         ingredient.getName(), JovString::valueOf(ingredient.getId()),
         occurrenceOf(parent) != nullptr ? fromComposedIngredient : fromMenu, item->getName()};
-    const int answer = JovOptionPane::show(this, JovMessageFormat::format(removeText, arguments, 4),
-                                           removeTitle, JovOptionPane::QUESTION_MESSAGE);
-    if (answer != JovOptionPane::YES_OPTION ||
+    if (!PanelDialogs::confirm(this, JovMessageFormat::format(removeText, arguments, 4),
+                               removeTitle) ||
         !composer->removeIngredient(parent, ingredient.getId())) {
         return false;
     }
@@ -453,14 +449,14 @@ int MenuTree::saveAs() {
         menu->insert(frame->getConnection());
     } catch (const JovException& exception) {
         frame->setHighestMenuId(newId - 1);
-        showDatabaseError(exception);
+        PanelDialogs::showDatabaseError(this, exception);
         return 0;
     }
     menuPanel->addRow(menu.get());
     try {
         composer->saveStructureAs(menu->getId());
     } catch (const JovException& exception) {
-        showDatabaseError(exception);
+        PanelDialogs::showDatabaseError(this, exception);
         return 0;
     }
     // What is shown is stored now; ticking the new row must not ask again.
@@ -509,11 +505,6 @@ void MenuTree::addPopupItem(const char* label, const char* command, bool enabled
     item->setActionCommand(command);
     item->setEnabled(enabled);
     item->addActionListener(this);
-}
-
-void MenuTree::showDatabaseError(const JovException& exception) {
-    JovOptionPane::show(this, exception.getMessage(), databaseErrorTitle,
-                        JovOptionPane::ERROR_MESSAGE);
 }
 
 JovImage* MenuTree::getNodeImage(JovTree&, JovDefaultMutableTreeNode* node) {

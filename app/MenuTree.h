@@ -17,7 +17,6 @@
 class AbstractMeal;
 class CustomersPanel;
 class Ingredient;
-class JovException;
 class JovImageIcon;
 class JovPopupMenu;
 class MainFrame;
@@ -97,7 +96,6 @@ private:
     int saveAs();
     void showPopup(int x, int y);
     void addPopupItem(const char* label, const char* command, bool enabled);
-    void showDatabaseError(const JovException& exception);
     // Renews the ingredient table's marks, the selection's child ids gathered once for all rows.
     void updateIngredientChecks();
 

@@ -7,33 +7,23 @@
 #include "app/MainFrame.h"
 #include "app/MenuTree.h"
 #include "app/PanelDialogs.h"
-#include "app/SearchPanel.h"
 #include "app/model/ExceptionReport.h"
 #include "app/model/ItemSearch.h"
 #include "app/model/Menu.h"
-#include "app/model/ScopedStatement.h"
-#include "awt/JovBorderLayout.h"
-#include "awt/JovButton.h"
 #include "awt/JovImageIcon.h"
 #include "awt/JovTable.h"
-#include "awt/JovTableColumn.h"
-#include "awt/event/JovActionEvent.h"
-#include "awt/event/JovMouseEvent.h"
 #include "awt/event/JovTableCheckEvent.h"
 #include "lang/JovException.h"
-#include "sql/ResultSet.h"
 #include "util/JovResourceBundle.h"
 
 namespace {
 
-constexpr const char* componentName = "Meldungen";
 constexpr const char* nameTitle = "Name";
 constexpr const char* resourceFile = "properties/text";
 constexpr const char* idTitleKey = "ART_NR";
 // The column title when the resource file cannot be read.
 constexpr const char* idTitleFallback = "Art.-Nr.";
 constexpr const char* designationTitle = "Verkehrsbezeichnung";
-constexpr int idColumn = 1;
 constexpr int designationColumn = 2;
 
 constexpr const char* severalTitle = "Löschen mehrerer Menüs bestätigen";
@@ -74,29 +64,8 @@ void fillRow(JovVector& row, Menu* menu) {
 } // namespace
 
 MessagePanel::MessagePanel(MainFrame* frame, GageView* labelView)
-    : JovPanel(new JovBorderLayout()), frame(frame), labelView(labelView), columnNames(titles()),
-      table(new JovTable(rows, columnNames)), searchPanel(new SearchPanel(frame, true)),
-      popupMenu(new ItemPopupMenu(this)) {
-    setName(componentName);
-    table->setColumnAlignment(idColumn, JovTableColumn::RIGHT);
-    table->setCellRenderer(this);
-    table->addCheckListener(this);
-    table->addMouseListener(this);
-    add(searchPanel, JovString(JovBorderLayout::NORTH));
-    add(table, JovString(JovBorderLayout::CENTER));
-    JovButton* newButton = getNewButton();
-    newButton->setVisible(false);
-    newButton->setActionCommand(ItemPopupMenu::newCommand);
-    newButton->addActionListener(this);
+    : ItemTablePanel(frame, labelView, titles(), true) {
     frame->setHighestMenuId(0);
-}
-
-JovButton* MessagePanel::getNewButton() const {
-    return searchPanel->getNewButton();
-}
-
-void MessagePanel::requestFocus() {
-    table->requestFocus();
 }
 
 void MessagePanel::addRow(Menu* menu) {
@@ -132,11 +101,7 @@ void MessagePanel::removeRow(int index) {
 }
 
 void MessagePanel::removeAllRows() {
-    const int shown = table->getAnnouncedRowCount();
-    rows.removeAllElements();
-    if (shown > 0) {
-        table->rowsDeleted(0, shown - 1);
-    }
+    ItemTablePanel::removeAllRows();
     tickedRow = -1;
 }
 
@@ -171,36 +136,7 @@ void MessagePanel::showDesignation(int menuId, const JovString& designation) {
 }
 
 void MessagePanel::showSearchResult(const JovString& term) {
-    removeAllRows();
-    try {
-        ScopedStatement statement(frame->getConnection());
-        ResultSet* found =
-            statement.executeQuery(ItemSearch::menuQuery(term, MainFrame::isSetupMode()));
-        while (found != nullptr && found->next()) {
-            JovReference<Menu> menu(new Menu(*found));
-            appendSilently(menu.get());
-        }
-    } catch (const JovException& exception) {
-        ExceptionReport::toStandardOutput(exception);
-    }
-    if (!rows.isEmpty()) {
-        table->rowsInserted(0, rows.size() - 1);
-    }
-}
-
-void MessagePanel::actionPerformed(JovActionEvent& event) {
-    const JovString& command = event.getActionCommand();
-    try {
-        if (command == JovString(ItemPopupMenu::newCommand)) {
-            createMenu();
-        } else if (command == JovString(ItemPopupMenu::editCommand)) {
-            editSelected();
-        } else if (command == JovString(ItemPopupMenu::deleteCommand)) {
-            deleteSelected();
-        }
-    } catch (const JovException& exception) {
-        PanelDialogs::showDatabaseError(this, exception);
-    }
+    refill(ItemSearch::menuQuery(term, MainFrame::isSetupMode()));
 }
 
 void MessagePanel::stateChanged(ChangeEvent& event) {
@@ -220,62 +156,6 @@ void MessagePanel::stateChanged(ChangeEvent& event) {
     }
 }
 
-void MessagePanel::valueChanging(JovListSelectionEvent&) {
-}
-
-void MessagePanel::valueChanged(JovListSelectionEvent&) {
-}
-
-void MessagePanel::keyPressed(JovKeyEvent&) {
-}
-
-void MessagePanel::keyReleased(JovKeyEvent&) {
-}
-
-void MessagePanel::keyTyped(JovKeyEvent&) {
-}
-
-void MessagePanel::mouseClicked(JovMouseEvent& event) {
-    const int row = table->getSelectedRow();
-    if (event.getClickCount() != 2 || !MainFrame::isSetupMode() || row < 0 ||
-        menuAt(row)->getId() <= Menu::reservedId) {
-        return;
-    }
-    try {
-        editSelected();
-    } catch (const JovException& exception) {
-        PanelDialogs::showDatabaseError(this, exception);
-    }
-}
-
-void MessagePanel::mousePressed(JovMouseEvent& event) {
-    showPopupMenu(event);
-}
-
-void MessagePanel::mouseReleased(JovMouseEvent& event) {
-    showPopupMenu(event);
-}
-
-void MessagePanel::mouseEntered(JovMouseEvent&) {
-}
-
-void MessagePanel::mouseExited(JovMouseEvent&) {
-}
-
-void MessagePanel::focusGained(JovFocusEvent&) {
-}
-
-void MessagePanel::focusLost(JovFocusEvent&) {
-}
-
-JovString MessagePanel::getCellText(JovTable&, JovObject* value, int, int column) {
-    if (value == nullptr) {
-        return JovString();
-    }
-    const auto* menu = column == 0 ? dynamic_cast<const Menu*>(value) : nullptr;
-    return menu != nullptr ? menu->getName() : value->toString();
-}
-
 JovImage* MessagePanel::getCellImage(JovTable&, JovObject* value, int, int) {
     const auto* menu = dynamic_cast<const Menu*>(value);
     if (menu == nullptr) {
@@ -288,9 +168,17 @@ JovString MessagePanel::toString() const {
     return "tarvelund.main.MessagePanel";
 }
 
+void MessagePanel::appendFound(ResultSet& found) {
+    JovReference<Menu> menu(new Menu(found));
+    appendSilently(menu.get());
+}
+
+bool MessagePanel::isEditable(int row) const {
+    return menuAt(row)->getId() > Menu::reservedId;
+}
+
 Menu* MessagePanel::menuAt(int row) const {
-    const auto* cells = static_cast<const JovVector*>(rows.elementAt(row));
-    return cells != nullptr ? static_cast<Menu*>(cells->elementAt(0)) : nullptr;
+    return static_cast<Menu*>(itemAt(row));
 }
 
 int MessagePanel::rowOfMenu(int menuId) const {
@@ -327,17 +215,8 @@ void MessagePanel::markIfLoaded(int row) {
     table->setChecked(row, true);
 }
 
-void MessagePanel::showPopupMenu(JovMouseEvent& event) {
-    if (event.isPopupTrigger() && table->getSelectedRow() >= 0) {
-        popupMenu->showAt(table, event.getX(), event.getY());
-    }
-}
-
-void MessagePanel::createMenu() {
-    JovString name = searchPanel->getSearchText().trim();
-    if (name.length() == 0) {
-        name = EditMenuDialog::placeholder;
-    }
+void MessagePanel::createItem() {
+    const JovString name = newItemName(EditMenuDialog::placeholder);
     const int highestBefore = frame->getHighestMenuId();
     JovReference<Menu> menu(new Menu(name, highestBefore + 1));
     frame->setHighestMenuId(highestBefore + 1);

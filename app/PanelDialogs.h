@@ -1,5 +1,6 @@
-// The message boxes and modal dialogs the table panels open: item messages filled with name and
-// article number, confirmations, and the one box for a refused database write.
+// The message boxes and modal dialogs the table panels and the composition tree open: item
+// messages filled with name and article number, confirmations, and the one box for a refused
+// database write.
 #pragma once
 
 #include "lang/JovException.h"
