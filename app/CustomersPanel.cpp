@@ -17,6 +17,8 @@
 #include "lang/JovException.h"
 #include "sql/ResultSet.h"
 
+#include <unordered_set>
+
 namespace {
 
 constexpr const char* columnTitles[CustomersPanel::columnCount] = {"Name", "Art.-Nr.", "Klasse",
@@ -97,8 +99,9 @@ void CustomersPanel::updateCheckBoxes() {
     if (tree == nullptr) {
         return;
     }
+    const std::unordered_set<int> children = tree->selectedChildIds();
     for (int row = 0; row < rows.size(); ++row) {
-        table->setChecked(row, tree->containsChild(ingredientAt(row)));
+        table->setChecked(row, children.count(ingredientAt(row)->getId()) > 0);
     }
 }
 

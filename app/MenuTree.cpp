@@ -227,37 +227,18 @@ int MenuTree::askToSave(bool explicitly) {
 }
 
 bool MenuTree::containsChild(const AbstractMeal* item) const {
-    // Asked for every row of the ingredient table: a selection without children answers before
-    // the item's id is looked up.
-    const JovDefaultMutableTreeNode* selected = getSelectedNode();
-    if (item == nullptr || selected == nullptr || selected->getChildCount() == 0) {
-        return false;
-    }
-    if (!selectionChildIdsGathered) {
-        return hasChildWithId(selected, item->getId());
-    }
-    const int id = item->getId();
-    return std::find(selectionChildIds.begin(), selectionChildIds.end(), id) !=
-           selectionChildIds.end();
+    return item != nullptr && hasChildWithId(getSelectedNode(), item->getId());
 }
 
-void MenuTree::updateIngredientChecks() {
-    selectionChildIds.clear();
+std::unordered_set<int> MenuTree::selectedChildIds() const {
+    std::unordered_set<int> ids;
     const JovDefaultMutableTreeNode* selected = getSelectedNode();
     for (int index = 0; selected != nullptr && index < selected->getChildCount(); ++index) {
         if (const Ingredient* child = occurrenceOf(selected->getChildAt(index))) {
-            selectionChildIds.push_back(child->getId());
+            ids.insert(child->getId());
         }
     }
-    // Marking rows changes no tree, so the ids stay true for the whole pass.
-    selectionChildIdsGathered = true;
-    try {
-        ingredientPanel->updateCheckBoxes();
-    } catch (...) {
-        selectionChildIdsGathered = false;
-        throw;
-    }
-    selectionChildIdsGathered = false;
+    return ids;
 }
 
 double MenuTree::remainingShare() const {
@@ -372,7 +353,7 @@ void MenuTree::refreshIngredient(const Ingredient& ingredient) {
 
 void MenuTree::valueChanged(JovTreeSelectionEvent&) {
     if (ingredientPanel != nullptr) {
-        updateIngredientChecks();
+        ingredientPanel->updateCheckBoxes();
     }
 }
 
@@ -419,7 +400,7 @@ void MenuTree::removeSelected() {
     JovReference<Ingredient> held(occurrence);
     removeFrom(node->getParent(), *occurrence);
     if (ingredientPanel != nullptr) {
-        updateIngredientChecks();
+        ingredientPanel->updateCheckBoxes();
     }
 }
 

@@ -12,6 +12,7 @@
 
 #include <map>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 class AbstractMeal;
@@ -52,6 +53,8 @@ public:
     // The menu or ingredient of the selected node; null for the root or no selection.
     AbstractMeal* getSelectedItem() const;
     bool containsChild(const AbstractMeal* item) const;
+    // The ids of the selected node's direct ingredients: one look at the tree for a whole table.
+    std::unordered_set<int> selectedChildIds() const;
     double remainingShare() const;
     // Whether adding the ingredient under the selected node would make an item contain itself:
     // it is the selected item or one above it, or its stored composition reaches one of them.
@@ -96,8 +99,6 @@ private:
     int saveAs();
     void showPopup(int x, int y);
     void addPopupItem(const char* label, const char* command, bool enabled);
-    // Renews the ingredient table's marks, the selection's child ids gathered once for all rows.
-    void updateIngredientChecks();
 
     MainFrame* frame;
     CustomersPanel* ingredientPanel;
@@ -108,8 +109,4 @@ private:
     JovReference<JovPopupMenu> popup;
     // The item pictures by file name, alive as long as the tree may show them.
     std::map<std::string, JovReference<JovImageIcon>> icons;
-    // The ids of the selected node's ingredients while the table renews its marks; otherwise
-    // containsChild reads the tree.
-    std::vector<int> selectionChildIds;
-    bool selectionChildIdsGathered = false;
 };
