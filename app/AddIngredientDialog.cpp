@@ -34,21 +34,13 @@ AddIngredientDialog::AddIngredientDialog(JovWindow* owner, Ingredient* occurrenc
       titleBox(new JovCheckBox("Teil des Menütitels", occurrence->isImTitel())),
       variableBox(new JovCheckBox("veränderliche Gewichtsanteile der Einzelzutaten",
                                   occurrence->hasVariableShares())) {
-    occurrence->addRef();
-    // The rows left out still hold the occurrence's values, which go back unchanged.
-    weightBox->addRef();
-    basisBox->addRef();
     weightField->setColumns(weightColumns);
     buildRows(adding);
     updateEnabling();
     finishLayout(isWeightInUse() ? static_cast<JovComponent*>(weightField) : getOkButton());
 }
 
-AddIngredientDialog::~AddIngredientDialog() {
-    basisBox->release();
-    weightBox->release();
-    occurrence->release();
-}
+AddIngredientDialog::~AddIngredientDialog() = default;
 
 void AddIngredientDialog::buildRows(bool adding) {
     addRow({new JovLabel(adding ? addingHeader : editingHeader)});
@@ -59,9 +51,10 @@ void AddIngredientDialog::buildRows(bool adding) {
     addRow({toolTipped(valueGivingBox, "Klicken Sie hier, wenn der Anteil dieser Zutat als "
                                        "Prozentzahl ausgewiesen werden soll (z. B. bei Sahne).")});
     if (!place.noPercentageBasis) {
-        addRow({toolTipped(basisBox, "Klicken Sie hier, wenn sich die angegebene Prozentzahl auf "
-                                     "das Gesamtmenü und nicht auf die zusammengesetzte Zutat "
-                                     "beziehen soll.")});
+        addRow({toolTipped(basisBox.get(),
+                           "Klicken Sie hier, wenn sich die angegebene Prozentzahl auf "
+                           "das Gesamtmenü und nicht auf die zusammengesetzte Zutat "
+                           "beziehen soll.")});
     }
     addRow({toolTipped(titleBox, "Klicken Sie hier, wenn diese Zutat im Titel des Menüs "
                                  "erscheinen soll (unter dem Menünamen).")});
@@ -77,10 +70,11 @@ void AddIngredientDialog::addWeightRow() {
         addRow({new JovLabel("Einwaage:"), weightField, unitLabel});
         return;
     }
-    addRow({toolTipped(weightBox, "Bei zusammengesetzten Zutaten können Sie die Einwaage fest "
-                                  "vorgeben oder aus der Summe der Einzelzutaten berechnen "
-                                  "lassen."),
-            weightField, unitLabel});
+    addRow(
+        {toolTipped(weightBox.get(), "Bei zusammengesetzten Zutaten können Sie die Einwaage fest "
+                                     "vorgeben oder aus der Summe der Einzelzutaten berechnen "
+                                     "lassen."),
+         weightField, unitLabel});
 }
 
 JovString AddIngredientDialog::labellingNote() const {

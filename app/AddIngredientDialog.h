@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/FormDialog.h"
+#include "lang/JovReference.h"
 
 class Ingredient;
 class JovCheckBox;
@@ -40,9 +41,9 @@ public:
     ~AddIngredientDialog() override;
 
     JovTextField* getWeightField() const { return weightField; }
-    JovCheckBox* getWeightBox() const { return weightBox; }
+    JovCheckBox* getWeightBox() const { return weightBox.get(); }
     JovCheckBox* getValueGivingBox() const { return valueGivingBox; }
-    JovCheckBox* getBasisBox() const { return basisBox; }
+    JovCheckBox* getBasisBox() const { return basisBox.get(); }
     JovCheckBox* getTitleBox() const { return titleBox; }
     JovCheckBox* getVariableBox() const { return variableBox; }
 
@@ -59,13 +60,14 @@ private:
     void storeValues() const;
     JovString labellingNote() const;
 
-    Ingredient* occurrence;
+    JovReference<Ingredient> occurrence;
     Place place;
-    JovCheckBox* weightBox;
+    // Held also when their rows are left out: they still carry the occurrence's values.
+    JovReference<JovCheckBox> weightBox;
     JovTextField* weightField;
     JovLabel* unitLabel;
     JovCheckBox* valueGivingBox;
-    JovCheckBox* basisBox;
+    JovReference<JovCheckBox> basisBox;
     JovCheckBox* titleBox;
     JovCheckBox* variableBox;
 };

@@ -101,12 +101,9 @@ JovString energyText(double kilojoules) {
 } // namespace
 
 GageView::GageView() : background(new JovImageIcon(backgroundFile)) {
-    background->addRef();
 }
 
-GageView::~GageView() {
-    background->release();
-}
+GageView::~GageView() = default;
 
 void GageView::setMenuType(const JovString& type) {
     menuType = type;

@@ -6,6 +6,7 @@
 #include "awt/JovPanel.h"
 #include "awt/JovPrintable.h"
 #include "awt/event/JovActionListener.h"
+#include "lang/JovReference.h"
 
 class JovDate;
 class JovImageIcon;
@@ -84,5 +85,5 @@ private:
     double carbohydrates = 0.0;
     double fat = 0.0;
     double breadUnits = 0.0;
-    JovImageIcon* background;
+    JovReference<JovImageIcon> background;
 };

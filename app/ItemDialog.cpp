@@ -12,13 +12,10 @@ ItemDialog::ItemDialog(JovWindow* owner, AbstractMeal* item, bool isNew, Connect
     : FormDialog(owner, titleFor(item, isNew)), item(item), isNew(isNew), database(database),
       idField(new JovTextField(JovString::valueOf(item->getId()))),
       nameField(new JovTextField(item->getName())) {
-    item->addRef();
     nameField->setColumns(fieldColumns);
 }
 
-ItemDialog::~ItemDialog() {
-    item->release();
-}
+ItemDialog::~ItemDialog() = default;
 
 JovString ItemDialog::titleFor(const AbstractMeal* item, bool isNew) {
     return item->getName() + (isNew ? addSuffix : editSuffix);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/FormDialog.h"
+#include "lang/JovReference.h"
 
 class AbstractMeal;
 class Connection;
@@ -51,7 +52,7 @@ private:
     bool acceptName();
     void refuseId(const JovString& title, const JovString& text);
 
-    AbstractMeal* item;
+    JovReference<AbstractMeal> item;
     bool isNew;
     ConnectionOwner* database;
     JovTextField* idField;

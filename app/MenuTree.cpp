@@ -108,15 +108,12 @@ MenuTree::MenuTree(MainFrame* frame, CustomersPanel* ingredientPanel, MessagePan
     : JovTree(new JovDefaultMutableTreeNode(new JovString(rootName))), frame(frame),
       ingredientPanel(ingredientPanel), menuPanel(menuPanel),
       composer(new MealComposer(getRoot(), this, frame)) {
-    composer->addRef();
     setCellRenderer(this);
     addTreeSelectionListener(this);
     addMouseListener(this);
 }
 
-MenuTree::~MenuTree() {
-    composer->release();
-}
+MenuTree::~MenuTree() = default;
 
 JovDefaultMutableTreeNode* MenuTree::menuNode() const {
     return composer->getRoot();
@@ -162,9 +159,7 @@ void MenuTree::removeTopLevelNodes() {
         treeNodesRemoved(removed);
     }
     // The composer keeps the menu it loaded; a fresh one starts without.
-    composer->release();
-    composer = new MealComposer(root, this, frame);
-    composer->addRef();
+    composer.reset(new MealComposer(root, this, frame));
 }
 
 void MenuTree::showComposition(JovDefaultMutableTreeNode* selection) {

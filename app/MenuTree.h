@@ -40,7 +40,7 @@ public:
 
     bool isModified() const { return modified; }
     bool isComponentsModified() const { return componentsModified; }
-    MealComposer* getComposer() const { return composer; }
+    MealComposer* getComposer() const { return composer.get(); }
 
     void loadMenu(int id);
     // Removes the loaded menu's nodes, leaving the root alone.
@@ -103,7 +103,7 @@ private:
     MainFrame* frame;
     CustomersPanel* ingredientPanel;
     MessagePanel* menuPanel;
-    MealComposer* composer;
+    JovReference<MealComposer> composer;
     bool modified = false;
     bool componentsModified = false;
     JovReference<JovPopupMenu> popup;

@@ -340,14 +340,14 @@ bool JovTable::userChecked(int row, bool checked) {
     if (rowObject == nullptr) {
         return false;
     }
-    rowObject->addRef();
+    // Held: a listener may take the row out of the table.
+    const JovReference<JovObject> heldRow(rowObject);
     JovTableCheckEvent event(this, row, checked);
     if (checkListeners != nullptr) {
         checkListeners->stateChanged(event);
     }
     // A listener may have moved or removed the row meanwhile.
     const int now = event.isConsumed() ? -1 : indexOfRow(rowObject);
-    rowObject->release();
     if (now < 0) {
         return false;
     }
