@@ -5,11 +5,11 @@
 #include "app/GageView.h"
 #include "app/Step1Panel.h"
 #include "awt/windows/JovPngPrinter.h"
+#include "lang/JovReference.h"
 #include "util/JovDate.h"
 
 bool LabelPicture::write(const MealComposer& composer, const JovString& path) {
-    auto* view = new GageView();
-    view->addRef();
+    const JovReference<GageView> view(new GageView());
     view->setSize(GageView::LABEL_WIDTH, GageView::LABEL_HEIGHT);
     view->showComposition(composer);
     view->setMenuType(Step1Panel::INITIAL_MENU_TYPE);
@@ -17,6 +17,5 @@ bool LabelPicture::write(const MealComposer& composer, const JovString& path) {
         GageView::useByLineFor(JovDate(JovDate().getTime() + Step1Panel::SECONDS_PER_DAY)));
     const bool written = JovPngPrinter::write(
         *view, JovDimension(GageView::LABEL_WIDTH, GageView::LABEL_HEIGHT), PIXELS_PER_INCH, path);
-    view->release();
     return written;
 }

@@ -11,6 +11,7 @@
 #include "app/model/ScopedTransaction.h"
 #include "awt/JovDefaultMutableTreeNode.h"
 #include "lang/JovException.h"
+#include "lang/JovReference.h"
 #include "lang/JovString.h"
 #include "odbcdriver/Cp1252.h"
 #include "sql/ResultSet.h"
@@ -113,14 +114,10 @@ int LabelTextTool::writePicture(int menuId, const std::string& path, Composition
 }
 
 int LabelTextTool::withComposedMenu(int menuId, CompositionRows& rows, const ComposedMenuUse& use) {
-    auto* treeRoot = new JovDefaultMutableTreeNode(new JovString("Alle Zutaten"));
-    treeRoot->addRef();
-    auto* composer = new MealComposer(treeRoot, nullptr, this);
-    composer->addRef();
-    const int exitCode = composeAndUse(*composer, menuId, rows, use);
-    composer->release();
-    treeRoot->release();
-    return exitCode;
+    const JovReference<JovDefaultMutableTreeNode> treeRoot(
+        new JovDefaultMutableTreeNode(new JovString("Alle Zutaten")));
+    const JovReference<MealComposer> composer(new MealComposer(treeRoot.get(), nullptr, this));
+    return composeAndUse(*composer, menuId, rows, use);
 }
 
 int LabelTextTool::composeAndUse(MealComposer& composer, int menuId, CompositionRows& rows,

@@ -58,20 +58,9 @@ LRESULT CALLBACK controlProcedure(HWND window, UINT message, WPARAM wParam, LPAR
 JovTablePeer::JovTablePeer(JovTable* table)
     : JovComponentPeer(table), table(table), images(new JovImageList()), countStale(false),
       firstMovedRow(0), applying(false), controlDepth(0), selectionStale(false) {
-    images->addRef();
 }
 
-JovTablePeer::~JovTablePeer() {
-    releasePendingChecks();
-    images->release();
-}
-
-void JovTablePeer::releasePendingChecks() {
-    for (const CheckChange& change : pendingChecks) {
-        change.row->release();
-    }
-    pendingChecks.clear();
-}
+JovTablePeer::~JovTablePeer() = default;
 
 const char* JovTablePeer::windowClass() const {
     return WC_LISTVIEWA;
@@ -300,14 +289,13 @@ std::intptr_t JovTablePeer::handleControlMessage(WindowHandle control, unsigned 
         selectionStale = true;
     }
     // A listener may remove the table while the control is still inside its message.
-    addRef();
+    const JovReference<JovTablePeer> self(this);
     ++controlDepth;
     const LRESULT result = DefSubclassProc(control, message, wParam, lParam);
     --controlDepth;
     if (controlDepth == 0 && selectionStale && getWindow() != nullptr) {
         readSelectionFromControl();
     }
-    release();
     return result;
 }
 
@@ -342,8 +330,7 @@ void JovTablePeer::queueCheck(int row) {
     if (rowObject == nullptr) {
         return;
     }
-    rowObject->addRef();
-    pendingChecks.push_back({rowObject, !table->isChecked(row)});
+    pendingChecks.push_back({JovReference<JovObject>(rowObject), !table->isChecked(row)});
     postDeferredWork();
 }
 
@@ -352,11 +339,10 @@ void JovTablePeer::runDeferredWork() {
     changes.swap(pendingChecks);
     for (const CheckChange& change : changes) {
         // A listener may have removed the table: its window is then gone.
-        const int row = getWindow() != nullptr ? table->indexOfRow(change.row) : -1;
+        const int row = getWindow() != nullptr ? table->indexOfRow(change.row.get()) : -1;
         if (row >= 0) {
             table->userChecked(row, change.checked);
         }
-        change.row->release();
     }
 }
 

@@ -5,6 +5,8 @@
 #pragma once
 
 #include "awt/windows/JovComponentPeer.h"
+#include "awt/windows/JovImageList.h"
+#include "lang/JovReference.h"
 
 #include <cstdint>
 #include <vector>
@@ -51,7 +53,7 @@ protected:
 
 private:
     struct CheckChange {
-        JovObject* row;
+        JovReference<JovObject> row;
         bool checked;
     };
 
@@ -60,7 +62,6 @@ private:
     // by one, as a search fills the table, cost the control one scroll-bar update, not one each.
     void showRowCount();
     void setItemState(int row, unsigned int state, unsigned int mask);
-    void releasePendingChecks();
 
     // LVN_GETDISPINFO: the text, picture and check box of one cell, from the table.
     void describeCell(void* header);
@@ -85,7 +86,7 @@ private:
     void deliverClick(void* header, int clickCount);
 
     JovTable* table;
-    JovImageList* images;
+    JovReference<JovImageList> images;
     // Each holds a counted reference on its row, found again by identity when it is handled.
     std::vector<CheckChange> pendingChecks;
     // Whether the control still shows an old row count, and the first row that moved since.
