@@ -122,7 +122,14 @@ class Program:
             return output.read().decode("utf-8", errors="replace")
 
     def wait_for_window(self, title, exact=False, timeout=REACTION_SECONDS):
-        snapshot = self.probe(title, exact=exact, wait=timeout)
+        # A probe that meets a window closing under it prints nothing: it is asked again until
+        # the time is up.
+        deadline = time.monotonic() + timeout
+        while True:
+            left = max(1, round(deadline - time.monotonic()))
+            snapshot = self.probe(title, exact=exact, wait=left)
+            if snapshot or time.monotonic() >= deadline:
+                break
         if not snapshot:
             raise AssertionError(f"no window titled '{title}' within {timeout} s")
         return snapshot
