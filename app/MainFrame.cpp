@@ -78,8 +78,9 @@ MainFrame::MainFrame() : connection(DatabaseStartup::open(MealsDatabase::dataSou
     settings.reset(new Settings());
     settings->readFile();
     buildMenuBar();
-    applySettings();
-    buildContent();
+    const Settings::Values values = settings->values();
+    applySettings(values);
+    buildContent(values);
 }
 
 MainFrame::~MainFrame() {
@@ -107,8 +108,7 @@ void MainFrame::buildMenuBar() {
     setMenuBar(bar);
 }
 
-void MainFrame::applySettings() {
-    const Settings::Values values = settings->values();
+void MainFrame::applySettings(const Settings::Values& values) {
     setBounds(values.bounds);
     setNormalBounds(values.normalBounds);
     setExtendedState(values.state);
@@ -119,8 +119,7 @@ void MainFrame::applySettings() {
     advertisementText = values.advertisementText;
 }
 
-void MainFrame::buildContent() {
-    const Settings::Values values = settings->values();
+void MainFrame::buildContent(const Settings::Values& values) {
     labelView = previewDialog->getGageView();
     ingredientPanel = new CustomersPanel(labelView, this);
     menuPanel = new MessagePanel(this, labelView);

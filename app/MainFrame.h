@@ -73,8 +73,8 @@ public:
 
 private:
     void buildMenuBar();
-    void applySettings();
-    void buildContent();
+    void applySettings(const Settings::Values& values);
+    void buildContent(const Settings::Values& values);
     void initialFill();
     void showAbout();
     void changePassword();
