@@ -304,6 +304,10 @@ bool MainFrame::setSetupMode(bool enter, bool closing) {
     if (backup) {
         refreshBackup();
     }
+    if (!connection) {
+        // The database could not be opened again: the program is ending, nothing is reloaded.
+        return confirmed;
+    }
     if (confirmed && setupMode) {
         listScratchMenu();
     }
@@ -353,7 +357,10 @@ void MainFrame::closeWindow() {
     if (setupMode && !setSetupMode(false, true)) {
         return;
     }
-    endProgram();
+    // Leaving setup mode may have ended the program already, when the database was lost.
+    if (connection) {
+        endProgram();
+    }
 }
 
 void MainFrame::endProgram() {

@@ -56,6 +56,20 @@ class SetupModeTest(ProgramTestCase):
         backup = self.program.wait_until(self.backed_up_menus, "the backup copy is written")
         self.assertEqual(backup, self.query("SELECT * FROM Menues ORDER BY ID"))
 
+    def test_database_lost_on_leaving_ends_the_program_in_order(self):
+        self.enter_after_a_wrong_password()
+        self.wait_for(new_buttons, "the Neu button shows")
+        # The database goes away under the running program: copying and reopening it fail.
+        os.rename(self.folder.database, self.folder.database + ".away")
+        self.program.key("ctrl+e")
+        dialog = self.program.wait_for_window(PASSWORD_TITLE)
+        self.program.click_window(dialog.find("Button", BACKUP_BOX))
+        self.program.answer(PASSWORD_TITLE, "OK")
+        for title in ("Sicherungskopie...", "Datenbankverbindung...", "Programmende..."):
+            self.program.answer(title, "OK")
+        self.assertEqual(self.program.wait_for_exit(), 0)
+        self.assertTrue(os.path.exists(self.folder.settings_file), "the settings are written")
+
     def backed_up_menus(self):
         if not os.path.exists(self.folder.backup):
             return None
