@@ -76,6 +76,7 @@ void CustomersPanel::addRow(Ingredient* ingredient, bool checked, bool notify) {
     auto* row = new JovVector();
     fillRow(*row, ingredient);
     rows.addElement(row);
+    rowIds.push_back(ingredient->getId());
     if (ingredient->getId() > frame->getHighestIngredientId()) {
         frame->setHighestIngredientId(ingredient->getId());
     }
@@ -100,9 +101,14 @@ void CustomersPanel::updateCheckBoxes() {
         return;
     }
     const std::unordered_set<int> children = tree->selectedChildIds();
-    for (int row = 0; row < rows.size(); ++row) {
-        table->setChecked(row, children.count(ingredientAt(row)->getId()) > 0);
+    for (std::size_t row = 0; row < rowIds.size(); ++row) {
+        table->setChecked(static_cast<int>(row), children.count(rowIds[row]) > 0);
     }
+}
+
+void CustomersPanel::removeAllRows() {
+    ItemTablePanel::removeAllRows();
+    rowIds.clear();
 }
 
 void CustomersPanel::stateChanged(ChangeEvent& event) {
@@ -178,6 +184,7 @@ void CustomersPanel::editSelected() {
         return;
     }
     fillRow(*static_cast<JovVector*>(rows.elementAt(row)), edited.get());
+    rowIds[row] = edited->getId();
     table->rowsChanged(row, row);
     MenuTree* tree = frame->getMenuTree();
     if (tree->hasMenu()) {
@@ -208,6 +215,7 @@ void CustomersPanel::deleteSelected() {
         frame->setHighestIngredientId(ingredient.getId() - 1);
     }
     rows.removeElementAt(row);
+    rowIds.erase(rowIds.begin() + row);
     table->rowsDeleted(row, row);
 }
 

@@ -5,18 +5,27 @@
 #include "awt/windows/JovBmpReader.h"
 #include "awt/windows/JovWImage.h"
 
-JovImageIcon::JovImageIcon(const JovString& fileName)
-    : description(fileName), image(JovBmpReader::read(fileName)) {
+JovImageIcon::JovImageIcon(const JovString& fileName) : description(fileName), read(false) {
 }
 
 JovImageIcon::~JovImageIcon() = default;
 
+JovImage* JovImageIcon::getImage() const {
+    if (!read) {
+        image.reset(JovBmpReader::read(description));
+        read = true;
+    }
+    return image.get();
+}
+
 int JovImageIcon::getIconWidth() const {
-    return image ? image->getWidth() : 0;
+    const JovImage* picture = getImage();
+    return picture != nullptr ? picture->getWidth() : 0;
 }
 
 int JovImageIcon::getIconHeight() const {
-    return image ? image->getHeight() : 0;
+    const JovImage* picture = getImage();
+    return picture != nullptr ? picture->getHeight() : 0;
 }
 
 JovString JovImageIcon::toString() const {

@@ -1,4 +1,5 @@
-// A picture loaded from a BMP file; a file that cannot be loaded gives an empty icon.
+// A picture loaded from a BMP file; a file that cannot be loaded gives an empty icon. The file is
+// read when the picture is first asked for, so an icon asked only for its name costs no reading.
 #pragma once
 
 #include "lang/JovObject.h"
@@ -9,7 +10,7 @@ class JovImage;
 
 class JovImageIcon : public JovObject {
 public:
-    // Loads the file at once; a missing or unreadable file leaves the icon empty, no exception.
+    // A missing or unreadable file leaves the icon empty, no exception.
     explicit JovImageIcon(const JovString& fileName);
     JovImageIcon(const JovImageIcon&) = delete;
     JovImageIcon& operator=(const JovImageIcon&) = delete;
@@ -18,7 +19,7 @@ public:
     // The file name exactly as given.
     const JovString& getDescription() const { return description; }
     // The icon keeps the image; null when the file did not load.
-    JovImage* getImage() const { return image.get(); }
+    JovImage* getImage() const;
     // 0 when empty.
     int getIconWidth() const;
     int getIconHeight() const;
@@ -27,5 +28,6 @@ public:
 
 private:
     JovString description;
-    JovReference<JovImage> image;
+    mutable bool read;
+    mutable JovReference<JovImage> image;
 };

@@ -149,6 +149,11 @@ void JovTablePeer::showRowCount() {
 }
 
 void JovTablePeer::updateRows(int first, int last) {
+    // A hidden control draws every row it shows later; asking it for its visible rows costs more
+    // than a little.
+    if (!IsWindowVisible(getWindow())) {
+        return;
+    }
     const auto top = static_cast<int>(SendMessageA(getWindow(), LVM_GETTOPINDEX, 0, 0));
     const auto page = static_cast<int>(SendMessageA(getWindow(), LVM_GETCOUNTPERPAGE, 0, 0));
     const int from = std::max(first, top);

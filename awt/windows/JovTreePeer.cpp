@@ -21,6 +21,24 @@ constexpr int singleClick = 1;
 constexpr int doubleClick = 2;
 constexpr int labelLength = 260;
 
+// Keeps the control from laying out and drawing after every item of a rebuild; it draws once at
+// the end.
+class PausedRedraw {
+public:
+    explicit PausedRedraw(HWND window) : window(window) {
+        SendMessageA(window, WM_SETREDRAW, FALSE, 0);
+    }
+    ~PausedRedraw() {
+        SendMessageA(window, WM_SETREDRAW, TRUE, 0);
+        InvalidateRect(window, nullptr, TRUE);
+    }
+    PausedRedraw(const PausedRedraw&) = delete;
+    PausedRedraw& operator=(const PausedRedraw&) = delete;
+
+private:
+    HWND window;
+};
+
 JovDefaultMutableTreeNode* nodeOfItem(const TVITEMA& item) {
     return reinterpret_cast<JovDefaultMutableTreeNode*>(item.lParam);
 }
@@ -65,6 +83,7 @@ void JovTreePeer::initialize() {
 
 void JovTreePeer::rebuild() {
     JovFlagGuard guard(applying);
+    const PausedRedraw paused(getWindow());
     SendMessageA(getWindow(), TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
     JovDefaultMutableTreeNode* root = tree->getRoot();
     if (root != nullptr) {

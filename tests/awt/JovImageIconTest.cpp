@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -60,4 +62,18 @@ TEST_F(JovImageIconTest, MissingFileGivesAnEmptyIconDescribedByTheNameAsGiven) {
     EXPECT_EQ(icon.getIconWidth(), 0);
     EXPECT_EQ(icon.getIconHeight(), 0);
     EXPECT_STREQ(icon.getDescription().chars(), "images/nosuchpicture.bmp");
+}
+
+// The tree and tables make an icon per row only to learn its file name; reading waits for use.
+TEST_F(JovImageIconTest, FileIsReadWhenThePictureIsFirstAskedFor) {
+    const std::string later = testing::TempDir() + "icon-written-later.bmp";
+    std::remove(later.c_str());
+    const JovImageIcon icon(later.c_str());
+    std::ifstream source("images/T.bmp", std::ios::binary);
+    std::ofstream(later, std::ios::binary) << source.rdbuf();
+    ASSERT_NE(icon.getImage(), nullptr);
+    EXPECT_EQ(icon.getIconWidth(), iconSide);
+    std::remove(later.c_str());
+    // Read once: the picture stays when the file is gone.
+    EXPECT_NE(icon.getImage(), nullptr);
 }

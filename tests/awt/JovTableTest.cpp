@@ -17,6 +17,9 @@ namespace {
 
 constexpr int tableWidth = 500;
 constexpr int tableHeight = 300;
+constexpr int settleMilliseconds = 100;
+// A drawn check mark has at least this many dark pixels more than an empty box.
+constexpr int markStrokePixels = 5;
 
 // Shows the name with a mark and a picture in front of the first column.
 class MarkingRenderer : public JovTableCellRenderer {
@@ -102,6 +105,22 @@ TEST_F(JovTableTest, ProgramChecksBeforeOrAfterThePeerReachTheControlWithoutAChe
     table->setChecked(2, false);
     EXPECT_EQ(view().stateImage(2), ListViewProbe::uncheckedImage);
     EXPECT_EQ(log.count("check"), 0);
+}
+
+// A table on a hidden tab skips redrawing marks; it draws them when it shows again.
+TEST_F(JovTableTest, MarksSetWhileHiddenAreDrawnWhenShown) {
+    show();
+    table->setChecked(1, true);
+    table->setVisible(false);
+    table->setChecked(1, false);
+    table->setChecked(2, true);
+    table->setVisible(true);
+    pumpFor(settleMilliseconds);
+    const int clear = view().darkPixelsOfCheckBox(1);
+    EXPECT_GT(view().darkPixelsOfCheckBox(2), clear + markStrokePixels);
+    table->setChecked(2, false);
+    pumpFor(settleMilliseconds);
+    EXPECT_EQ(view().darkPixelsOfCheckBox(2), clear);
 }
 
 TEST_F(JovTableTest, UserTickingACheckBoxNotifiesAndKeepsTheMark) {

@@ -9,6 +9,9 @@ constexpr int textLength = 256;
 constexpr int stateShift = 12;
 // Into the check box, past its left edge.
 constexpr int checkBoxInset = 2;
+// The check box is 13 pixels wide; its mark lies within this many pixels right of the inset point.
+constexpr int checkBoxSpan = 10;
+constexpr int darkColourSum = 3 * 100;
 
 } // namespace
 
@@ -60,4 +63,21 @@ POINT ListViewProbe::checkBoxOf(int row) const {
         }
     }
     return POINT{-1, -1};
+}
+
+int ListViewProbe::darkPixelsOfCheckBox(int row) const {
+    const POINT at = checkBoxOf(row);
+    HDC screen = GetDC(control);
+    int dark = 0;
+    for (int y = at.y - checkBoxSpan / 2; y <= at.y + checkBoxSpan / 2; ++y) {
+        for (int x = at.x; x <= at.x + checkBoxSpan; ++x) {
+            const COLORREF colour = GetPixel(screen, x, y);
+            if (colour != CLR_INVALID &&
+                GetRValue(colour) + GetGValue(colour) + GetBValue(colour) < darkColourSum) {
+                ++dark;
+            }
+        }
+    }
+    ReleaseDC(control, screen);
+    return dark;
 }

@@ -22,6 +22,8 @@ public:
     POINT labelOf(int row) const;
     // A point on the row's check box, found by hit-testing along the row; x is -1 without one.
     POINT checkBoxOf(int row) const;
+    // How many dark pixels the row's check box shows on the screen: a drawn mark adds its strokes.
+    int darkPixelsOfCheckBox(int row) const;
 
 private:
     HWND control;
