@@ -2,6 +2,7 @@
 
 #include "awt/JovComboBox.h"
 #include "awt/event/JovKeyEvent.h"
+#include "awt/windows/JovControlProcedure.h"
 #include "awt/windows/JovMToolkit.h"
 
 #include <ctime>
@@ -45,7 +46,7 @@ void JovComboBoxPeer::watchEditField() {
     const LONG_PTR original =
         SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&editProcedure));
     SetPropA(edit, originalProcedure, reinterpret_cast<HANDLE>(original));
-    watchFocus(edit);
+    JovControlProcedure::install(edit);
 }
 
 bool JovComboBoxPeer::forwardKey(HWND edit, WPARAM key) {

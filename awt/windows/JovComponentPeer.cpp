@@ -11,6 +11,7 @@
 #include "awt/event/JovKeyEvent.h"
 #include "awt/event/JovMouseEvent.h"
 #include "awt/geom/JovAffineTransform.h"
+#include "awt/windows/JovControlProcedure.h"
 #include "awt/windows/JovMToolkit.h"
 #include "awt/windows/JovMenuPeer.h"
 #include "awt/windows/JovWindowProcedure.h"
@@ -85,7 +86,7 @@ bool JovComponentPeer::create() {
     created = true;
     toolkit->registerPeer(this);
     if (!isLibraryClass(windowClass())) {
-        watchFocus(window);
+        JovControlProcedure::install(window);
     }
     updateInsets();
     initialize();
@@ -410,11 +411,12 @@ std::intptr_t JovComponentPeer::handleControlColor(DeviceContext) {
 void JovComponentPeer::handleEvent(JovAWTEvent&) {
 }
 
-void JovComponentPeer::runDeferredWork() {
+std::intptr_t JovComponentPeer::handleControlMessage(WindowHandle control, unsigned int message,
+                                                     std::uintptr_t wParam, std::intptr_t lParam) {
+    return JovControlProcedure::passOn(control, message, wParam, lParam);
 }
 
-void JovComponentPeer::watchFocus(WindowHandle control) {
-    SetWindowSubclass(control, &JovWindowProcedure::watchControlFocus, 0, 0);
+void JovComponentPeer::runDeferredWork() {
 }
 
 void JovComponentPeer::postDeferredWork() const {

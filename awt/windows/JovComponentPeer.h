@@ -96,6 +96,10 @@ public:
     virtual void handleCommand(int notificationCode);
     // A WM_NOTIFY notification; header points to the message's NMHDR.
     virtual std::intptr_t handleNotify(int code, void* header);
+    // A message to a system control that asked to show its messages to its peer; passes it on to
+    // the control's own procedure.
+    virtual std::intptr_t handleControlMessage(WindowHandle control, unsigned int message,
+                                               std::uintptr_t wParam, std::intptr_t lParam);
     // A scroll bar notification: the request code and the thumb position.
     virtual void handleScroll(int request, int thumbPosition);
     // A menu command chosen in this window's menus: the menu item with that command id acts.
@@ -141,8 +145,6 @@ protected:
     void updateInsets();
     // The peer of the parent component, or null.
     JovComponentPeer* parentPeer() const;
-    // A system control's focus messages go to its own procedure: watched, they reach the toolkit.
-    static void watchFocus(WindowHandle control);
     // runDeferredWork follows once the current message is handled, unless the window is gone.
     void postDeferredWork() const;
 

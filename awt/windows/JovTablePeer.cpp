@@ -9,6 +9,7 @@
 #include "awt/JovTableColumn.h"
 #include "awt/event/JovMouseEvent.h"
 #include "awt/windows/JovControlFont.h"
+#include "awt/windows/JovControlProcedure.h"
 #include "awt/windows/JovImageList.h"
 #include "awt/windows/JovMToolkit.h"
 
@@ -25,7 +26,6 @@ constexpr unsigned int uncheckedImage = 1;
 constexpr unsigned int checkedImage = 2;
 constexpr int singleClick = 1;
 constexpr int doubleClick = 2;
-constexpr UINT_PTR subclassId = 1;
 
 unsigned int checkState(bool checked) {
     return INDEXTOSTATEIMAGEMASK(checked ? checkedImage : uncheckedImage);
@@ -36,21 +36,6 @@ int columnFormat(int alignment) {
         return LVCFMT_RIGHT;
     }
     return alignment == JovTableColumn::CENTER ? LVCFMT_CENTER : LVCFMT_LEFT;
-}
-
-LRESULT CALLBACK controlProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                  UINT_PTR id, DWORD_PTR) {
-    if (message == WM_NCDESTROY) {
-        RemoveWindowSubclass(window, &controlProcedure, id);
-        return DefSubclassProc(window, message, wParam, lParam);
-    }
-    JovMToolkit* toolkit = JovMToolkit::getToolkit();
-    auto* peer =
-        toolkit != nullptr ? dynamic_cast<JovTablePeer*>(toolkit->peerForWindow(window)) : nullptr;
-    if (peer == nullptr) {
-        return DefSubclassProc(window, message, wParam, lParam);
-    }
-    return peer->handleControlMessage(window, message, wParam, lParam);
 }
 
 } // namespace
@@ -87,7 +72,7 @@ void JovTablePeer::initialize() {
     SendMessageA(getWindow(), LVM_SETCALLBACKMASK, LVIS_STATEIMAGEMASK, 0);
     SendMessageA(getWindow(), LVM_SETIMAGELIST, LVSIL_SMALL,
                  reinterpret_cast<LPARAM>(images->getHandle()));
-    SetWindowSubclass(getWindow(), &controlProcedure, subclassId, 0);
+    JovControlProcedure::showMessagesToPeer(getWindow());
     insertColumns();
     rowCountChanged(0);
 }
@@ -149,11 +134,6 @@ void JovTablePeer::showRowCount() {
 }
 
 void JovTablePeer::updateRows(int first, int last) {
-    // A hidden control draws every row it shows later; asking it for its visible rows costs more
-    // than a little.
-    if (!IsWindowVisible(getWindow())) {
-        return;
-    }
     const auto top = static_cast<int>(SendMessageA(getWindow(), LVM_GETTOPINDEX, 0, 0));
     const auto page = static_cast<int>(SendMessageA(getWindow(), LVM_GETCOUNTPERPAGE, 0, 0));
     const int from = std::max(first, top);
@@ -296,7 +276,7 @@ std::intptr_t JovTablePeer::handleControlMessage(WindowHandle control, unsigned 
     // A listener may remove the table while the control is still inside its message.
     const JovReference<JovTablePeer> self(this);
     ++controlDepth;
-    const LRESULT result = DefSubclassProc(control, message, wParam, lParam);
+    const LRESULT result = JovControlProcedure::passOn(control, message, wParam, lParam);
     --controlDepth;
     if (controlDepth == 0 && selectionStale && getWindow() != nullptr) {
         readSelectionFromControl();

@@ -38,7 +38,7 @@ public:
     std::intptr_t handleNotify(int code, void* header) override;
     // Every message of the control passes here on its way to the control's own procedure.
     std::intptr_t handleControlMessage(WindowHandle control, unsigned int message,
-                                       std::uintptr_t wParam, std::intptr_t lParam);
+                                       std::uintptr_t wParam, std::intptr_t lParam) override;
     // The check-box changes the user made, handed to the table outside the control's messages.
     void runDeferredWork() override;
 

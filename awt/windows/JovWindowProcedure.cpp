@@ -95,13 +95,8 @@ LRESULT onActivate(JovComponentPeer& peer, HWND window, UINT message, WPARAM wPa
     return defaultProcedure(window, message, wParam, lParam);
 }
 
-// WM_SETFOCUS comes to the window that got the focus; WM_KILLFOCUS names the one getting it.
-HWND focusDestination(HWND window, UINT message, WPARAM wParam) {
-    return message == WM_SETFOCUS ? window : reinterpret_cast<HWND>(wParam);
-}
-
 LRESULT onFocus(JovComponentPeer&, HWND window, UINT message, WPARAM wParam, LPARAM) {
-    toolkit().focusMovedTo(focusDestination(window, message, wParam));
+    toolkit().focusMovedTo(JovWindowProcedure::focusDestination(window, message, wParam));
     return 0;
 }
 
@@ -354,16 +349,7 @@ LRESULT CALLBACK JovWindowProcedure::handle(HWND window, UINT message, WPARAM wP
     return defaultProcedure(window, message, wParam, lParam);
 }
 
-LRESULT CALLBACK JovWindowProcedure::watchControlFocus(HWND window, UINT message, WPARAM wParam,
-                                                       LPARAM lParam, UINT_PTR id, DWORD_PTR) {
-    if (message == WM_NCDESTROY) {
-        RemoveWindowSubclass(window, &watchControlFocus, id);
-        return DefSubclassProc(window, message, wParam, lParam);
-    }
-    const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
-    JovMToolkit* library = JovMToolkit::getToolkit();
-    if ((message == WM_SETFOCUS || message == WM_KILLFOCUS) && library != nullptr) {
-        library->focusMovedTo(focusDestination(window, message, wParam));
-    }
-    return result;
+// WM_SETFOCUS comes to the window that got the focus; WM_KILLFOCUS names the one getting it.
+HWND JovWindowProcedure::focusDestination(HWND window, UINT message, WPARAM wParam) {
+    return message == WM_SETFOCUS ? window : reinterpret_cast<HWND>(wParam);
 }

@@ -10,8 +10,6 @@ public:
     JovWindowProcedure() = delete;
 
     static LRESULT CALLBACK handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    // Installed on the system's controls, whose focus messages never reach handle: passes every
-    // message on and tells the toolkit where the focus went.
-    static LRESULT CALLBACK watchControlFocus(HWND window, UINT message, WPARAM wParam,
-                                              LPARAM lParam, UINT_PTR id, DWORD_PTR data);
+    // The window that has the focus after a WM_SETFOCUS or WM_KILLFOCUS of window.
+    static HWND focusDestination(HWND window, UINT message, WPARAM wParam);
 };

@@ -107,7 +107,7 @@ TEST_F(JovTableTest, ProgramChecksBeforeOrAfterThePeerReachTheControlWithoutAChe
     EXPECT_EQ(log.count("check"), 0);
 }
 
-// A table on a hidden tab skips redrawing marks; it draws them when it shows again.
+// Marks set while a table is hidden (another tab) are drawn when it shows again.
 TEST_F(JovTableTest, MarksSetWhileHiddenAreDrawnWhenShown) {
     show();
     table->setChecked(1, true);
