@@ -7,30 +7,40 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string_view>
+#include <unordered_map>
 #include <utility>
 
 namespace {
 
-constexpr int initialCapacity = 10;
+// An item's table holds about twenty properties; it grows only when more are put.
+constexpr int initialCapacity = 24;
 
 JovString textOf(const JovObject* object) {
     return object != nullptr ? object->toString() : JovString("null");
 }
 
+// Filled during static initialisation, only read afterwards: no lock needed.
+std::unordered_map<std::string_view, JovReference<JovString>>& sharedKeys() {
+    static std::unordered_map<std::string_view, JovReference<JovString>> keys;
+    return keys;
+}
+
+JovObject* newKey(const char* text) {
+    const auto shared = sharedKeys().find(text);
+    return shared != sharedKeys().end() ? shared->second.get() : new JovString(text);
+}
+
 } // namespace
 
 JovHashtable::HashtableValue::HashtableValue()
-    : keys(new JovReference<JovObject>[initialCapacity]),
-      keyTexts(new const JovString*[initialCapacity]),
-      values(new JovReference<JovObject>[initialCapacity]), count(0), capacity(initialCapacity) {
+    : entries(new Entry[initialCapacity]), count(0), capacity(initialCapacity) {
 }
 
 JovHashtable::HashtableValue::~HashtableValue() {
     clear();
     lastRemoved.reset();
-    delete[] keys;
-    delete[] keyTexts;
-    delete[] values;
+    delete[] entries;
 }
 
 JovString JovHashtable::HashtableValue::toString() const {
@@ -45,11 +55,11 @@ int JovHashtable::HashtableValue::indexOfKey(const JovObject* key) const {
     // general equals.
     const JovString* text = key->asString();
     for (int i = 0; i < count; ++i) {
-        const JovObject* stored = keys[i].get();
+        const JovObject* stored = entries[i].key.get();
         if (stored == key) {
             return i;
         }
-        const JovString* storedText = text != nullptr ? keyTexts[i] : nullptr;
+        const JovString* storedText = text != nullptr ? entries[i].keyText : nullptr;
         if (storedText != nullptr ? *storedText == *text : stored->equals(key)) {
             return i;
         }
@@ -60,7 +70,7 @@ int JovHashtable::HashtableValue::indexOfKey(const JovObject* key) const {
 int JovHashtable::HashtableValue::indexOfText(const char* text) const {
     const std::size_t length = std::strlen(text);
     for (int i = 0; i < count; ++i) {
-        const JovString* stored = keyTexts[i];
+        const JovString* stored = entries[i].keyText;
         if (stored == nullptr) {
             // A key of another kind decides by its own equals, which needs the text as an object.
             const JovString key(text);
@@ -75,12 +85,12 @@ int JovHashtable::HashtableValue::indexOfText(const char* text) const {
 }
 
 void JovHashtable::HashtableValue::replaceAt(int index, JovObject* value) {
-    values[index].reset(value);
+    entries[index].value.reset(value);
 }
 
 void JovHashtable::HashtableValue::appendAll(const HashtableValue& other) {
     for (int i = 0; i < other.count; ++i) {
-        append(other.keys[i], other.values[i].get());
+        append(other.entries[i].key, other.entries[i].value.get());
     }
 }
 
@@ -94,39 +104,31 @@ void JovHashtable::HashtableValue::put(JovObject* key, JovObject* value) {
         return;
     }
     heldKey.reset();
-    values[index].reset(value);
+    entries[index].value.reset(value);
 }
 
 void JovHashtable::HashtableValue::append(JovReference<JovObject> key, JovObject* value) {
     if (count + 1 > capacity) {
-        auto* largerKeys = new JovReference<JovObject>[2 * capacity];
-        auto* largerKeyTexts = new const JovString*[2 * capacity];
-        auto* largerValues = new JovReference<JovObject>[2 * capacity];
-        std::move(keys, keys + count, largerKeys);
-        std::copy(keyTexts, keyTexts + count, largerKeyTexts);
-        std::move(values, values + count, largerValues);
-        delete[] keys;
-        delete[] keyTexts;
-        delete[] values;
-        keys = largerKeys;
-        keyTexts = largerKeyTexts;
-        values = largerValues;
+        auto* larger = new Entry[2 * capacity];
+        std::move(entries, entries + count, larger);
+        delete[] entries;
+        entries = larger;
         capacity *= 2;
     }
-    keyTexts[count] = key ? key->asString() : nullptr;
-    keys[count] = std::move(key);
-    values[count].reset(value);
+    Entry& entry = entries[count];
+    entry.keyText = key ? key->asString() : nullptr;
+    entry.key = std::move(key);
+    entry.value.reset(value);
     ++count;
 }
 
 JovObject* JovHashtable::HashtableValue::removeAt(int index) {
     JovReference<JovObject> previouslyParked;
-    const JovReference<JovObject> key = std::move(keys[index]);
-    JovReference<JovObject> removed = std::move(values[index]);
+    const JovReference<JovObject> key = std::move(entries[index].key);
+    JovReference<JovObject> removed = std::move(entries[index].value);
     --count;
-    std::move(keys + index + 1, keys + count + 1, keys + index);
-    std::copy(keyTexts + index + 1, keyTexts + count + 1, keyTexts + index);
-    std::move(values + index + 1, values + count + 1, values + index);
+    std::move(entries + index + 1, entries + count + 1, entries + index);
+    entries[count] = Entry();
     previouslyParked = std::move(lastRemoved);
     lastRemoved = std::move(removed);
     return lastRemoved.get();
@@ -135,8 +137,7 @@ JovObject* JovHashtable::HashtableValue::removeAt(int index) {
 void JovHashtable::HashtableValue::clear() {
     while (count > 0) {
         --count;
-        keys[count].reset();
-        values[count].reset();
+        entries[count] = Entry();
     }
 }
 
@@ -241,10 +242,27 @@ JovObject* JovHashtable::put(const char* key, JovObject* stored) {
     }
     const int index = value->indexOfText(key);
     if (index < 0) {
-        return put(new JovString(key), stored);
+        return put(newKey(key), stored);
     }
     value->replaceAt(index, stored);
     return nullptr;
+}
+
+JovObject* JovHashtable::put(const char* key, const JovString& stored) {
+    return put(key, new JovString(stored));
+}
+
+bool JovHashtable::shareKeys(std::initializer_list<const char*> texts) {
+    for (const char* text : texts) {
+        if (sharedKeys().count(text) > 0) {
+            continue;
+        }
+        // Looked up by the key's own characters, which live as long as the key.
+        JovReference<JovString> key(new JovString(text));
+        const std::string_view keyText(key->chars(), key->length());
+        sharedKeys().emplace(keyText, std::move(key));
+    }
+    return true;
 }
 
 JovObject* JovHashtable::remove(const JovObject* key) {

@@ -7,6 +7,8 @@
 #include "lang/JovString.h"
 #include "util/JovVector.h"
 
+#include <initializer_list>
+
 class JovHashtable : public JovObject {
 public:
     class HashtableValue : public JovObject {
@@ -19,8 +21,8 @@ public:
         JovString toString() const override;
 
         int size() const { return count; }
-        JovObject* keyAt(int index) const { return keys[index].get(); }
-        JovObject* valueAt(int index) const { return values[index].get(); }
+        JovObject* keyAt(int index) const { return entries[index].key.get(); }
+        JovObject* valueAt(int index) const { return entries[index].value.get(); }
         int indexOfKey(const JovObject* key) const;
         // The same search for a text key given as characters, without building the key object.
         int indexOfText(const char* text) const;
@@ -38,10 +40,14 @@ public:
     private:
         void append(JovReference<JovObject> key, JovObject* value);
 
-        JovReference<JovObject>* keys;
-        // Each key as text, or null for a key of another kind: searches need no virtual call.
-        const JovString** keyTexts;
-        JovReference<JovObject>* values;
+        struct Entry {
+            JovReference<JovObject> key;
+            // The key as text, or null for a key of another kind: searches need no virtual call.
+            const JovString* keyText = nullptr;
+            JovReference<JovObject> value;
+        };
+
+        Entry* entries;
         int count;
         int capacity;
         JovReference<JovObject> lastRemoved;
@@ -70,8 +76,15 @@ public:
     virtual JovObject* put(JovObject* key, const JovString& value);
     virtual JovObject* put(const JovString& key, const JovString& value);
     virtual JovObject* put(const JovString& key, JovObject* value);
-    // Replaces the value of an existing text key without a temporary key text.
+    // Replaces the value of an existing text key without a temporary key text; a new key whose
+    // text was shared (shareKeys) is stored as the shared key object.
     JovObject* put(const char* key, JovObject* value);
+    JovObject* put(const char* key, const JovString& value);
+
+    // Makes one key object per text for all tables: the tables of many items of one kind hold
+    // the same keys, which then cost no object per table. Meant for static initialisation;
+    // answers true.
+    static bool shareKeys(std::initializer_list<const char*> texts);
     // The answer stays valid until the next remove on this table.
     virtual JovObject* remove(const JovObject* key);
     virtual JovObject* remove(const JovString& key);

@@ -5,6 +5,7 @@
 #include "lang/JovBoolean.h"
 #include "lang/JovDouble.h"
 #include "lang/JovInteger.h"
+#include "lang/JovReference.h"
 
 namespace {
 constexpr const char* className = "tarvelund.Main.AbstractMeal";
@@ -20,6 +21,12 @@ bool booleanOf(const JovObject* value) {
     const auto* truth = dynamic_cast<const JovBoolean*>(value);
     return truth != nullptr && truth->booleanValue();
 }
+
+// Thousands of items each hold about ten truth values and the same keys: shared, since a setter
+// always puts a new value instead of changing one, they cost no object per item.
+const JovReference<JovBoolean> trueValue(new JovBoolean(true));
+const JovReference<JovBoolean> falseValue(new JovBoolean(false));
+const bool itemKeysShared = JovHashtable::shareKeys({AbstractMeal::idKey, AbstractMeal::nameKey});
 } // namespace
 
 AbstractMeal::AbstractMeal() = default;
@@ -87,11 +94,11 @@ bool AbstractMeal::getBoolean(const char* key) const {
 }
 
 void AbstractMeal::putBoolean(const JovString& key, bool value) {
-    put(key, new JovBoolean(value));
+    put(key, value ? trueValue.get() : falseValue.get());
 }
 
 void AbstractMeal::putBoolean(const char* key, bool value) {
-    put(key, new JovBoolean(value));
+    put(key, value ? trueValue.get() : falseValue.get());
 }
 
 JovString AbstractMeal::getString(const JovString& key) const {

@@ -10,6 +10,13 @@
 namespace {
 
 constexpr const char* className = "tarvelund.main.Ingredient";
+const bool ingredientKeysShared = JovHashtable::shareKeys(
+    {Ingredient::verkehrsbezeichnungKey, Ingredient::dativPluralKey, Ingredient::portionValidKey,
+     Ingredient::portionKey, Ingredient::ingrClassValidKey, Ingredient::ingrClassKey,
+     Ingredient::femaleKey, Ingredient::pluralKey, Ingredient::kennzPflichtigKey,
+     Ingredient::fleischanteilKey, Ingredient::fleischanteilAngebenKey, Ingredient::amountKey,
+     Ingredient::mengeAngebenKey, Ingredient::wertgebendKey, Ingredient::mengeAufMenueBeziehenKey,
+     Ingredient::imTitelKey, Ingredient::veraenderlicheAnteileKey});
 // Weights below it are too small to show in the tree.
 constexpr double smallestShownAmount = 0.1;
 

@@ -10,6 +10,7 @@
 namespace {
 constexpr const char* className = "tarvelund.main.Menu";
 constexpr const char* menuImage = "images/DoseKleinMenue.bmp";
+const bool menuKeysShared = JovHashtable::shareKeys({Menu::verkehrsbezeichnungKey});
 } // namespace
 
 Menu::Menu(const ResultSet& row) : weight(0.0) {

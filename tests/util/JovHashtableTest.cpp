@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 #include <memory>
+#include <string>
 
 class JovHashtableTest : public LiveObjectTest {};
 
@@ -45,17 +46,37 @@ TEST_F(JovHashtableTest, KeysMatchByTextOrByTheStoredKeysEquals) {
 
 TEST_F(JovHashtableTest, EntriesKeepInsertionOrderThroughGrowthReplaceAndRemove) {
     JovHashtable table;
-    for (const char* key :
-         {"zeta", "alpha", "beta", "a1", "a2", "a3", "a4", "a5", "a6", "a7", "z"}) {
-        table.put(key, "1");
+    // More keys than a new table has room for.
+    constexpr int keyCount = 30;
+    for (int i = 0; i < keyCount; ++i) {
+        table.put(("k" + std::to_string(i)).c_str(), "1");
     }
-    EXPECT_EQ(table.put("alpha", "2"), nullptr);
-    table.remove("beta");
-    EXPECT_EQ(table.size(), 10);
-    EXPECT_STREQ(table.toString().chars(),
-                 "ool.util.JovHashtable[zeta=1,alpha=2,a1=1,a2=1,a3=1,a4=1,a5=1,a6=1,a7=1,z=1]");
-    EXPECT_STREQ(table.keys().elementAt(1)->toString().chars(), "alpha");
+    EXPECT_EQ(table.put("k1", "2"), nullptr);
+    table.remove("k2");
+    EXPECT_EQ(table.size(), keyCount - 1);
+    const JovVector keys = table.keys();
+    EXPECT_STREQ(keys.elementAt(1)->toString().chars(), "k1");
+    EXPECT_STREQ(keys.elementAt(2)->toString().chars(), "k3");
+    EXPECT_STREQ(keys.elementAt(keyCount - 2)->toString().chars(), "k29");
     EXPECT_STREQ(table.elements().elementAt(1)->toString().chars(), "2");
+    EXPECT_TRUE(table.toString().startsWith("ool.util.JovHashtable[k0=1,k1=2,k3=1,"));
+}
+
+// Made before any test, as the item classes make theirs.
+const bool keyShared = JovHashtable::shareKeys({"geteilt"});
+
+TEST_F(JovHashtableTest, SharedKeyTextsAreOneKeyObjectForAllTables) {
+    JovHashtable first;
+    JovHashtable second;
+    for (JovHashtable* table : {&first, &second}) {
+        table->put("geteilt", "1");
+        table->put("eigen", "1");
+    }
+    EXPECT_EQ(first.keys().elementAt(0), second.keys().elementAt(0));
+    EXPECT_NE(first.keys().elementAt(1), second.keys().elementAt(1));
+    second.remove("geteilt");
+    EXPECT_STREQ(first.keys().elementAt(0)->toString().chars(), "geteilt");
+    EXPECT_STREQ(first.get("geteilt")->toString().chars(), "1");
 }
 
 TEST_F(JovHashtableTest, PutReleasesTheReplacedValueAndSurplusKeyAndClearTheRest) {
