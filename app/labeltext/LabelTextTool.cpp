@@ -43,6 +43,9 @@ int LabelTextTool::run(const LabelTextArguments& arguments) {
         return writePicture(arguments.getMenuIds().front(), arguments.getPngPath(), rows);
     }
     const std::vector<int> menuIds = arguments.isAll() ? allMenuIds() : arguments.getMenuIds();
+    if (arguments.isAll()) {
+        readAllRows(rows);
+    }
     int exitCode = unreadableIds ? unknownMenuExit : 0;
     bool written = false;
     // One commit for all designations instead of one each.
@@ -62,6 +65,15 @@ int LabelTextTool::run(const LabelTextArguments& arguments) {
         exitCode = std::max(exitCode, notStoredExit);
     }
     return exitCode;
+}
+
+void LabelTextTool::readAllRows(CompositionRows& rows) {
+    // Most rows are needed anyway: three statements instead of one per ingredient. Without them
+    // each menu asks for its rows, and a database that refuses says so there.
+    try {
+        rows.readAll();
+    } catch (const JovException&) {
+    }
 }
 
 void LabelTextTool::report(std::FILE* err, const JovString& message) {

@@ -42,6 +42,8 @@ private:
     // Every menu but the reserved one, in ascending order; a menu whose ID cannot be read is
     // reported and left out.
     std::vector<int> allMenuIds();
+    // Reads every composition row at once where the database allows it.
+    void readAllRows(CompositionRows& rows);
     // Writes separator and the menu's texts and answers the menu's exit code.
     int writeMenu(int menuId, bool json, const char* separator, CompositionRows& rows);
     // Writes the menu's label picture to path and answers the exit code; an unwritable path is

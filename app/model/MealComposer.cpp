@@ -256,25 +256,24 @@ void MealComposer::loadMenu(int menuId) {
 }
 
 void MealComposer::loadMenu(int menuId, CompositionRows& compositionRows) {
-    ScopedStatement statement(connection());
-    ResultSet* rows = statement.executeQuery(
-        "SELECT * FROM Menues WHERE ID = " + StatementValue::integer(menuId) + ";");
-    while (rows != nullptr && rows->next()) {
-        const JovString name = ItemRows::text(*rows, "Name");
-        if (!CompositionMeasure(compositionRows).menuFits(menuId)) {
-            throw JovException(tooLargeMessage(menuTooLargeText, name, menuId));
-        }
-        menuName = name;
-        root.reset(new JovDefaultMutableTreeNode(new Menu(*rows)));
-        insertNode(modelRoot.get(), root.get(), modelRoot->getChildCount());
-        try {
-            loadedOccurrences = 0;
-            loadFillQuantities(rows->getInt("ID"), compositionRows);
-        } catch (const JovException&) {
-            removeNode(modelRoot.get(), modelRoot->getIndex(root.get()));
-            root.reset();
-            throw JovException(tooLargeMessage(menuTooLargeText, name, menuId));
-        }
+    const Menu* stored = compositionRows.menu(menuId);
+    if (stored == nullptr) {
+        return;
+    }
+    const JovString name = stored->getName();
+    if (!CompositionMeasure(compositionRows).menuFits(menuId)) {
+        throw JovException(tooLargeMessage(menuTooLargeText, name, menuId));
+    }
+    menuName = name;
+    root.reset(new JovDefaultMutableTreeNode(new Menu(*stored)));
+    insertNode(modelRoot.get(), root.get(), modelRoot->getChildCount());
+    try {
+        loadedOccurrences = 0;
+        loadFillQuantities(stored->getId(), compositionRows);
+    } catch (const JovException&) {
+        removeNode(modelRoot.get(), modelRoot->getIndex(root.get()));
+        root.reset();
+        throw JovException(tooLargeMessage(menuTooLargeText, name, menuId));
     }
 }
 
