@@ -37,16 +37,17 @@ CompositionRows::CompositionRows(Connection* connection) : connection(connection
 CompositionRows::~CompositionRows() = default;
 
 const Menu* CompositionRows::menu(int id) {
-    return lookUp(menus, id, "SELECT * FROM Menues WHERE ID = ");
+    return lookUp(menus, id, "SELECT * FROM Menues WHERE ID = ", ";");
 }
 
 const Ingredient* CompositionRows::ingredient(int id) {
-    return lookUp(ingredients, id, "SELECT * FROM Zutaten WHERE ID = ");
+    // The composition loading's statement has always ended without a semicolon.
+    return lookUp(ingredients, id, "SELECT * FROM Zutaten WHERE ID = ", "");
 }
 
 template <class Item>
 const Item* CompositionRows::lookUp(std::unordered_map<int, JovReference<Item>>& items, int id,
-                                    const char* select) {
+                                    const char* select, const char* end) {
     const auto known = items.find(id);
     if (known != items.end()) {
         return known->second.get();
@@ -55,7 +56,7 @@ const Item* CompositionRows::lookUp(std::unordered_map<int, JovReference<Item>>&
         return nullptr;
     }
     ScopedStatement statement(connection);
-    ResultSet* rows = statement.executeQuery(select + StatementValue::integer(id) + ";");
+    ResultSet* rows = statement.executeQuery(select + StatementValue::integer(id) + end);
     JovReference<Item>& read = items[id];
     if (rows != nullptr && rows->next()) {
         read.reset(itemOf<Item>(*rows));

@@ -57,10 +57,10 @@ private:
     // The column's integer, or false when it is NULL or beyond a 32-bit number.
     static bool readId(const ResultSet& row, const char* column, int& id);
 
-    // The item of the row select + ID yields, read once.
+    // The item of the row select + ID + end yields, read once.
     template <class Item>
     const Item* lookUp(std::unordered_map<int, JovReference<Item>>& items, int id,
-                       const char* select);
+                       const char* select, const char* end);
     // Every row of the query as an item, by its ID. False when the query gave no result.
     template <class Item>
     bool readAllItems(const char* query, std::unordered_map<int, JovReference<Item>>& items) const;
