@@ -76,6 +76,10 @@ int timeMainWindow(const JovString*, int) {
         return 1;
     }
     frame->setVisible(true);
+    if (frame->getPeer() == nullptr) {
+        std::printf("the main window did not open\n");
+        return 1;
+    }
     drawPending(frame);
     const double startUp = millisecondsSinceProcessStart();
     std::printf("%-44s %8.1f ms  (target under 1000 ms)\n", "start-up until the first label",

@@ -18,11 +18,12 @@ mkdir -p "$bench"
 
 # The previous design's sources, with this tree's benchmark and build options, so that both
 # sides time the same cases the same way.
-rm -rf "$bench/before-src"
+# The archive keeps the commit times, which can be older than objects built from another ref.
+rm -rf "$bench/before-src" "$bench/before-release" "$bench/before-windows"
 mkdir -p "$bench/before-src"
 git archive "$before_ref" | tar -x -C "$bench/before-src"
 cp CMakeLists.txt "$bench/before-src/"
-cp benchmarks/CompositionBenchmark.cpp "$bench/before-src/benchmarks/"
+cp -r benchmarks/. "$bench/before-src/benchmarks/"
 
 build() {
     local source=$1 name=$2

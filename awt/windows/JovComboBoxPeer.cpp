@@ -9,13 +9,7 @@
 
 namespace {
 
-// The edit field's own window procedure, kept as a window property of the field.
-constexpr const char* originalProcedure = "JovComboBoxPeer.edit";
-constexpr WPARAM escapeCharacter = 27;
-
-bool isTakenCharacter(WPARAM character) {
-    return character == '\t' || character == '\r' || character == escapeCharacter;
-}
+constexpr std::uintptr_t escapeCharacter = 27;
 
 } // namespace
 
@@ -43,52 +37,38 @@ void JovComboBoxPeer::watchEditField() {
     if (edit == nullptr) {
         return;
     }
-    const LONG_PTR original =
-        SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&editProcedure));
-    SetPropA(edit, originalProcedure, reinterpret_cast<HANDLE>(original));
     JovControlProcedure::install(edit);
+    JovControlProcedure::showMessagesToPeer(edit, getWindow());
 }
 
-bool JovComboBoxPeer::forwardKey(HWND edit, WPARAM key) {
-    if (key != VK_RETURN && key != VK_ESCAPE) {
-        return false;
-    }
-    // Looked up on every key: the combo box may have lost its peer in the meantime.
-    JovMToolkit* toolkit = JovMToolkit::getToolkit();
-    JovComponentPeer* peer = toolkit != nullptr ? toolkit->peerForWindow(GetParent(edit)) : nullptr;
-    if (peer == nullptr) {
-        return true;
-    }
-    JovKeyEvent event(peer->getComponent(), JovKeyEvent::KEY_PRESSED,
-                      static_cast<long>(std::time(nullptr)), JovMToolkit::currentModifiers(),
-                      static_cast<int>(key), static_cast<char>(key));
-    peer->getComponent()->dispatchEvent(event);
-    return true;
-}
-
-LRESULT CALLBACK JovComboBoxPeer::editProcedure(HWND edit, UINT message, WPARAM wParam,
-                                                LPARAM lParam) {
-    const auto original = reinterpret_cast<WNDPROC>(GetPropA(edit, originalProcedure));
-    if (message == WM_KEYDOWN && wParam == VK_TAB) {
-        JovMToolkit* toolkit = JovMToolkit::getToolkit();
-        JovComponentPeer* peer =
-            toolkit != nullptr ? toolkit->peerForWindow(GetParent(edit)) : nullptr;
-        if (peer != nullptr) {
-            peer->handleTab(JovMToolkit::currentModifiers());
+std::intptr_t JovComboBoxPeer::handleControlMessage(WindowHandle control, unsigned int message,
+                                                    std::uintptr_t wParam, std::intptr_t lParam) {
+    if (control != getWindow() && isTakenKey(message, wParam)) {
+        if (message == WM_KEYDOWN) {
+            takeKey(wParam);
         }
         return 0;
     }
-    if (message == WM_KEYDOWN && forwardKey(edit, wParam)) {
-        return 0;
+    return JovControlProcedure::passOn(control, message, wParam, lParam);
+}
+
+bool JovComboBoxPeer::isTakenKey(unsigned int message, std::uintptr_t key) {
+    if (message == WM_KEYDOWN) {
+        return key == VK_TAB || key == VK_RETURN || key == VK_ESCAPE;
     }
-    if (message == WM_CHAR && isTakenCharacter(wParam)) {
-        return 0;
+    return message == WM_CHAR && (key == '\t' || key == '\r' || key == escapeCharacter);
+}
+
+void JovComboBoxPeer::takeKey(std::uintptr_t key) {
+    if (key == VK_TAB) {
+        handleTab(JovMToolkit::currentModifiers());
+        return;
     }
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
-        RemovePropA(edit, originalProcedure);
-    }
-    return CallWindowProcA(original, edit, message, wParam, lParam);
+    // Enter and Escape reach the combo box's key listeners.
+    JovKeyEvent event(getComponent(), JovKeyEvent::KEY_PRESSED,
+                      static_cast<long>(std::time(nullptr)), JovMToolkit::currentModifiers(),
+                      static_cast<int>(key), static_cast<char>(key));
+    getComponent()->dispatchEvent(event);
 }
 
 bool JovComboBoxPeer::handleTab(int modifiers) {

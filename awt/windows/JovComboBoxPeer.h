@@ -1,5 +1,5 @@
 // The native editable drop-down of a JovComboBox. The keys go to its inner edit field, which has
-// no peer; the peer therefore watches that field for Tab, Enter and Escape itself.
+// no peer; the peer therefore sees that field's messages and takes Tab, Enter and Escape itself.
 #pragma once
 
 #include "awt/windows/JovChoicePeer.h"
@@ -14,6 +14,10 @@ public:
 
     // Tab moves the focus on, as in other components.
     bool handleTab(int modifiers) override;
+    // The inner edit field's messages: Tab moves the focus, Enter and Escape become key events of
+    // the combo box; the field sees none of the three.
+    std::intptr_t handleControlMessage(WindowHandle control, unsigned int message,
+                                       std::uintptr_t wParam, std::intptr_t lParam) override;
 
     JovString toString() const override;
 
@@ -23,9 +27,8 @@ protected:
     void initialize() override;
 
 private:
-    static LRESULT CALLBACK editProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam);
-    // Enter and Escape as key events of the combo box; true when the key is one of them.
-    static bool forwardKey(HWND edit, WPARAM key);
+    static bool isTakenKey(unsigned int message, std::uintptr_t key);
+    void takeKey(std::uintptr_t key);
     void watchEditField();
 
     JovComboBox* comboBox;

@@ -13,7 +13,8 @@ namespace {
 
 struct Control {
     WNDPROC own;
-    bool messagesToPeer;
+    // The window whose peer sees the control's messages, or null.
+    HWND peerWindow;
 };
 
 // Controls are made and used on the window thread; the lock only keeps the table whole.
@@ -27,7 +28,7 @@ std::unordered_map<HWND, Control>& controls() {
 Control controlOf(HWND control) {
     const std::lock_guard<std::mutex> guard(tableLock);
     const auto found = controls().find(control);
-    return found != controls().end() ? found->second : Control{nullptr, false};
+    return found != controls().end() ? found->second : Control{nullptr, nullptr};
 }
 
 // The control's own procedure answers from here on; the entry goes.
@@ -53,15 +54,15 @@ void JovControlProcedure::install(HWND control) {
     const auto own = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&handle)));
     if (own != nullptr) {
-        controls()[control] = Control{own, false};
+        controls()[control] = Control{own, nullptr};
     }
 }
 
-void JovControlProcedure::showMessagesToPeer(HWND control) {
+void JovControlProcedure::showMessagesToPeer(HWND control, HWND peerWindow) {
     const std::lock_guard<std::mutex> guard(tableLock);
     const auto found = controls().find(control);
     if (found != controls().end()) {
-        found->second.messagesToPeer = true;
+        found->second.peerWindow = peerWindow;
     }
 }
 
@@ -79,9 +80,10 @@ LRESULT CALLBACK JovControlProcedure::handle(HWND control, UINT message, WPARAM 
                               : DefWindowProcA(control, message, wParam, lParam);
     }
     JovMToolkit* toolkit = JovMToolkit::getToolkit();
-    JovComponentPeer* peer = toolkit != nullptr && controlOf(control).messagesToPeer
-                                 ? toolkit->peerForWindow(control)
-                                 : nullptr;
+    // Looked up on every message: the peer may have gone while its control still lives.
+    const HWND peerWindow = controlOf(control).peerWindow;
+    JovComponentPeer* peer =
+        toolkit != nullptr && peerWindow != nullptr ? toolkit->peerForWindow(peerWindow) : nullptr;
     const LRESULT result = peer != nullptr
                                ? peer->handleControlMessage(control, message, wParam, lParam)
                                : passOn(control, message, wParam, lParam);

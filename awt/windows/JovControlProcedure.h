@@ -14,8 +14,9 @@ public:
 
     // Puts the library's procedure in front of the control's own; once per control.
     static void install(HWND control);
-    // From now on the control's peer handles each message (handleControlMessage) and passes it on.
-    static void showMessagesToPeer(HWND control);
+    // From now on the peer of peerWindow (the control's own, or the window the control is part
+    // of) handles each message of the control (handleControlMessage) and passes it on.
+    static void showMessagesToPeer(HWND control, HWND peerWindow);
     // Hands the message to the control's own procedure.
     static LRESULT passOn(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
 

@@ -72,7 +72,7 @@ void JovTablePeer::initialize() {
     SendMessageA(getWindow(), LVM_SETCALLBACKMASK, LVIS_STATEIMAGEMASK, 0);
     SendMessageA(getWindow(), LVM_SETIMAGELIST, LVSIL_SMALL,
                  reinterpret_cast<LPARAM>(images->getHandle()));
-    JovControlProcedure::showMessagesToPeer(getWindow());
+    JovControlProcedure::showMessagesToPeer(getWindow(), getWindow());
     insertColumns();
     rowCountChanged(0);
 }
