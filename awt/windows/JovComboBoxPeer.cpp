@@ -1,11 +1,8 @@
 #include "awt/windows/JovComboBoxPeer.h"
 
 #include "awt/JovComboBox.h"
-#include "awt/event/JovKeyEvent.h"
 #include "awt/windows/JovControlProcedure.h"
 #include "awt/windows/JovMToolkit.h"
-
-#include <ctime>
 
 namespace {
 
@@ -43,9 +40,11 @@ void JovComboBoxPeer::watchEditField() {
 
 std::intptr_t JovComboBoxPeer::handleControlMessage(WindowHandle control, unsigned int message,
                                                     std::uintptr_t wParam, std::intptr_t lParam) {
+    // The message loop has offered the keys to the combo box and its window already; what
+    // nobody took stays out of the field.
     if (control != getWindow() && isTakenKey(message, wParam)) {
-        if (message == WM_KEYDOWN) {
-            takeKey(wParam);
+        if (message == WM_KEYDOWN && wParam == VK_TAB) {
+            handleTab(JovMToolkit::currentModifiers());
         }
         return 0;
     }
@@ -57,18 +56,6 @@ bool JovComboBoxPeer::isTakenKey(unsigned int message, std::uintptr_t key) {
         return key == VK_TAB || key == VK_RETURN || key == VK_ESCAPE;
     }
     return message == WM_CHAR && (key == '\t' || key == '\r' || key == escapeCharacter);
-}
-
-void JovComboBoxPeer::takeKey(std::uintptr_t key) {
-    if (key == VK_TAB) {
-        handleTab(JovMToolkit::currentModifiers());
-        return;
-    }
-    // Enter and Escape reach the combo box's key listeners.
-    JovKeyEvent event(getComponent(), JovKeyEvent::KEY_PRESSED,
-                      static_cast<long>(std::time(nullptr)), JovMToolkit::currentModifiers(),
-                      static_cast<int>(key), static_cast<char>(key));
-    getComponent()->dispatchEvent(event);
 }
 
 bool JovComboBoxPeer::handleTab(int modifiers) {

@@ -14,8 +14,8 @@ public:
 
     // Tab moves the focus on, as in other components.
     bool handleTab(int modifiers) override;
-    // The inner edit field's messages: Tab moves the focus, Enter and Escape become key events of
-    // the combo box; the field sees none of the three.
+    // The inner edit field's messages: Tab moves the focus; the field sees neither Tab, Enter
+    // nor Escape.
     std::intptr_t handleControlMessage(WindowHandle control, unsigned int message,
                                        std::uintptr_t wParam, std::intptr_t lParam) override;
 
@@ -28,7 +28,6 @@ protected:
 
 private:
     static bool isTakenKey(unsigned int message, std::uintptr_t key);
-    void takeKey(std::uintptr_t key);
     void watchEditField();
 
     JovComboBox* comboBox;

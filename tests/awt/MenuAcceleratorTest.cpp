@@ -111,3 +111,21 @@ TEST_F(MenuAcceleratorTest, AnItemGreyedAfterInstallingIsGreyedInTheNativeMenuAn
     focusAndType(window, 'E', true);
     EXPECT_EQ(log.entries, (Log{"action edit"}));
 }
+
+// Keys typed in the search field reach the combo box's key listeners once; the inner edit field
+// keeps neither Enter nor Escape, and Tab moves the focus on.
+TEST_F(MenuAcceleratorTest, SearchFieldKeysReachItsListenersOnceAndTabMovesOn) {
+    auto* search = new JovComboBox;
+    search->addKeyListener(&log);
+    HWND edit = editOfComboBox(place(search, 10, 10, 200, 60));
+    HWND next = place(new JovTextField, 10, 80, 200, 24);
+    ASSERT_NE(edit, nullptr);
+    for (const WORD key : {WORD{'A'}, WORD{VK_RETURN}, WORD{VK_ESCAPE}}) {
+        focusAndType(edit, key, false);
+    }
+    EXPECT_EQ(log.entries, (Log{"keyPressed 65", "keyReleased 65", "keyPressed 13",
+                                "keyReleased 13", "keyPressed 27", "keyReleased 27"}));
+    EXPECT_STREQ(search->getText().chars(), "a");
+    focusAndType(edit, VK_TAB, false);
+    EXPECT_EQ(GetFocus(), next);
+}
