@@ -54,12 +54,6 @@ UserSteps::Step DialogTest::refusal(FormDialog* dialog, const char* title,
     };
 }
 
-std::string DialogTest::shown(const JovComponent* component) {
-    char text[512] = {};
-    GetWindowTextA(windowOf(component), text, sizeof text);
-    return text;
-}
-
 bool DialogTest::focusedAndSelected(const JovTextField* field) {
     HWND window = windowOf(field);
     DWORD start = 1;

@@ -35,7 +35,9 @@ protected:
         return UserSteps::clicking(windowOf(button));
     }
     // The text the window shows, and whether the field has the focus with its text selected.
-    static std::string shown(const JovComponent* component);
+    static std::string shown(const JovComponent* component) {
+        return windowText(windowOf(component));
+    }
     static bool focusedAndSelected(const JovTextField* field);
 
     JovFrame* owner = nullptr;

@@ -14,7 +14,6 @@ struct Playback {
     std::map<DWORD, DrawnText> fonts;
     DrawnText font;
     std::vector<DrawnText>& drawn;
-    int& images;
 };
 
 std::string narrow(const wchar_t* text, int length) {
@@ -53,8 +52,6 @@ int CALLBACK collect(HDC, HANDLETABLE*, const ENHMETARECORD* record, int, LPARAM
         text.x = out->emrtext.ptlReference.x;
         text.y = out->emrtext.ptlReference.y;
         playback.drawn.push_back(text);
-    } else if (record->iType == EMR_STRETCHDIBITS) {
-        ++playback.images;
     }
     return 1;
 }
@@ -69,8 +66,7 @@ void LabelRecorder::record(const std::function<void(JovGraphics&)>& draw) {
     }
     const HENHMETAFILE metafile = CloseEnhMetaFile(dc);
     drawn.clear();
-    images = 0;
-    Playback playback{{}, DrawnText{}, drawn, images};
+    Playback playback{{}, DrawnText{}, drawn};
     EnumEnhMetaFile(nullptr, metafile, collect, &playback, nullptr);
     DeleteEnhMetaFile(metafile);
 }

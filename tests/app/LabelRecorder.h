@@ -25,9 +25,7 @@ public:
     const std::vector<DrawnText>& texts() const { return drawn; }
     // The first text equal to text, or null.
     const DrawnText* find(const std::string& text) const;
-    int imageCount() const { return images; }
 
 private:
     std::vector<DrawnText> drawn;
-    int images = 0;
 };

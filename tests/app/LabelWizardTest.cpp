@@ -72,6 +72,8 @@ protected:
         return search.found;
     }
 
+    using ToolkitTest::click;
+
     void click(const char* text) {
         const HWND button = control(text);
         ASSERT_NE(button, nullptr) << text;
@@ -83,7 +85,7 @@ protected:
     void clickArrow(bool up) {
         RECT area = {};
         GetClientRect(spinnerArrows(), &area);
-        clickAt(spinnerArrows(), area.right / 2, up ? area.bottom / 4 : area.bottom * 3 / 4);
+        click(spinnerArrows(), area.right / 2, up ? area.bottom / 4 : area.bottom * 3 / 4);
     }
 
     // A left click in the middle of the tab at index, as the user switches pages.
@@ -91,20 +93,7 @@ protected:
         const HWND tabs = windowOf(steps->getTabbedPane());
         RECT tab = {};
         SendMessageA(tabs, TCM_GETITEMRECT, index, reinterpret_cast<LPARAM>(&tab));
-        clickAt(tabs, (tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2);
-    }
-
-    void clickAt(HWND window, int x, int y) {
-        PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
-        PostMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
-        pumpFor(settle);
-    }
-
-    void type(HWND window, const std::string& text) {
-        for (const char c : text) {
-            SendMessageA(window, WM_CHAR, static_cast<unsigned char>(c), 1);
-        }
-        pumpFor(settle);
+        click(tabs, (tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2);
     }
 
     Spinner* spinner() const { return steps->getStep1Panel()->getSpinner(); }
@@ -204,7 +193,7 @@ TEST_F(LabelWizardTest, AdvertisementFollowsEachKeystroke) {
     SetWindowTextA(field, "");
     std::string typed;
     for (const char c : std::string("Neu!")) {
-        type(field, std::string(1, c));
+        type(field, std::string(1, c).c_str());
         typed += c;
         EXPECT_EQ(view->getAdvertisementText().chars(), typed);
     }

@@ -204,11 +204,7 @@ TEST_F(TablePanelsTest, DeletingTheHighestIngredientOffersItsNumberToTheNextNewO
     EXPECT_EQ(frame->getHighestIngredientId(), 13);
 
     std::string offered;
-    UserSteps user(nullptr, {[&offered] {
-                                 char text[32] = {};
-                                 GetWindowTextA(GetFocus(), text, sizeof text);
-                                 offered = text;
-                             },
+    UserSteps user(nullptr, {[&offered] { offered = windowText(GetFocus()); },
                              UserSteps::pressing(VK_ESCAPE)});
     command(ingredients, "new");
     EXPECT_EQ(offered, "14");

@@ -41,12 +41,6 @@ protected:
         return window;
     }
 
-    void clickAt(HWND window) {
-        PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-        PostMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
-        pumpFor(settle);
-    }
-
     FocusRecorder recorder;
     int nextY = 10;
 };
@@ -77,7 +71,7 @@ TEST_F(FocusEventTest, ClickingEachControlInTurnTellsTheLoserAndTheGainerOnce) {
     std::string previous;
     for (std::size_t i = 0; i < targets.size(); ++i) {
         recorder.entries.clear();
-        clickAt(targets[i]);
+        click(targets[i], 5, 5);
         Log expected;
         if (!previous.empty()) {
             expected.push_back("-" + previous);
@@ -87,7 +81,7 @@ TEST_F(FocusEventTest, ClickingEachControlInTurnTellsTheLoserAndTheGainerOnce) {
         previous = controls[i].name;
     }
     recorder.entries.clear();
-    clickAt(targets[2]);
-    clickAt(targets[2]);
+    click(targets[2], 5, 5);
+    click(targets[2], 5, 5);
     EXPECT_EQ(recorder.entries, (Log{"-Baum", "+Suche"})) << "a second click changes nothing";
 }

@@ -131,9 +131,7 @@ TEST_F(JovWindowTest, FrameStateAndNormalBoundsSetBeforeShowingApplyWhenShown) {
     EXPECT_TRUE(IsZoomed(windowOf(frame)));
     EXPECT_STREQ(frame->getNormalBounds().toString().chars(),
                  "ool.awt.JovRectangle[x=120,y=110,width=640,height=480]");
-    char title[64] = {};
-    GetWindowTextA(windowOf(frame), title, sizeof title);
-    EXPECT_STREQ(title, "Kalvenora - Etikett ");
+    EXPECT_EQ(windowText(windowOf(frame)), "Kalvenora - Etikett ");
     frame->dispose();
 }
 

@@ -56,10 +56,6 @@ protected:
         pumpFor(keyPause);
     }
 
-    UINT nativeState(HMENU menu, UINT item, UINT flags) const {
-        return GetMenuState(menu, item, flags);
-    }
-
     JovMenu* editMenu = nullptr;
     JovMenuItem* editItem = nullptr;
     JovMenuItem* helpItem = nullptr;
@@ -101,13 +97,13 @@ TEST_F(MenuAcceleratorTest, AnItemGreyedAfterInstallingIsGreyedInTheNativeMenuAn
     HMENU bar = GetMenu(windowOf(frame));
     HMENU nativeEdit = GetSubMenu(bar, 0);
     editItem->setEnabled(false);
-    EXPECT_NE(nativeState(nativeEdit, editItem->getCommandId(), MF_BYCOMMAND) & MF_GRAYED, 0u);
+    EXPECT_NE(GetMenuState(nativeEdit, editItem->getCommandId(), MF_BYCOMMAND) & MF_GRAYED, 0u);
     auto* field = new JovTextField;
     HWND window = place(field, 10, 10, 200, 24);
     focusAndType(window, 'E', true);
     EXPECT_EQ(log.entries, Log{});
     editItem->setEnabled(true);
-    EXPECT_EQ(nativeState(nativeEdit, editItem->getCommandId(), MF_BYCOMMAND) & MF_GRAYED, 0u);
+    EXPECT_EQ(GetMenuState(nativeEdit, editItem->getCommandId(), MF_BYCOMMAND) & MF_GRAYED, 0u);
     focusAndType(window, 'E', true);
     EXPECT_EQ(log.entries, (Log{"action edit"}));
 }

@@ -1,5 +1,5 @@
-// One connection through unixODBC for the adapter's tests: to a registered data source or to a
-// database file through the registered adapter.
+// One connection through unixODBC for the adapter's tests: to a database file through the
+// registered adapter.
 #include "OdbcSession.h"
 
 #include "OdbcStatement.h"
@@ -15,15 +15,6 @@ OdbcSession::~OdbcSession() {
     }
     SQLFreeConnect(connection);
     SQLFreeEnv(environment);
-}
-
-SQLRETURN OdbcSession::connectDataSource(const std::string& name) {
-    auto* empty = reinterpret_cast<SQLCHAR*>(const_cast<char*>(""));
-    const SQLRETURN result =
-        SQLConnect(connection, reinterpret_cast<SQLCHAR*>(const_cast<char*>(name.c_str())), SQL_NTS,
-                   empty, SQL_NTS, empty, SQL_NTS);
-    connected = SQL_SUCCEEDED(result);
-    return result;
 }
 
 // NoCreat as in the registered data sources: a missing file is an error, not a new database.

@@ -1,5 +1,5 @@
-// One connection through unixODBC for the adapter's tests: to a registered data source or to a
-// database file through the registered adapter.
+// One connection through unixODBC for the adapter's tests: to a database file through the
+// registered adapter.
 #pragma once
 
 #include <sql.h>
@@ -14,7 +14,6 @@ public:
     OdbcSession(const OdbcSession&) = delete;
     OdbcSession& operator=(const OdbcSession&) = delete;
 
-    SQLRETURN connectDataSource(const std::string& name);
     SQLRETURN connectFile(const std::string& databasePath);
 
     // Runs a statement on a statement handle of its own, freed right after.

@@ -51,34 +51,6 @@ double OdbcStatement::number(SQLUSMALLINT column) {
     return value;
 }
 
-std::vector<std::string> OdbcStatement::columnNames() {
-    SQLSMALLINT count = 0;
-    SQLNumResultCols(statement, &count);
-    std::vector<std::string> names;
-    SQLSMALLINT type = 0;
-    for (SQLUSMALLINT column = 1; column <= count; ++column) {
-        names.push_back(describe(column, type));
-    }
-    return names;
-}
-
-SQLSMALLINT OdbcStatement::columnType(SQLUSMALLINT column) {
-    SQLSMALLINT type = 0;
-    describe(column, type);
-    return type;
-}
-
-std::string OdbcStatement::describe(SQLUSMALLINT column, SQLSMALLINT& type) {
-    SQLCHAR name[programBufferSize] = {};
-    SQLSMALLINT length = 0;
-    SQLULEN size = 0;
-    SQLSMALLINT digits = 0;
-    SQLSMALLINT nullable = 0;
-    SQLDescribeCol(statement, column, name, programBufferSize, &length, &type, &size, &digits,
-                   &nullable);
-    return std::string(reinterpret_cast<char*>(name), static_cast<std::size_t>(length));
-}
-
 std::string OdbcStatement::message() {
     SQLCHAR state[stateSize] = {};
     SQLINTEGER nativeError = 0;

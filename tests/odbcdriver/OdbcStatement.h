@@ -6,7 +6,6 @@
 #include <sqlext.h>
 
 #include <string>
-#include <vector>
 
 class OdbcSession;
 
@@ -26,16 +25,11 @@ public:
     int integer(SQLUSMALLINT column);
     double number(SQLUSMALLINT column);
 
-    std::vector<std::string> columnNames();
-    SQLSMALLINT columnType(SQLUSMALLINT column);
-
     // The first diagnostic record as the caller receives it: its state, a blank and its text.
     std::string message();
 
     SQLHSTMT handle() const { return statement; }
 
 private:
-    std::string describe(SQLUSMALLINT column, SQLSMALLINT& type);
-
     SQLHSTMT statement = SQL_NULL_HSTMT;
 };

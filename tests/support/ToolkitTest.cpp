@@ -1,4 +1,5 @@
-// The native-window fixture: toolkit start, message pumping and the wait for disposed windows.
+// The native-window fixture: toolkit start, message pumping, the wait for disposed windows, and
+// clicks, keys and typing posted to real controls.
 #include "ToolkitTest.h"
 
 #include "awt/JovComponent.h"
@@ -11,6 +12,10 @@
 namespace {
 
 constexpr DWORD waitSlice = 10;
+constexpr int settleMilliseconds = 50;
+constexpr int textLength = 1024;
+constexpr LPARAM firstKeyDown = 1;
+constexpr LPARAM keyUp = static_cast<LPARAM>(0xC0000001);
 
 } // namespace
 
@@ -64,4 +69,30 @@ void ToolkitTest::pumpFor(int milliseconds) {
 HWND ToolkitTest::windowOf(const JovComponent* component) {
     const JovComponentPeer* peer = component->getPeer();
     return peer != nullptr ? peer->getWindow() : nullptr;
+}
+
+void ToolkitTest::click(HWND window, int x, int y, WPARAM keys) {
+    const LPARAM at = MAKELPARAM(x, y);
+    PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON | keys, at);
+    PostMessageA(window, WM_LBUTTONUP, keys, at);
+    pumpFor(settleMilliseconds);
+}
+
+void ToolkitTest::pressKey(HWND window, WPARAM key) {
+    PostMessageA(window, WM_KEYDOWN, key, firstKeyDown);
+    PostMessageA(window, WM_KEYUP, key, keyUp);
+    pumpFor(settleMilliseconds);
+}
+
+void ToolkitTest::type(HWND window, const char* text) {
+    for (const char* c = text; *c != '\0'; ++c) {
+        SendMessageA(window, WM_CHAR, static_cast<unsigned char>(*c), firstKeyDown);
+    }
+    pumpFor(settleMilliseconds);
+}
+
+std::string ToolkitTest::windowText(HWND window) {
+    char text[textLength] = {};
+    GetWindowTextA(window, text, sizeof text);
+    return text;
 }

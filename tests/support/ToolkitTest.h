@@ -1,10 +1,12 @@
 // Fixture for tests with native windows: the toolkit exists before the first live-object count,
-// waits handle messages, and disposed windows must be gone before the count is checked.
+// waits handle messages, disposed windows must be gone before the count is checked, and helpers
+// act on controls as the user would.
 #pragma once
 
 #include "LiveObjectTest.h"
 
 #include <functional>
+#include <string>
 #include <windows.h>
 
 class JovComponent;
@@ -27,6 +29,11 @@ protected:
     static void pumpFor(int milliseconds);
     // The native window of component's peer, or null.
     static HWND windowOf(const JovComponent* component);
+    // A left click posted to window at the client position, handled before it returns.
+    static void click(HWND window, int x, int y, WPARAM keys = 0);
+    static void pressKey(HWND window, WPARAM key);
+    static void type(HWND window, const char* text);
+    static std::string windowText(HWND window);
 
     // The exit code of the last quit message seen while pumping, or noQuit.
     static int seenQuitCode;
